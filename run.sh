@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The whole set-up for a newcomer: installs what is missing, builds, and then
+# starts a program or runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+    cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+    qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation fonts-dejavu-core fonts-wqy-microhei
+)
+
+usage() {
+    cat <<TXT
+usage: ./run.sh game | notebook | test
+  game      build and start the five-in-a-row game Go
+  notebook  build and start the notebook NoteBook
+  test      build and run every test (normal, sanitizer and fuzz builds)
+TXT
+}
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Installing ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    local preset=$1; shift
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake --preset "$preset" "${launcher[@]}" >/dev/null
+    cmake --build --preset "$preset" "$@"
+}
+
+start_program() {
+    local target=$1 path=$2
+    if [ ! -f "$(dirname "$path")/CMakeLists.txt" ]; then
+        echo "$target does not exist yet in this checkout." >&2
+        exit 1
+    fi
+    build default --target "$target"
+    exec "build/default/$path"
+}
+
+run_tests() {
+    export QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled:
+    local jobs
+    jobs=$(nproc)
+
+    echo "== Normal build"
+    build default
+    ctest --preset default -j "$jobs"
+
+    echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
+    build asan
+    ctest --preset asan -j "$jobs"
+
+    if [ -f fuzz/CMakeLists.txt ]; then
+        echo "== Fuzz targets"
+        build fuzz --target fuzz-all
+        cmake --build build/fuzz --target fuzz-run
+    fi
+}
+
+case "${1:-}" in
+    game) install_missing; start_program Go go/window/Go ;;
+    notebook) install_missing; start_program NoteBook notebook/window/NoteBook ;;
+    test) install_missing; run_tests ;;
+    -h|--help|help) usage ;;
+    *) usage >&2; exit 2 ;;
+esac

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "shell/OrvaSkins.h"
+
+// Wren: the soft keyboard and the conversion to the device's ANSI code page.
+enum SIP_STATE : int {
+    SIP_HIDDEN = 0,
+    SIP_SHOWN = 1,
+};
+
+SIP_STATE SipGetState();
+void SipShowCorrectIM(ORVA_LANG language);
+void SipHideIM();
+
+// Converts NUL-terminated UTF-16 text to the configured ANSI code page,
+// NUL-terminated, writing at most dstSize bytes. Returns the byte length of the
+// result without its terminator, or -1 (dst then holds an empty string) when
+// the text does not fit or a character cannot be represented in the code page.
+int UnicodeToAnsi(const char16_t* src, char* dst, int dstSize);

@@ -7,7 +7,8 @@
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     QApplication app(argc, argv);
     QApplication::setCursorFlashTime(0);

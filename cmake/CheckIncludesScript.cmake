@@ -1,6 +1,7 @@
 # Run by orva_check_includes: ROOT, DIR, ALLOW (patterns separated by "|"), STAMP.
 # A quoted include is one of the folder's own files when it names a file of
 # the folder, relative to the including file or to the source root.
+cmake_minimum_required(VERSION 3.25)
 set(std_headers
     algorithm any array atomic bit bitset cassert cctype cerrno cfloat charconv chrono
     cinttypes climits clocale cmath compare complex concepts condition_variable cstddef

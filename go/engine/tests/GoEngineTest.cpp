@@ -1,0 +1,89 @@
+#include "go/engine/GoEngine.h"
+#include "go/engine/tests/BoardTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(GoBoard, PointsAreStoredColumnByColumn)
+{
+    EXPECT_EQ(GoPointIndex(3, 9), 54);
+    EXPECT_EQ(GoPointIndex(9, 3), 138);
+    CGoEngine engine;
+    engine.SetStone(3, 9, kGoBlack);
+    EXPECT_EQ(engine.m_board[54], kGoBlack);
+    EXPECT_EQ(engine.StoneAt(9, 3), kGoEmpty);
+}
+
+TEST(GoBoard, StoneCodeIsColourIndexPlusOne)
+{
+    EXPECT_EQ(GoStoneCode(0), kGoWhite);
+    EXPECT_EQ(GoStoneCode(1), kGoBlack);
+}
+
+TEST(GoEngine, StartsAsANewGameAtNormalWithTheComputerOpening)
+{
+    const CGoEngine engine;
+    EXPECT_EQ(CountStones(engine.m_board), 0);
+    EXPECT_EQ(engine.g_nStep, 0);
+    EXPECT_EQ(engine.m_lastColor, 0);
+    EXPECT_EQ(engine.g_nLevel, 2);
+    EXPECT_FALSE(engine.m_bPersonFirst);
+    EXPECT_FALSE(engine.g_bPersonFirst);
+    EXPECT_FALSE(engine.m_bGameOver);
+    EXPECT_FALSE(engine.m_bCanUndo);
+}
+
+TEST(GoEngine, ResetGameClearsTheGame)
+{
+    CGoEngine engine;
+    Place(engine.m_board, { { 7, 7 }, { 0, 0 }, { 14, 14 } }, kGoBlack);
+    Place(engine.m_board, { { 3, 9 } }, kGoWhite);
+    engine.m_lastColor = 1;
+    engine.m_bGameOver = true;
+    engine.m_bDraw = true;
+    engine.m_bCanUndo = true;
+    engine.g_nStep = 4;
+    engine.m_rcPersonLast = { 156, 100, 180, 124 };
+    engine.m_rcComputerLast = { 66, 10, 90, 34 };
+
+    engine.ResetGame();
+
+    EXPECT_EQ(CountStones(engine.m_board), 0);
+    EXPECT_EQ(engine.m_lastColor, 0);
+    EXPECT_FALSE(engine.m_bGameOver);
+    EXPECT_FALSE(engine.m_bDraw);
+    EXPECT_FALSE(engine.m_bCanUndo);
+    EXPECT_EQ(engine.g_nStep, 0);
+    EXPECT_TRUE(engine.m_rcPersonLast.IsEmpty());
+    EXPECT_TRUE(engine.m_rcComputerLast.IsEmpty());
+}
+
+TEST(GoEngine, ResetGameKeepsTheOptionsAndTheLatestPoints)
+{
+    CGoEngine engine;
+    engine.g_nLevel = 3;
+    engine.m_bPersonFirst = true;
+    engine.g_bPersonFirst = true;
+    engine.m_ptPersonLast = { 3, 4 };
+    engine.m_ptComputerLast = { 5, 6 };
+    engine.m_nLineResult = 0;
+
+    engine.ResetGame();
+
+    EXPECT_EQ(engine.g_nLevel, 3);
+    EXPECT_TRUE(engine.m_bPersonFirst);
+    EXPECT_TRUE(engine.g_bPersonFirst);
+    EXPECT_EQ(engine.m_ptPersonLast, (GoPoint { 3, 4 }));
+    EXPECT_EQ(engine.m_ptComputerLast, (GoPoint { 5, 6 }));
+    EXPECT_EQ(engine.m_nLineResult, 0);
+}
+
+TEST(GoRect, EmptyWhenItHasNoArea)
+{
+    EXPECT_TRUE(GoRect {}.IsEmpty());
+    EXPECT_TRUE((GoRect { 10, 10, 10, 34 }.IsEmpty()));
+    EXPECT_FALSE((GoRect { 66, 10, 90, 34 }.IsEmpty()));
+}
+
+} // namespace

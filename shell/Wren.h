@@ -17,3 +17,8 @@ void SipHideIM();
 // result without its terminator, or -1 (dst then holds an empty string) when
 // the text does not fit or a character cannot be represented in the code page.
 int UnicodeToAnsi(const char16_t* src, char* dst, int dstSize);
+
+// Converts srcSize bytes in the configured ANSI code page to text. A byte
+// sequence that the code page does not define becomes U+FFFD; nothing is
+// dropped silently.
+QString AnsiToUnicode(const char* src, int srcSize);

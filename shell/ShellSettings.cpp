@@ -1,0 +1,92 @@
+#include "shell/ShellSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace {
+
+// More than any real settings file; a larger one is read only this far.
+constexpr qint64 kMaxFileSize = 1 << 20;
+
+QStringList ReadLines()
+{
+    QFile file(ShellSettings::FilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(file.read(kMaxFileSize));
+    text.remove(u'\r');
+    return text.split(u'\n');
+}
+
+// The key of a "key=value" line, or an empty string for comments, section
+// headers and anything else.
+QString KeyOfLine(const QString& line)
+{
+    const QString trimmed = line.trimmed();
+    if (trimmed.startsWith(u'#') || trimmed.startsWith(u';') || trimmed.startsWith(u'['))
+        return {};
+    const qsizetype equals = trimmed.indexOf(u'=');
+    return equals < 0 ? QString() : trimmed.left(equals).trimmed();
+}
+
+} // namespace
+
+QString ShellSettings::FilePath()
+{
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(configHome))
+        configHome = QDir::homePath() + QStringLiteral("/.config");
+    return QDir::cleanPath(configHome + QStringLiteral("/orva/shell.ini"));
+}
+
+std::optional<QString> ShellSettings::Value(const QString& key)
+{
+    std::optional<QString> value;
+    for (const QString& line : ReadLines()) {
+        if (!key.isEmpty() && KeyOfLine(line).compare(key, Qt::CaseInsensitive) == 0)
+            value = line.mid(line.indexOf(u'=') + 1).trimmed();
+    }
+    return value;
+}
+
+int ShellSettings::IntValue(const QString& key, int defaultValue)
+{
+    bool ok = false;
+    const int value = Value(key).value_or(QString()).toInt(&ok, 10);
+    return ok ? value : defaultValue;
+}
+
+bool ShellSettings::SetValue(const QString& key, const QString& value)
+{
+    if (key.isEmpty() || key != key.trimmed() || key.contains(u'=') || key.contains(u'\n')
+        || value.contains(u'\n') || value.contains(u'\r'))
+        return false;
+    QStringList lines = ReadLines();
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    const QString newLine = key + u'=' + value;
+    bool placed = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (KeyOfLine(lines[i]).compare(key, Qt::CaseInsensitive) != 0)
+            continue;
+        if (placed) {
+            lines.removeAt(i--);
+        } else {
+            lines[i] = newLine;
+            placed = true;
+        }
+    }
+    if (!placed)
+        lines.append(newLine);
+
+    const QString path = FilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write((lines.join(u'\n') + u'\n').toUtf8());
+    return file.commit();
+}

@@ -1,0 +1,34 @@
+#include "shell/tests/ShellEnvironment.h"
+
+#include "shell/ShellSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void ShellEnvironment::SetUp()
+{
+    ASSERT_TRUE(m_dir.isValid());
+    m_root = m_dir.path() + QStringLiteral("/root");
+    const QString runtime = m_dir.path() + QStringLiteral("/runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("ORVA_ROOT", m_root.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (m_dir.path() + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+}
+
+void ShellEnvironment::TearDown()
+{
+    for (const char* name : {"ORVA_ROOT", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+        qunsetenv(name);
+}
+
+void ShellEnvironment::WriteSettings(const QByteArray& contents)
+{
+    const QString path = ShellSettings::FilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contents);
+}

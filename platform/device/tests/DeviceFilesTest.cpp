@@ -90,7 +90,7 @@ TEST_F(DeviceFilesTest, BuiltInFilesAreReachedOnlyThroughTheirFolders)
 
 TEST_F(DeviceFilesTest, LoadsNothingFromDamagedOrMissingFiles)
 {
-    WriteBytes(m_root + QStringLiteral("/bad.bmp"), QByteArray("BM\xff\xff\xff\xff garbage", 16));
+    WriteBytes(m_root + QStringLiteral("/bad.bmp"), QByteArray("BM\xff\xff\xff\xff garbage", 14));
     WriteBytes(m_root + QStringLiteral("/empty.bmp"), {});
     QDir().mkpath(m_root + QStringLiteral("/folder.bmp"));
     for (const char16_t* path : {u"\\bad.bmp", u"\\empty.bmp", u"\\folder.bmp", u"\\missing.bmp", u""})

@@ -1,0 +1,108 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using testing::ElementsAre;
+using testing::MatchesRegex;
+using testing::StartsWith;
+
+struct BrainRun {
+    std::vector<std::string> lines;
+    int status = -1;
+};
+
+// Feeds input to the real program through a pipe and collects its reply
+// lines; a brain that does not finish within ten seconds is stopped and
+// reported with status 124.
+BrainRun RunBrain(const std::string& input)
+{
+    static int runs = 0;
+    const auto inputPath = std::filesystem::temp_directory_path()
+        / ("pbrain-input-" + std::to_string(getpid()) + "-" + std::to_string(++runs));
+    std::ofstream(inputPath, std::ios::binary) << input;
+    const std::string command = "cat '" + inputPath.string() + "' | timeout 10 '" PBRAIN_GOBANG_PATH "'";
+
+    BrainRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    std::string output;
+    std::array<char, 4096> buffer {};
+    while (const std::size_t count = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        output.append(buffer.data(), count);
+    const int status = pclose(pipe);
+    std::filesystem::remove(inputPath);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);)
+        run.lines.push_back(line);
+    return run;
+}
+
+constexpr const char* kMove = "[0-9]+,[0-9]+";
+
+TEST(PbrainPipe, PlaysAScriptedGame)
+{
+    const BrainRun run = RunBrain("START 15\r\n"
+                                  "BEGIN\r\n"
+                                  "TURN 8,8\r\n"
+                                  "TAKEBACK 8,8\r\n"
+                                  "RESTART\r\n"
+                                  "INFO level 2\r\n"
+                                  "BOARD\r\n"
+                                  "3,7,1\r\n4,7,1\r\n5,7,1\r\n6,7,1\r\n3,9,2\r\n4,9,2\r\n5,9,2\r\n6,9,2\r\n"
+                                  "DONE\r\n"
+                                  "ABOUT\r\n"
+                                  "END\r\n"
+                                  "TURN 1,1\r\n");
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(run.lines.size(), 7u);
+    EXPECT_EQ(run.lines[0], "OK");
+    EXPECT_EQ(run.lines[1], "7,7");
+    EXPECT_THAT(run.lines[2], MatchesRegex(kMove));
+    EXPECT_NE(run.lines[2], "8,8");
+    EXPECT_EQ(run.lines[3], "OK");
+    EXPECT_EQ(run.lines[4], "OK");
+    EXPECT_THAT(run.lines[5], testing::AnyOf("2,7", "7,7"));
+    EXPECT_THAT(run.lines[6], StartsWith("name=\"pbrain-gobang\""));
+}
+
+TEST(PbrainPipe, AnswersMalformedInputWithErrors)
+{
+    const BrainRun run = RunBrain("TURN 7,7\n"
+                                  "START 19\n"
+                                  "START 15\n"
+                                  "TURN x,7\n"
+                                  "TURN 7,15\n"
+                                  "TURN 7,7\n"
+                                  "TURN 7,7\n"
+                                  + std::string(200000, '7') + "\n"
+                                  + "HELLO\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_THAT(run.lines,
+        ElementsAre(StartsWith("ERROR "), StartsWith("ERROR "), "OK", StartsWith("ERROR "), StartsWith("ERROR "),
+            MatchesRegex(kMove), StartsWith("ERROR "), "ERROR line too long", StartsWith("UNKNOWN"),
+            "ERROR end of input before END"));
+}
+
+TEST(PbrainPipe, SurvivesInputWithoutLineEndsOrText)
+{
+    EXPECT_EQ(RunBrain("").lines, std::vector<std::string> { "ERROR end of input before END" });
+    const BrainRun binary = RunBrain(std::string("\0\xff\x01\r\r\n", 6) + std::string(300000, 'x'));
+    EXPECT_EQ(binary.status, 1);
+    EXPECT_EQ(binary.lines.back(), "ERROR end of input before END");
+}
+
+} // namespace

@@ -1,6 +1,50 @@
 #include "shell/OrvaSkins.h"
 
+#include "platform/device/DeviceFiles.h"
+#include "shell/KeyValueLines.h"
 #include "shell/ShellSettings.h"
+#include "shell/SkinFolder.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+bool IsImageName(const QString& name)
+{
+    static const QRegularExpression imageName(QStringLiteral("^[A-Za-z0-9_]{1,64}$"));
+    return imageName.match(name).hasMatch();
+}
+
+} // namespace
+
+QImage COrvaSkins::LoadBitmapW(const char16_t* name, int /*flags*/)
+{
+    const QString imageName = name ? QString::fromUtf16(name) : QString();
+    if (!IsImageName(imageName))
+        return {};
+    for (const char* extension : {".bmp", ".png"}) {
+        QImage image = LoadDeviceBitmap(SkinFolder::DevicePathOf(imageName + QLatin1StringView(extension)));
+        if (!image.isNull())
+            return image;
+    }
+    return {};
+}
+
+const SKIN_INFO* COrvaSkins::GetSkinInfo()
+{
+    static SKIN_INFO info;
+    info = SKIN_INFO{};
+    const QString words = HostPathForReading(SkinFolder::DevicePathOf(QStringLiteral("Skin.ini")));
+    for (const QString& line : ReadKeyValueLines(words)) {
+        bool indexOk = false;
+        bool valueOk = false;
+        const int index = KeyOfLine(line).toInt(&indexOk, 10);
+        const COLORREF word = ValueOfLine(line).toUInt(&valueOk, 0);
+        if (indexOk && valueOk && index >= 0 && index < SKIN_INFO::kWordCount)
+            info.color[index] = word;
+    }
+    return &info;
+}
 
 ORVA_LANG COrvaSkins::GetLanguage()
 {

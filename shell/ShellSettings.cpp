@@ -1,38 +1,11 @@
 #include "shell/ShellSettings.h"
 
+#include "shell/KeyValueLines.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
-
-namespace {
-
-// More than any real settings file; a larger one is read only this far.
-constexpr qint64 kMaxFileSize = 1 << 20;
-
-QStringList ReadLines()
-{
-    QFile file(ShellSettings::FilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = QString::fromUtf8(file.read(kMaxFileSize));
-    text.remove(u'\r');
-    return text.split(u'\n');
-}
-
-// The key of a "key=value" line, or an empty string for comments, section
-// headers and anything else.
-QString KeyOfLine(const QString& line)
-{
-    const QString trimmed = line.trimmed();
-    if (trimmed.startsWith(u'#') || trimmed.startsWith(u';') || trimmed.startsWith(u'['))
-        return {};
-    const qsizetype equals = trimmed.indexOf(u'=');
-    return equals < 0 ? QString() : trimmed.left(equals).trimmed();
-}
-
-} // namespace
 
 QString ShellSettings::FilePath()
 {
@@ -45,9 +18,9 @@ QString ShellSettings::FilePath()
 std::optional<QString> ShellSettings::Value(const QString& key)
 {
     std::optional<QString> value;
-    for (const QString& line : ReadLines()) {
+    for (const QString& line : ReadKeyValueLines(FilePath())) {
         if (!key.isEmpty() && KeyOfLine(line).compare(key, Qt::CaseInsensitive) == 0)
-            value = line.mid(line.indexOf(u'=') + 1).trimmed();
+            value = ValueOfLine(line);
     }
     return value;
 }
@@ -64,7 +37,7 @@ bool ShellSettings::SetValue(const QString& key, const QString& value)
     if (key.isEmpty() || key != key.trimmed() || key.contains(u'=') || key.contains(u'\n')
         || value.contains(u'\n') || value.contains(u'\r'))
         return false;
-    QStringList lines = ReadLines();
+    QStringList lines = ReadKeyValueLines(FilePath());
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();
     const QString newLine = key + u'=' + value;

@@ -1,0 +1,31 @@
+#include "shell/ProgramResources.h"
+
+#include "platform/device/DeviceFiles.h"
+
+#include <QPixmap>
+
+namespace {
+
+constexpr int kHotSpot = 2;
+
+bool IsPlainName(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(u'\\') && !name.contains(u'/') && !name.contains(u'.');
+}
+
+} // namespace
+
+QCursor LoadProgramCursor(int resourceId)
+{
+    const QImage shape = LoadDeviceBitmap(QStringLiteral("\\Orva\\Resources\\Cursor%1.png").arg(resourceId));
+    if (shape.isNull())
+        return QCursor(Qt::ArrowCursor);
+    return QCursor(QPixmap::fromImage(shape), kHotSpot, kHotSpot);
+}
+
+QImage LoadProgramIcon(const QString& program)
+{
+    if (!IsPlainName(program))
+        return {};
+    return LoadDeviceBitmap(QStringLiteral("\\Orva\\Resources\\") + program + QStringLiteral(".png"));
+}

@@ -1,0 +1,47 @@
+#include "shell/SkinFolder.h"
+
+#include "platform/device/DeviceFiles.h"
+#include "shell/ShellSettings.h"
+
+namespace {
+
+const QString kSkins = QStringLiteral("\\Orva\\Skins\\");
+
+bool IsPlainName(const QString& name)
+{
+    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") && !name.contains(u'\\')
+        && !name.contains(u'/') && !name.contains(u'*') && !name.contains(u'?');
+}
+
+bool Exists(const QString& skin)
+{
+    return IsPlainName(skin) && !FindDeviceFiles(kSkins + skin + QStringLiteral("\\*")).isEmpty();
+}
+
+} // namespace
+
+QString SkinFolder::DefaultSkin()
+{
+    return QStringLiteral("Classic");
+}
+
+QStringList SkinFolder::Available()
+{
+    QStringList skins;
+    for (const QString& name : FindDeviceFiles(kSkins + u'*')) {
+        if (Exists(name))
+            skins.append(name);
+    }
+    return skins;
+}
+
+QString SkinFolder::Current()
+{
+    const QString chosen = ShellSettings::Value(QStringLiteral("skin")).value_or(QString());
+    return Exists(chosen) ? chosen : DefaultSkin();
+}
+
+QString SkinFolder::DevicePathOf(const QString& fileName)
+{
+    return kSkins + Current() + u'\\' + fileName;
+}

@@ -1,0 +1,183 @@
+#include "platform/Color.h"
+#include "platform/device/DeviceFiles.h"
+#include "shell/OrvaSkins.h"
+#include "shell/ProgramResources.h"
+#include "shell/SkinFolder.h"
+#include "shell/tests/ShellEnvironment.h"
+
+#include <QDir>
+#include <QPixmap>
+
+namespace {
+
+class SkinsTest : public ShellEnvironment {
+protected:
+    void UseSkin(const QByteArray& skin) { WriteSettings("skin=" + skin + "\n"); }
+    static QImage Load(const char16_t* name) { return COrvaSkins::LoadBitmapW(name, 0); }
+};
+
+struct ImageSize {
+    const char16_t* name;
+    QSize size; // empty: any size
+};
+
+// Every image the game and the notebook ask for, at the size they draw it.
+const ImageSize kImages[] = {
+    {u"GAME", QSize(800, 480)},
+    {u"GO_BOARD", QSize(460, 460)},
+    {u"GO_Black", QSize(24, 24)},
+    {u"GO_White", QSize(24, 24)},
+    {u"GAME_CLOSE", {}},
+    {u"GAME_CLOSE_FOCUS", {}},
+    {u"GAME_MIN", {}},
+    {u"GAME_MIN_FOCUS", {}},
+    {u"GAME_HELP", {}},
+    {u"GAME_HELP_FOCUS", {}},
+    {u"MAGR_BTN_GO", {}},
+    {u"NOTEBOOK", QSize(800, 480)},
+    {u"NOTE_TITLE", QSize(192, 36)},
+    {u"NOTE_NEXTPAGE", {}},
+    {u"NOTE_PREVPAGE", {}},
+    {u"NOTE_CLEAR", {}},
+    {u"NOTE_CLOSE", {}},
+    {u"NOTE_INPUT", {}},
+};
+
+TEST_F(SkinsTest, EveryBuiltInSkinHasEveryImageAtItsSize)
+{
+    const QStringList skins = SkinFolder::Available();
+    ASSERT_GE(skins.size(), 2);
+    for (const QString& skin : skins) {
+        UseSkin(skin.toUtf8());
+        ASSERT_EQ(SkinFolder::Current(), skin);
+        for (const ImageSize& image : kImages) {
+            const QImage loaded = Load(image.name);
+            const std::string label = skin.toStdString() + " " + QString::fromUtf16(image.name).toStdString();
+            ASSERT_FALSE(loaded.isNull()) << label;
+            if (!image.size.isEmpty()) {
+                EXPECT_EQ(loaded.size(), image.size) << label;
+            }
+        }
+        EXPECT_EQ(Load(u"GAME_CLOSE").size(), Load(u"GAME_CLOSE_FOCUS").size());
+        EXPECT_EQ(Load(u"GAME_CLOSE").size(), Load(u"GAME_HELP").size());
+        EXPECT_LE(Load(u"GAME_CLOSE").width(), 68) << "the top-bar buttons stand 68 pixels apart";
+    }
+}
+
+TEST_F(SkinsTest, UnknownOrMalformedNamesGiveNothing)
+{
+    for (const char16_t* name : {u"NO_SUCH_IMAGE", u"", u"..\\..\\GAME", u"GAME.bmp", u"Skin", u"*"})
+        EXPECT_TRUE(Load(name).isNull()) << QString::fromUtf16(name).toStdString();
+    EXPECT_TRUE(COrvaSkins::LoadBitmapW(nullptr, 0).isNull());
+}
+
+TEST_F(SkinsTest, StonesStandOnTheColourKey)
+{
+    for (const char16_t* stone : {u"GO_Black", u"GO_White"}) {
+        const QImage image = Load(stone);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(23, 0), QPoint(0, 23), QPoint(23, 23)})
+            EXPECT_EQ(image.pixel(corner) & 0xFFFFFF, 0xFF00FFu);
+        EXPECT_NE(image.pixel(12, 12) & 0xFFFFFF, 0xFF00FFu);
+        EXPECT_NE(image.pixel(1, 12) & 0xFFFFFF, 0xFF00FFu) << "the stone reaches its image's edges";
+    }
+    EXPECT_LT(qGray(Load(u"GO_Black").pixel(12, 12)), 80);
+    EXPECT_GT(qGray(Load(u"GO_White").pixel(12, 12)), 180);
+}
+
+TEST_F(SkinsTest, TheBoardHasFifteenLinesThirtyPixelsApart)
+{
+    const QImage board = Load(u"GO_BOARD");
+    for (int i = 0; i < 15; ++i) {
+        const int line = 18 + 30 * i;
+        for (const int along : {100, 250}) {
+            EXPECT_LT(qGray(board.pixel(line, along)) + 40, qGray(board.pixel(line + 15, along))) << "column " << i;
+            EXPECT_LT(qGray(board.pixel(along, line)) + 40, qGray(board.pixel(along, line + 15))) << "row " << i;
+        }
+    }
+}
+
+TEST_F(SkinsTest, TheOptionPanelIsOneColourWhereTheGameSamplesIt)
+{
+    const QImage background = Load(u"GAME");
+    const QRgb sample = background.pixel(605, 234);
+    for (int y = 234; y < 338; y += 7) {
+        for (int x = 605; x < 775; x += 9)
+            ASSERT_EQ(background.pixel(x, y), sample) << x << "," << y;
+    }
+    EXPECT_EQ(RGB(qRed(sample), qGreen(sample), qBlue(sample)), COrvaSkins::GetSkinInfo()->color[51]);
+}
+
+TEST_F(SkinsTest, ColourWordsFollowTheSkin)
+{
+    UseSkin("Classic");
+    const SKIN_INFO classic = *COrvaSkins::GetSkinInfo();
+    UseSkin("Ocean");
+    const SKIN_INFO ocean = *COrvaSkins::GetSkinInfo();
+    for (int word : {48, 49, 50})
+        EXPECT_NE(classic.color[word], 0u) << word;
+    EXPECT_NE(classic.color[48], ocean.color[48]);
+}
+
+TEST_F(SkinsTest, ASkinChangeShowsAtTheNextLoad)
+{
+    UseSkin("Classic");
+    const QImage classic = Load(u"GAME");
+    UseSkin("Ocean");
+    EXPECT_NE(Load(u"GAME"), classic);
+    UseSkin("NoSuchSkin");
+    EXPECT_EQ(Load(u"GAME"), classic) << "an unknown skin falls back to the default";
+    UseSkin("..\\Poem");
+    EXPECT_EQ(Load(u"GAME"), classic);
+}
+
+TEST_F(SkinsTest, AUsersOwnSkinIsUsed)
+{
+    const QString folder = m_root + QStringLiteral("/Orva/Skins/Mine");
+    QDir().mkpath(folder);
+    QImage background(800, 480, QImage::Format_RGB32);
+    background.fill(Qt::red);
+    ASSERT_TRUE(background.save(folder + QStringLiteral("/GAME.bmp")));
+    QFile words(folder + QStringLiteral("/Skin.ini"));
+    ASSERT_TRUE(words.open(QIODevice::WriteOnly));
+    words.write("48=0x000000FF\n49=255\n99=1\nx=2\n");
+    words.close();
+    EXPECT_TRUE(SkinFolder::Available().contains(QStringLiteral("Mine")));
+    UseSkin("Mine");
+    EXPECT_EQ(Load(u"GAME").pixel(0, 0), QColor(Qt::red).rgb());
+    EXPECT_TRUE(Load(u"GO_BOARD").isNull()) << "the skin has no board";
+    EXPECT_EQ(COrvaSkins::GetSkinInfo()->color[48], 0xFFu);
+    EXPECT_EQ(COrvaSkins::GetSkinInfo()->color[49], 255u);
+    EXPECT_EQ(COrvaSkins::GetSkinInfo()->color[50], 0u);
+}
+
+TEST_F(SkinsTest, PointerShapesHoldAStoneAtTheirTip)
+{
+    for (const auto& [id, dark] : {std::pair{149, true}, std::pair{150, false}}) {
+        const QCursor pointer = LoadProgramCursor(id);
+        ASSERT_EQ(pointer.shape(), Qt::BitmapCursor);
+        EXPECT_EQ(pointer.hotSpot(), QPoint(2, 2));
+        const QImage shape = pointer.pixmap().toImage();
+        EXPECT_EQ(shape.size(), QSize(32, 32));
+        EXPECT_EQ(qAlpha(shape.pixel(7, 7)), 255);
+        EXPECT_EQ(qGray(shape.pixel(9, 9)) < 128, dark) << id;
+        EXPECT_EQ(qAlpha(shape.pixel(31, 0)), 0);
+    }
+    EXPECT_EQ(LoadProgramCursor(1).shape(), Qt::ArrowCursor);
+}
+
+TEST_F(SkinsTest, ProgramsHaveIconsAndTheNotebookHasPictures)
+{
+    for (const QString& program : {QStringLiteral("Go"), QStringLiteral("NoteBook")})
+        EXPECT_EQ(LoadProgramIcon(program).size(), QSize(128, 128));
+    EXPECT_TRUE(LoadProgramIcon(QStringLiteral("../x")).isNull());
+    const QStringList pictures = FindDeviceFiles(QStringLiteral("\\Orva\\Poem\\*.bmp"));
+    ASSERT_GE(pictures.size(), 5);
+    for (const QString& picture : pictures) {
+        const QImage image = LoadDeviceBitmap(QStringLiteral("\\Orva\\Poem\\") + picture);
+        ASSERT_FALSE(image.isNull());
+        EXPECT_LE(image.width(), 300) << "fits the picture rectangle";
+        EXPECT_LE(image.height(), 326);
+    }
+}
+
+} // namespace

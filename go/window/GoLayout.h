@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <array>
+
+// The game window's fixed layout, in client pixels of the 800 by 480 screen.
+
+constexpr QRect RectFromEdges(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, right - left, bottom - top);
+}
+
+constexpr QSize kScreenSize(800, 480);
+
+// Where the board image is drawn; its first line crossing lies 18 pixels in.
+constexpr QRect g_rcBoard = RectFromEdges(60, 4, 520, 464);
+constexpr int kBoardLineInset = 18;
+constexpr QRect g_rcStatus = RectFromEdges(605, 70, 785, 170);
+
+constexpr QRect kRectCpuFirst = RectFromEdges(605, 204, 775, 228);
+// The level options in level order: Easy, Normal, Hard.
+constexpr std::array<QRect, 3> kRectLevels = {
+    RectFromEdges(605, 350, 760, 380),
+    RectFromEdges(605, 390, 760, 420),
+    RectFromEdges(605, 430, 760, 460),
+};
+
+constexpr QRect kRectNewButton(605, 234, 170, 50);
+constexpr QRect kRectUndoButton(605, 288, 170, 50);
+constexpr QPoint kPosHelpButton(588, 10);
+constexpr QPoint kPosMinButton(656, 10);
+constexpr QPoint kPosCloseButton(724, 10);
+
+// The background pixel whose colour fills the option area and the help window.
+constexpr QPoint kOptionColourSample(605, 234);
+
+// Controls of the dialog template.
+constexpr int IDC_CLOSE = 1004;
+constexpr int IDC_UNDO = 1012;
+constexpr int IDC_NEW = 1011;
+constexpr int IDC_HELP = 1010;
+constexpr int IDC_MIN = 1078;
+constexpr int IDC_BOARD = 1028;
+
+// The option under pixel pt: 1 to 3 for a level, 0 for "CPU First", -1 for none.
+// The levels are tested first.
+int OptionAt(QPoint pt);

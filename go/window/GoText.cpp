@@ -53,5 +53,5 @@ const char16_t* GetLocalText(int index)
 
 QString FormatLocalText(int index, int number)
 {
-    return QString::fromUtf16(GetLocalText(index)).replace(u"%d", QString::number(number));
+    return QString::fromUtf16(GetLocalText(index)).replace(QStringLiteral("%d"), QString::number(number));
 }

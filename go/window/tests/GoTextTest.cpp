@@ -1,5 +1,7 @@
 #include "go/window/GoText.h"
 
+#include "shell/tests/ShellEnvironment.h"
+
 #include <QString>
 #include <gtest/gtest.h>
 
@@ -56,6 +58,20 @@ TEST(GoText, IndexesOutsideTheTableGiveTheEmptyString)
     EXPECT_EQ(Text(-1, 1), u"");
     EXPECT_EQ(Text(kGoTextCount, 0), u"");
     EXPECT_EQ(QString::fromUtf16(GetLocalText(-1)), u"");
+}
+
+class GoTextLanguage : public ShellEnvironment { };
+
+TEST_F(GoTextLanguage, FollowsTheShellsLanguageAtEveryLookup)
+{
+    EXPECT_EQ(QString::fromUtf16(GetLocalText(kTextNew)), u"New");
+    WriteSettings("language=1\n");
+    EXPECT_EQ(QString::fromUtf16(GetLocalText(kTextNew)), u"新游戏");
+    EXPECT_EQ(FormatLocalText(kTextStep, 12), u"Talvo\n第12手");
+    WriteSettings("language=6\n");
+    EXPECT_EQ(QString::fromUtf16(GetLocalText(kTextUndo)), u"Undo");
+    EXPECT_EQ(FormatLocalText(kTextTotalSteps, 224), u"Total step is 224. ");
+    EXPECT_EQ(FormatLocalText(kTextNew, 3), u"New");
 }
 
 } // namespace

@@ -1,0 +1,90 @@
+#include "platform/Drawing.h"
+
+#include <QPainter>
+
+void CopyImage(QPainter& dc, int x, int y, int w, int h, const QImage& source, int sx, int sy)
+{
+    if (source.isNull() || w <= 0 || h <= 0)
+        return;
+    const auto mode = dc.compositionMode();
+    dc.setCompositionMode(QPainter::CompositionMode_Source);
+    dc.drawImage(QPoint(x, y), source, QRect(sx, sy, w, h));
+    dc.setCompositionMode(mode);
+}
+
+void CopyImageTransparent(QPainter& dc, int x, int y, int w, int h, const QImage& source, int sx, int sy,
+                          COLORREF keyColor)
+{
+    if (source.isNull() || w <= 0 || h <= 0)
+        return;
+    QImage block = source.copy(sx, sy, w, h).convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = ColorFromColorRef(keyColor).rgb();
+    for (int row = 0; row < block.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(block.scanLine(row));
+        for (int column = 0; column < block.width(); ++column) {
+            // Opaque in every other colour: the copy is a copy, not a blend.
+            line[column] = (line[column] | 0xFF000000) == key ? 0 : (line[column] | 0xFF000000);
+        }
+    }
+    dc.drawImage(QPoint(x, y), block);
+}
+
+COLORREF GetPixel(const QImage& image, int x, int y)
+{
+    if (!image.valid(x, y))
+        return CLR_INVALID;
+    const QRgb rgb = image.pixel(x, y);
+    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+QPen MakePen(PenStyle style, int width, COLORREF color)
+{
+    QPen pen(ColorFromColorRef(color), qMax(1, width), style == PenStyle::Dash ? Qt::DashLine : Qt::SolidLine,
+             Qt::FlatCap, Qt::MiterJoin);
+    return pen;
+}
+
+void DrawLine(QPainter& dc, QPoint from, QPoint to)
+{
+    const QPoint delta = to - from;
+    if (delta.isNull())
+        return;
+    // The last pixel is left out: step back one pixel along the longer axis.
+    QPoint end = to;
+    if (qAbs(delta.x()) >= qAbs(delta.y()))
+        end.rx() -= delta.x() > 0 ? 1 : -1;
+    else
+        end.ry() -= delta.y() > 0 ? 1 : -1;
+    const bool antialiased = dc.testRenderHint(QPainter::Antialiasing);
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    if (end == from)
+        dc.drawPoint(from);
+    else
+        dc.drawLine(from, end);
+    dc.setRenderHint(QPainter::Antialiasing, antialiased);
+}
+
+void FillRect(QPainter& dc, const QRect& rect, COLORREF color)
+{
+    dc.fillRect(rect, ColorFromColorRef(color));
+}
+
+void DrawText(QPainter& dc, const QString& text, const QRect& rect, unsigned format)
+{
+    int flags = 0;
+    flags |= (format & DT_RIGHT) ? Qt::AlignRight : (format & DT_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
+    flags |= (format & DT_BOTTOM) ? Qt::AlignBottom : (format & DT_VCENTER) ? Qt::AlignVCenter : Qt::AlignTop;
+    QString shown = text;
+    if (format & DT_SINGLELINE) {
+        shown.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    } else {
+        shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        if (format & DT_WORDBREAK)
+            flags |= Qt::TextWordWrap;
+    }
+    dc.save();
+    dc.setClipRect(rect, Qt::IntersectClip);
+    dc.drawText(rect, flags, shown);
+    dc.restore();
+}

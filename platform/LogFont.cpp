@@ -1,0 +1,88 @@
+#include "platform/LogFont.h"
+
+#include <QFontMetrics>
+
+#include <array>
+#include <optional>
+
+namespace {
+
+// Installed faces close to the families the programs ask for, tried in this
+// order when the face itself has no pixel size of the wanted cell height.
+constexpr std::array<const char*, 3> kSimilarFaces{"Liberation Sans", "DejaVu Sans", "WenQuanYi Micro Hei"};
+
+QFont BaseFont(const LOGFONT& description, const QString& face)
+{
+    QFont font(face);
+    font.setWeight(QFont::Weight(qBound(1, description.lfWeight == 0 ? 400 : description.lfWeight, 1000)));
+    font.setItalic(description.lfItalic);
+    font.setUnderline(description.lfUnderline);
+    font.setStrikeOut(description.lfStrikeOut);
+    switch (description.lfPitchAndFamily & 0xF0) {
+    case FF_ROMAN:
+        font.setStyleHint(QFont::Serif);
+        break;
+    case FF_MODERN:
+        font.setStyleHint(QFont::Monospace);
+        break;
+    default:
+        font.setStyleHint(QFont::SansSerif);
+        break;
+    }
+    if (description.lfQuality == NONANTIALIASED_QUALITY)
+        font.setStyleStrategy(QFont::NoAntialias);
+    else if (description.lfQuality >= ANTIALIASED_QUALITY)
+        font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+int CellHeight(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    return metrics.ascent() + metrics.descent();
+}
+
+// The pixel size whose cell height is exactly height, if the face has one.
+std::optional<QFont> ExactCell(QFont font, int height)
+{
+    for (int pixels = height; pixels >= 1; --pixels) {
+        font.setPixelSize(pixels);
+        const int cell = CellHeight(font);
+        if (cell == height)
+            return font;
+        if (cell < height)
+            break;
+    }
+    return std::nullopt;
+}
+
+QFont LargestFitting(QFont font, int height)
+{
+    for (int pixels = height; pixels > 1; --pixels) {
+        font.setPixelSize(pixels);
+        if (CellHeight(font) <= height)
+            return font;
+    }
+    font.setPixelSize(1);
+    return font;
+}
+
+} // namespace
+
+QFont FontFromLogFont(const LOGFONT& description)
+{
+    const QString face = description.lfFaceName.isEmpty() ? QStringLiteral("Sans") : description.lfFaceName;
+    QFont font = BaseFont(description, face);
+    if (description.lfHeight < 0) {
+        font.setPixelSize(-description.lfHeight);
+        return font;
+    }
+    const int height = description.lfHeight == 0 ? 16 : description.lfHeight;
+    if (auto exact = ExactCell(font, height))
+        return *exact;
+    for (const char* similar : kSimilarFaces) {
+        if (auto exact = ExactCell(BaseFont(description, QString::fromLatin1(similar)), height))
+            return *exact;
+    }
+    return LargestFitting(font, height);
+}

@@ -1,0 +1,59 @@
+#include "platform/Cursor.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The pointer state is program-wide: each test leaves it as it found it.
+TEST(Pointer, ShowCountHidesBelowZero)
+{
+    EXPECT_EQ(ShowCursor(false), -1);
+    EXPECT_FALSE(IsCursorShown());
+    EXPECT_EQ(ShownCursorShape(), Qt::BlankCursor);
+    EXPECT_EQ(ShowCursor(false), -2);
+    EXPECT_EQ(ShowCursor(true), -1);
+    EXPECT_FALSE(IsCursorShown());
+    EXPECT_EQ(ShowCursor(true), 0);
+    EXPECT_TRUE(IsCursorShown());
+    EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
+}
+
+TEST(Pointer, DesktopKeepsThePointerVisible)
+{
+    SetCursorHidingEnabled(false);
+    ShowCursor(false);
+    EXPECT_TRUE(IsCursorShown());
+    SetCursorHidingEnabled(true);
+    EXPECT_FALSE(IsCursorShown());
+    ShowCursor(true);
+}
+
+TEST(Pointer, ShapesAndTheWaitCursor)
+{
+    EXPECT_EQ(SetCursor(QCursor(Qt::CrossCursor)).shape(), Qt::ArrowCursor);
+    EXPECT_EQ(ShownCursorShape(), Qt::CrossCursor);
+    {
+        CWaitCursor wait;
+        EXPECT_EQ(ShownCursorShape(), Qt::WaitCursor);
+        {
+            CWaitCursor nested;
+        }
+        EXPECT_EQ(ShownCursorShape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(ShownCursorShape(), Qt::CrossCursor);
+    ShowCursor(false);
+    {
+        CWaitCursor wait;
+        EXPECT_EQ(ShownCursorShape(), Qt::BlankCursor);
+    }
+    ShowCursor(true);
+    SetCursor(QCursor(Qt::ArrowCursor));
+}
+
+TEST(Pointer, PositionRoundTrips)
+{
+    SetCursorPos(123, 45);
+    EXPECT_EQ(GetCursorPos(), QPoint(123, 45));
+}
+
+} // namespace

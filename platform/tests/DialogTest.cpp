@@ -1,0 +1,162 @@
+#include "TestDialog.h"
+
+#include "platform/ShellMessage.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DialogTemplate, BindsMembersByIdWithTemplateTextAndStyle)
+{
+    TestDialog dialog;
+    dialog.Create();
+    EXPECT_EQ(dialog.GetDlgItem(TestDialog::kButton), &dialog.m_button);
+    EXPECT_EQ(dialog.GetDlgItem(TestDialog::kEdit), &dialog.m_edit);
+    EXPECT_EQ(dialog.GetDlgItem(4711), nullptr);
+    EXPECT_EQ(dialog.m_button.text(), QString::fromUtf16(u"新游戏"));
+    EXPECT_EQ(dialog.m_button.parentWidget(), &dialog);
+    EXPECT_TRUE(dialog.m_button.isVisible());
+    EXPECT_FALSE(dialog.m_hidden.isVisible());
+    EXPECT_EQ(dialog.geometry(), QRect(0, 0, 800, 480));
+}
+
+TEST(DialogTemplate, ButtonClicksAreCommands)
+{
+    TestDialog dialog;
+    dialog.Create();
+    dialog.m_button.click();
+    EXPECT_EQ(dialog.m_commands, std::vector<int>{TestDialog::kButton});
+    EXPECT_TRUE(dialog.IsWindow());
+}
+
+TEST(ModalRun, EndDialogEndsTheRunWithItsResultAndDestroysTheWindow)
+{
+    TestDialog dialog;
+    QTimer::singleShot(0, &dialog, [&] { dialog.EndDialog(42); });
+    EXPECT_EQ(dialog.DoModal(), 42);
+    EXPECT_FALSE(dialog.IsWindow());
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.m_destroys, 1);
+}
+
+TEST(ModalRun, TheQuitMessageEndsTheRunWithTheDialogDestroyed)
+{
+    TestDialog dialog;
+    QTimer::singleShot(0, &dialog, [] { PostQuitMessage(0); });
+    EXPECT_EQ(dialog.DoModal(), -1);
+    EXPECT_FALSE(dialog.IsWindow());
+    EXPECT_EQ(dialog.m_destroys, 1);
+    EXPECT_EQ(QuitExitCode(), 0);
+}
+
+TEST(ModalRun, EnterDoesNotEndTheDialogWhenOkIsOverriddenEscapeDoes)
+{
+    TestDialog dialog;
+    dialog.m_overrideOk = true;
+    bool stillRunningAfterEnter = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        dialog.PressKey(VK_RETURN);
+        stillRunningAfterEnter = dialog.IsWindow() && !dialog.IsEnded();
+        dialog.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(stillRunningAfterEnter);
+    EXPECT_EQ(dialog.m_commands, (std::vector<int>{IDOK, IDCANCEL}));
+}
+
+TEST(ModalRun, EnterEndsTheDialogWithIdOkByDefault)
+{
+    TestDialog dialog;
+    QTimer::singleShot(0, &dialog, [&] { dialog.PressKey(VK_RETURN); });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+}
+
+TEST(ModalRun, ClosingTheWindowCancels)
+{
+    TestDialog dialog;
+    QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST(ShellMessage, ArrivesThroughTheEventQueue)
+{
+    TestDialog dialog;
+    dialog.Create();
+    PostShellMessage(&dialog, 3);
+    PostShellMessage(&dialog, 28);
+    EXPECT_TRUE(dialog.m_shellMessages.empty());
+    ASSERT_TRUE(ProcessEventsUntil([&] { return dialog.m_shellMessages.size() == 2; }));
+    EXPECT_EQ(dialog.m_shellMessages, (std::vector<WPARAM>{3, 28}));
+}
+
+TEST(WindowOrder, BottomTopAndForegroundAreRecorded)
+{
+    TestDialog dialog;
+    dialog.Create();
+    EXPECT_EQ(dialog.GetZPlace(), ZPlace::Unchanged);
+    dialog.SendToBottom();
+    EXPECT_EQ(dialog.GetZPlace(), ZPlace::Bottom);
+    EXPECT_TRUE(dialog.IsWindow());
+    dialog.BringWindowToTop();
+    EXPECT_EQ(dialog.GetZPlace(), ZPlace::Top);
+    dialog.SendToBottom();
+    dialog.SetForegroundWindow();
+    EXPECT_EQ(dialog.GetZPlace(), ZPlace::Top);
+}
+
+class Invalidation : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog.Create();
+        dialog.Render();
+        dialog.ClearPaintRecord();
+        dialog.m_erases = 0;
+        dialog.m_paints = 0;
+    }
+    TestDialog dialog;
+};
+
+TEST_F(Invalidation, RecordsRectanglesAndPaintsOnlyThem)
+{
+    dialog.InvalidateRect(QRect(48, -8, 60, 60), false);
+    dialog.InvalidateRect(QRect(468, -8, 60, 60), false);
+    dialog.UpdateWindow();
+    const auto& record = dialog.GetPaintRecord();
+    EXPECT_EQ(record.Invalidations(), (std::vector<::Invalidation>{{QRect(48, -8, 60, 60), false},
+                                                                    {QRect(468, -8, 60, 60), false}}));
+    EXPECT_EQ(record.PaintedRegion(), QRegion(QRect(48, 0, 60, 52)) + QRegion(QRect(468, 0, 60, 52)));
+    EXPECT_EQ(dialog.m_erases, 0);
+    EXPECT_EQ(dialog.m_paints, 1);
+}
+
+TEST_F(Invalidation, EraseRunsTheEraseHandlerFirst)
+{
+    dialog.Invalidate(true);
+    dialog.UpdateWindow();
+    EXPECT_EQ(dialog.GetPaintRecord().Invalidations(), (std::vector<::Invalidation>{{QRect(0, 0, 800, 480), true}}));
+    EXPECT_EQ(dialog.m_erases, 1);
+    EXPECT_EQ(dialog.m_paints, 1);
+}
+
+TEST_F(Invalidation, UpdateWindowWithNothingInvalidPaintsNothing)
+{
+    dialog.UpdateWindow();
+    EXPECT_TRUE(dialog.GetPaintRecord().Paints().empty());
+    EXPECT_EQ(dialog.m_paints, 0);
+}
+
+TEST_F(Invalidation, AreasNotInvalidatedKeepTheirPixels)
+{
+    QImage first = dialog.Render();
+    EXPECT_EQ(first.size(), QSize(800, 480));
+    EXPECT_EQ(first.pixel(10, 10), qRgb(20, 120, 40));
+    dialog.InvalidateRect(QRect(0, 0, 10, 10), false);
+    const QImage second = dialog.Render();
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(dialog.GetPaintRecord().PaintedRegion(), QRegion(0, 0, 10, 10));
+}
+
+} // namespace

@@ -1,0 +1,246 @@
+#include "platform/Drawing.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+QImage Filled(int w, int h, QColor color)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+// A 24 by 24 stone-like image: a disc of colours on magenta.
+QImage StoneImage()
+{
+    QImage stone = Filled(24, 24, QColor(255, 0, 255));
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 24; ++x) {
+            if ((x - 12) * (x - 12) + (y - 12) * (y - 12) < 110)
+                stone.setPixel(x, y, qRgb(10 * (x % 7), 9 * y, 200 - 3 * x));
+        }
+    }
+    return stone;
+}
+
+TEST(KeyColourCopy, LeavesMagentaOutAndCopiesEveryOtherPixel)
+{
+    const QImage stone = StoneImage();
+    QImage target(60, 60, QImage::Format_RGB32);
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 60; ++x)
+            target.setPixel(x, y, qRgb(x * 4, y * 4, 77));
+    }
+    const QImage before = target;
+    {
+        QPainter painter(&target);
+        CopyImageTransparent(painter, 20, 10, 24, 24, stone, 0, 0, kMagenta);
+    }
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            const bool inside = x >= 20 && x < 44 && y >= 10 && y < 34;
+            const bool key = inside && stone.pixel(x - 20, y - 10) == qRgb(255, 0, 255);
+            const QRgb expected = inside && !key ? stone.pixel(x - 20, y - 10) : before.pixel(x, y);
+            ASSERT_EQ(target.pixel(x, y), expected) << x << "," << y;
+        }
+    }
+}
+
+TEST(PlainCopy, ReplacesTheBlockExactly)
+{
+    QImage source(10, 10, QImage::Format_ARGB32);
+    source.fill(QColor(10, 20, 30, 0));
+    source.setPixel(3, 4, qRgba(1, 2, 3, 255));
+    QImage target = Filled(10, 10, Qt::white);
+    {
+        QPainter painter(&target);
+        CopyImage(painter, 2, 2, 5, 5, source, 2, 2);
+    }
+    EXPECT_EQ(GetPixel(target, 3, 4), RGB(1, 2, 3));
+    EXPECT_EQ(GetPixel(target, 2, 2), RGB(10, 20, 30));
+    EXPECT_EQ(GetPixel(target, 7, 7), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(target, 1, 1), RGB(255, 255, 255));
+}
+
+TEST(PlainCopy, NullSourceDrawsNothing)
+{
+    QImage target = Filled(4, 4, Qt::white);
+    QPainter painter(&target);
+    CopyImage(painter, 0, 0, 4, 4, QImage());
+    CopyImageTransparent(painter, 0, 0, 4, 4, QImage(), 0, 0, kMagenta);
+    painter.end();
+    EXPECT_EQ(target, Filled(4, 4, Qt::white));
+}
+
+TEST(PixelRead, ReadsColourRefsAndRefusesOutside)
+{
+    QImage image = Filled(3, 3, QColor(158, 11, 14));
+    EXPECT_EQ(GetPixel(image, 2, 2), 0x000E0B9Eu);
+    EXPECT_EQ(GetPixel(image, 3, 0), CLR_INVALID);
+    EXPECT_EQ(GetPixel(image, -1, 0), CLR_INVALID);
+    EXPECT_EQ(GetPixel(QImage(), 0, 0), CLR_INVALID);
+}
+
+std::vector<int> InkColumns(const QImage& image, int y)
+{
+    std::vector<int> columns;
+    for (int x = 0; x < image.width(); ++x) {
+        if (image.pixel(x, y) != qRgb(255, 255, 255))
+            columns.push_back(x);
+    }
+    return columns;
+}
+
+TEST(Lines, StopShortOfTheirEndPoint)
+{
+    QImage image = Filled(20, 20, Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setPen(MakePen(PenStyle::Solid, 1, RGB(0, 0, 0)));
+        DrawLine(painter, QPoint(2, 5), QPoint(12, 5));
+        DrawLine(painter, QPoint(15, 2), QPoint(15, 9));
+    }
+    const std::vector<int> row = InkColumns(image, 5);
+    ASSERT_FALSE(row.empty());
+    EXPECT_EQ(row.front(), 2);
+    EXPECT_EQ(row.back(), 11);
+    EXPECT_EQ(image.pixel(15, 2), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(15, 8), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(15, 9), qRgb(255, 255, 255));
+}
+
+TEST(Lines, WidePensHaveFlatEnds)
+{
+    QImage image = Filled(40, 40, Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setPen(MakePen(PenStyle::Solid, 2, RGB(0, 255, 0)));
+        DrawLine(painter, QPoint(10, 20), QPoint(30, 20));
+    }
+    int minX = 40, maxX = -1, rows = 0;
+    for (int y = 0; y < 40; ++y) {
+        const std::vector<int> ink = InkColumns(image, y);
+        if (ink.empty())
+            continue;
+        ++rows;
+        minX = std::min(minX, ink.front());
+        maxX = std::max(maxX, ink.back());
+    }
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(minX, 10);
+    EXPECT_EQ(maxX, 29);
+}
+
+TEST(Lines, DashedPensLeaveGaps)
+{
+    QImage image = Filled(300, 5, Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setPen(MakePen(PenStyle::Dash, 1, RGB(216, 157, 159)));
+        DrawLine(painter, QPoint(0, 2), QPoint(285, 2));
+    }
+    const std::vector<int> ink = InkColumns(image, 2);
+    ASSERT_FALSE(ink.empty());
+    EXPECT_EQ(ink.front(), 0);
+    EXPECT_LE(ink.back(), 284);
+    EXPECT_GT(ink.size(), 285u / 2);
+    EXPECT_LT(ink.size(), 285u);
+    EXPECT_EQ(GetPixel(image, ink.front(), 2), RGB(216, 157, 159));
+}
+
+TEST(Fills, FillExactlyTheRectangle)
+{
+    QImage image = Filled(10, 10, Qt::black);
+    {
+        QPainter painter(&image);
+        FillRect(painter, QRect(2, 3, 4, 5), RGB(255, 255, 255));
+    }
+    EXPECT_EQ(GetPixel(image, 2, 3), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(image, 5, 7), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(image, 6, 7), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(image, 5, 8), RGB(0, 0, 0));
+}
+
+QRect InkBounds(const QImage& image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 160)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+std::vector<std::pair<int, int>> InkBands(const QImage& image)
+{
+    std::vector<std::pair<int, int>> bands;
+    bool inBand = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < image.width() && !ink; ++x)
+            ink = qGray(image.pixel(x, y)) < 160;
+        if (ink && !inBand)
+            bands.emplace_back(y, y);
+        if (ink)
+            bands.back().second = y;
+        inBand = ink;
+    }
+    return bands;
+}
+
+QFont PixelFont(int pixels)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+TEST(Text, SingleLineAlignsRightAndBottom)
+{
+    QImage image = Filled(300, 40, Qt::white);
+    const QRect rect(0, 0, 300, 30);
+    {
+        QPainter painter(&image);
+        painter.setFont(PixelFont(14));
+        painter.setPen(Qt::black);
+        DrawText(painter, QStringLiteral("Page 3/7"), rect, DT_SINGLELINE | DT_RIGHT | DT_BOTTOM);
+    }
+    const QRect ink = InkBounds(image);
+    EXPECT_GE(ink.right(), 290);
+    EXPECT_LE(ink.right(), 299);
+    EXPECT_GE(ink.bottom(), 20);
+    EXPECT_LT(ink.bottom(), 30);
+}
+
+TEST(Text, LineBreaksOfBothKindsStartNewLines)
+{
+    QImage image = Filled(200, 100, Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(PixelFont(14));
+        painter.setPen(Qt::black);
+        DrawText(painter, QStringLiteral("One\r\nTwo\nThree"), image.rect(), DT_LEFT | DT_TOP);
+    }
+    EXPECT_EQ(InkBands(image).size(), 3u);
+}
+
+TEST(Text, IsClippedToItsRectangle)
+{
+    QImage image = Filled(200, 100, Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(PixelFont(14));
+        painter.setPen(Qt::black);
+        DrawText(painter, QStringLiteral("A long caption cut off"), QRect(10, 10, 40, 20), DT_SINGLELINE);
+    }
+    EXPECT_TRUE(QRect(10, 10, 40, 20).contains(InkBounds(image)));
+}
+
+} // namespace

@@ -1,0 +1,106 @@
+#include "platform/LogFont.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+LOGFONT Description(const char* face, int height, int weight, bool italic = false)
+{
+    LOGFONT font;
+    font.lfHeight = height;
+    font.lfWeight = weight;
+    font.lfItalic = italic;
+    font.lfQuality = ANTIALIASED_QUALITY;
+    font.lfPitchAndFamily = FF_SWISS;
+    font.lfFaceName = QString::fromLatin1(face);
+    return font;
+}
+
+int CellHeight(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    return metrics.ascent() + metrics.descent();
+}
+
+struct FontCase {
+    const char* face;
+    int height;
+    int weight;
+    bool italic;
+};
+
+class CellHeights : public testing::TestWithParam<FontCase> {};
+
+TEST_P(CellHeights, AscentPlusDescentIsTheHeight)
+{
+    const FontCase& c = GetParam();
+    EXPECT_EQ(CellHeight(FontFromLogFont(Description(c.face, c.height, c.weight, c.italic))), c.height);
+}
+
+// The programs' fonts: the notebook's page and editor fonts, the game's
+// option and status fonts.
+INSTANTIATE_TEST_SUITE_P(ProgramFonts, CellHeights,
+                         testing::Values(FontCase{"Tahoma", 22, 500, false}, FontCase{"Tahoma", 16, 500, false},
+                                         FontCase{"Tahoma", 24, 500, false}, FontCase{"Tahoma", 25, 500, false},
+                                         FontCase{"Tahoma", 16, 400, true}, FontCase{"Arial", 25, 600, false},
+                                         FontCase{"Arial", 24, 600, false}));
+
+TEST(LogicalFonts, WeightAndItalicCarryOver)
+{
+    const QFont bold = FontFromLogFont(Description("Arial", 25, 600));
+    EXPECT_GE(bold.weight(), QFont::DemiBold);
+    const QFont italic = FontFromLogFont(Description("Tahoma", 16, 400, true));
+    EXPECT_TRUE(italic.italic());
+}
+
+TEST(LogicalFonts, NegativeHeightIsTheEmHeight)
+{
+    EXPECT_EQ(FontFromLogFont(Description("Tahoma", -18, 400)).pixelSize(), 18);
+}
+
+TEST(LogicalFonts, FacesResolveToInstalledLookAlikes)
+{
+    EXPECT_EQ(QFontInfo(FontFromLogFont(Description("Arial", 25, 600))).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(QFontInfo(FontFromLogFont(Description("Tahoma", 22, 500))).family(), QStringLiteral("DejaVu Sans"));
+}
+
+QImage Glyph(const QFont& font, const QString& text)
+{
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, 0, 40, 40), Qt::AlignCenter, text);
+    return image;
+}
+
+int InkPixels(const QImage& image)
+{
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    return ink;
+}
+
+// A missing glyph draws the same box for every character; real glyphs differ.
+TEST(LogicalFonts, ChineseAndTurkishDrawRealGlyphs)
+{
+    const QFont font = FontFromLogFont(Description("Tahoma", 22, 500));
+    for (const auto& [first, second] : {std::pair{u"五", u"子"}, std::pair{u"局", u"棋"}, std::pair{u"ğ", u"ş"},
+                                        std::pair{u"ı", u"İ"}}) {
+        const QImage a = Glyph(font, QString::fromUtf16(first));
+        const QImage b = Glyph(font, QString::fromUtf16(second));
+        EXPECT_GT(InkPixels(a), 5);
+        EXPECT_NE(a, b);
+    }
+}
+
+} // namespace

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QWindow>
 
 #include <algorithm>
 #include <vector>
@@ -21,6 +23,7 @@
 namespace {
 
 constexpr unsigned MK_LBUTTON = 0x0001;
+constexpr int kExposeWaitMs = 2000;
 
 std::vector<CDialog*>& ModalRuns()
 {
@@ -122,8 +125,21 @@ void CDialog::Create()
     m_state = State::Created;
     qApp->installEventFilter(this);
     OnInitDialog();
-    if (!m_ended)
+    if (!m_ended) {
         show();
+        WaitUntilExposed();
+    }
+}
+
+void CDialog::WaitUntilExposed()
+{
+    // Showing is synchronous for the programs, as on the device: the window is
+    // on screen when Create returns. No timer or input is handled meanwhile.
+    QWindow* window = windowHandle();
+    QElapsedTimer waited;
+    waited.start();
+    while (window && !window->isExposed() && waited.elapsed() < kExposeWaitMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers, 10);
 }
 
 void CDialog::EndDialog(int result)
@@ -246,7 +262,6 @@ bool CDialog::BindControl(int id, QWidget& control)
     control.setEnabled(!(entry->style & WS_DISABLED));
     control.setVisible(entry->style & WS_VISIBLE);
     control.setMouseTracking(true);
-    control.installEventFilter(this);
     if (auto* button = qobject_cast<QAbstractButton*>(&control))
         connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
     m_controls[id] = &control;
@@ -352,7 +367,8 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
-        // The dialog's own pointer events arrive through mouse*Event.
+        // The dialog's own pointer events arrive through mouse*Event; its
+        // controls' are seen here, as the window system asks the parent first.
         if (widget != this)
             UpdatePointerShape();
         return false;

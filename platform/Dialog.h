@@ -141,6 +141,7 @@ private:
     friend void PostQuitMessage(int exitCode);
     static void EndModalRunsForQuit();
 
+    void WaitUntilExposed();
     const DialogControl* FindControl(int id) const;
     bool IsFirstKeyTarget(const QWidget* receiver) const;
     void UpdatePointerShape();

@@ -6,9 +6,14 @@ void CopyImage(QPainter& dc, int x, int y, int w, int h, const QImage& source, i
 {
     if (source.isNull() || w <= 0 || h <= 0)
         return;
+    const QRect block(sx, sy, w, h);
     const auto mode = dc.compositionMode();
     dc.setCompositionMode(QPainter::CompositionMode_Source);
-    dc.drawImage(QPoint(x, y), source, QRect(sx, sy, w, h));
+    // Colour bits only, as a bit-block copy: an alpha channel plays no part.
+    if (source.hasAlphaChannel())
+        dc.drawImage(QPoint(x, y), source.copy(block).convertToFormat(QImage::Format_RGB32));
+    else
+        dc.drawImage(QPoint(x, y), source, block);
     dc.setCompositionMode(mode);
 }
 
@@ -46,22 +51,18 @@ QPen MakePen(PenStyle style, int width, COLORREF color)
 
 void DrawLine(QPainter& dc, QPoint from, QPoint to)
 {
-    const QPoint delta = to - from;
-    if (delta.isNull())
+    if (from == to)
         return;
-    // The last pixel is left out: step back one pixel along the longer axis.
-    QPoint end = to;
-    if (qAbs(delta.x()) >= qAbs(delta.y()))
-        end.rx() -= delta.x() > 0 ? 1 : -1;
-    else
-        end.ry() -= delta.y() > 0 ? 1 : -1;
+    // With flat ends Qt's aliased lines cover [from, to): the end pixel is left out.
+    const QPen pen = dc.pen();
+    QPen flat = pen;
+    flat.setCapStyle(Qt::FlatCap);
+    dc.setPen(flat);
     const bool antialiased = dc.testRenderHint(QPainter::Antialiasing);
     dc.setRenderHint(QPainter::Antialiasing, false);
-    if (end == from)
-        dc.drawPoint(from);
-    else
-        dc.drawLine(from, end);
+    dc.drawLine(from, to);
     dc.setRenderHint(QPainter::Antialiasing, antialiased);
+    dc.setPen(pen);
 }
 
 void FillRect(QPainter& dc, const QRect& rect, COLORREF color)

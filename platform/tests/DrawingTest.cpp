@@ -103,15 +103,16 @@ TEST(Lines, StopShortOfTheirEndPoint)
         QPainter painter(&image);
         painter.setPen(MakePen(PenStyle::Solid, 1, RGB(0, 0, 0)));
         DrawLine(painter, QPoint(2, 5), QPoint(12, 5));
-        DrawLine(painter, QPoint(15, 2), QPoint(15, 9));
+        DrawLine(painter, QPoint(15, 8), QPoint(15, 15));
     }
     const std::vector<int> row = InkColumns(image, 5);
     ASSERT_FALSE(row.empty());
     EXPECT_EQ(row.front(), 2);
     EXPECT_EQ(row.back(), 11);
-    EXPECT_EQ(image.pixel(15, 2), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(15, 8), qRgb(0, 0, 0));
-    EXPECT_EQ(image.pixel(15, 9), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(15, 14), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(15, 15), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(15, 7), qRgb(255, 255, 255));
 }
 
 TEST(Lines, WidePensHaveFlatEnds)

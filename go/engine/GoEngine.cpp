@@ -50,9 +50,9 @@ void CGoEngine::ResetGame()
 
 int CGoEngine::EvaluatePoint(int x, int y, int k)
 {
-    const int patternClass = GoPatternClass(m_board, x, y, k);
-    m_nLineResult = patternClass;
-    return patternClass;
+    const bool valid = IsOnGoBoard(x, y) && (k == kGoWhite || k == kGoBlack);
+    m_nLineResult = valid ? CPatternBoard(m_board).PatternClass(x, y, k) : kNothingClass;
+    return m_nLineResult;
 }
 
 // Seeding with the millisecond tick count means that scans made within the
@@ -65,8 +65,9 @@ bool CGoEngine::IsDescendingScan()
 GoPoint CGoEngine::ChooseComputerMove(int color)
 {
     const int level = std::clamp(g_nLevel, 1, 3);
-    const int own = GoStoneCode(color);
+    const int own = color == 0 ? kGoWhite : kGoBlack;
     const int person = color == 0 ? kGoBlack : kGoWhite;
+    const CPatternBoard board(m_board);
 
     // Slot min(A, D) * 45 + max(A, D) holds the point visited last with
     // attack rank A and defence rank D; the first filled slot wins.
@@ -81,8 +82,10 @@ GoPoint CGoEngine::ChooseComputerMove(int color)
             const int y = rowsDescending ? kGoBoardSize - 1 - row : row;
             if (StoneAt(x, y) != kGoEmpty)
                 continue;
-            const int attack = AttackRank(level, EvaluatePoint(x, y, own));
-            const int defence = DefenceRank(level, EvaluatePoint(x, y, person));
+            const PointClasses classes = board.PatternClasses(x, y);
+            const int attack = AttackRank(level, classes.For(own));
+            m_nLineResult = classes.For(person);
+            const int defence = DefenceRank(level, m_nLineResult);
             candidates[std::min(attack, defence) * kRankCount + std::max(attack, defence)] = { x, y };
         }
     }

@@ -31,12 +31,15 @@ public:
 
     // The pattern class, 0 (five or more in a row) to 20 (nothing of use), of
     // point (x, y) for stone code k, as if a stone k stood there whatever the
-    // point holds. Writes m_nLineResult: 0 exactly when the class is 0.
+    // point holds. Writes m_nLineResult: 0 exactly when the class is 0. A
+    // point off the board, or a k other than 1 and 2, rates 20.
     int EvaluatePoint(int x, int y, int k);
 
-    // The computer's next point for colour index color (0 white, 1 black) at
-    // level g_nLevel; kNoGoPoint (-1, -1) when the board has no empty point.
-    // Leaves the board as it is; m_nLineResult is overwritten.
+    // The computer's next point for colour index color (0 white, 1 black; any
+    // other value counts as black) at level g_nLevel; kNoGoPoint (-1, -1)
+    // when the board has no empty point. Rates every empty point for both
+    // sides as EvaluatePoint does, leaving m_nLineResult as the last rating
+    // wrote it; the board stays as it is.
     GoPoint ChooseComputerMove(int color);
 
     std::int8_t StoneAt(int x, int y) const { return m_board[GoPointIndex(x, y)]; }

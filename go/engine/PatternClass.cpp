@@ -1,9 +1,8 @@
 #include "go/engine/PatternClass.h"
 
-#include <bit>
-#include <cstdint>
-
 namespace {
+
+constexpr std::int8_t kOffBoard = 3;
 
 // What one ray from the point holds, walking away from it.
 struct Ray {
@@ -13,28 +12,46 @@ struct Ray {
     bool farOpen = false; // the point after the gap run is empty
 };
 
-Ray MeasureRay(const GoBoard& board, int x, int y, int dx, int dy, int k)
+// The rays of both colours from the point in one walk: a ray can hold a run
+// of one colour only, and so a gap run of one colour only.
+void MeasureRays(const std::int8_t* point, int step, Ray& white, Ray& black)
 {
-    Ray ray;
-    int px = x + dx;
-    int py = y + dy;
-    while (IsOnGoBoard(px, py) && board[GoPointIndex(px, py)] == k) {
+    white = {};
+    black = {};
+    const std::int8_t* cell = point + step;
+    const std::int8_t first = *cell;
+    if (first == kGoEmpty) {
+        white.open = black.open = true;
+        cell += step;
+        const std::int8_t second = *cell;
+        if (second == kGoEmpty) {
+            white.farOpen = black.farOpen = true;
+        } else if (second == kGoWhite || second == kGoBlack) {
+            Ray& ray = second == kGoWhite ? white : black;
+            while (*cell == second) {
+                ++ray.gapRun;
+                cell += step;
+            }
+            ray.farOpen = *cell == kGoEmpty;
+        }
+        return;
+    }
+    if (first != kGoWhite && first != kGoBlack)
+        return;
+    Ray& ray = first == kGoWhite ? white : black;
+    while (*cell == first) {
         ++ray.run;
-        px += dx;
-        py += dy;
+        cell += step;
     }
-    if (!IsOnGoBoard(px, py) || board[GoPointIndex(px, py)] != kGoEmpty)
-        return ray;
+    if (*cell != kGoEmpty)
+        return;
     ray.open = true;
-    px += dx;
-    py += dy;
-    while (IsOnGoBoard(px, py) && board[GoPointIndex(px, py)] == k) {
+    cell += step;
+    while (*cell == first) {
         ++ray.gapRun;
-        px += dx;
-        py += dy;
+        cell += step;
     }
-    ray.farOpen = IsOnGoBoard(px, py) && board[GoPointIndex(px, py)] == kGoEmpty;
-    return ray;
+    ray.farOpen = *cell == kGoEmpty;
 }
 
 // Each feature is a set of lines, one bit per line.
@@ -53,37 +70,48 @@ struct Features {
 
 void AddLine(Features& features, unsigned line, const Ray& first, const Ray& second)
 {
-    const int length = first.run + second.run + 1;
     const bool bothOpen = first.open && second.open;
     const bool eitherOpen = first.open || second.open;
+    const int length = first.run + second.run + 1;
+    switch (length) {
+    case 1:
+        if (bothOpen)
+            features.openOne |= line;
+        break;
+    case 2:
+        if (eitherOpen)
+            features.two |= line;
+        if (bothOpen)
+            features.openTwo |= line;
+        break;
+    case 3:
+        if (eitherOpen)
+            features.three |= line;
+        if (bothOpen)
+            features.openThree |= line;
+        break;
+    case 4:
+        if (eitherOpen)
+            features.four |= line;
+        if (bothOpen)
+            features.openFour |= line;
+        break;
+    default:
+        features.five |= line;
+        break;
+    }
     // The broken line reaches over the gap of one ray: the one with the longer
-    // gap run, the second on a tie.
+    // gap run, the second on a tie. Without a gap it adds nothing to the
+    // plain four and open three it always comes with.
     const bool extendFirst = first.gapRun > second.gapRun;
     const Ray& extended = extendFirst ? first : second;
     const Ray& other = extendFirst ? second : first;
+    if (extended.gapRun == 0)
+        return;
     const int brokenLength = length + extended.gapRun;
-    const bool brokenBothOpen = extended.farOpen && other.open;
-    const bool brokenEitherOpen = extended.farOpen || other.open;
-
-    if (length >= 5)
-        features.five |= line;
-    if (length == 4 && bothOpen)
-        features.openFour |= line;
-    if (length == 4 && eitherOpen)
-        features.four |= line;
-    if (length == 3 && bothOpen)
-        features.openThree |= line;
-    if (length == 3 && eitherOpen)
-        features.three |= line;
-    if (length == 2 && bothOpen)
-        features.openTwo |= line;
-    if (length == 2 && eitherOpen)
-        features.two |= line;
-    if (length == 1 && bothOpen)
-        features.openOne |= line;
-    if (brokenLength >= 4 && brokenEitherOpen)
+    if (brokenLength >= 4 && (extended.farOpen || other.open))
         features.brokenFour |= line;
-    if (brokenLength == 3 && brokenBothOpen)
+    if (brokenLength == 3 && extended.farOpen && other.open)
         features.brokenOpenThree |= line;
 }
 
@@ -92,33 +120,44 @@ bool OnTwoLines(unsigned a, unsigned b)
 {
     if (a == 0 || b == 0)
         return false;
-    return !(a == b && std::has_single_bit(a));
+    const bool singleLine = (a & (a - 1)) == 0;
+    return !(a == b && singleLine);
 }
 
-// Classes 1 to 14, or 0 when none of them holds.
+// Classes 1 to 14 in their order of precedence, or 0 when none holds.
 int StrongClass(const Features& f)
 {
     const unsigned anyFour = f.four | f.brokenFour;
     const unsigned anyOpenThree = f.openThree | f.brokenOpenThree;
-    const bool conditions[] = {
-        f.openFour != 0,
-        OnTwoLines(anyFour, anyFour),
-        OnTwoLines(anyFour, anyOpenThree),
-        OnTwoLines(anyOpenThree, anyOpenThree),
-        OnTwoLines(f.four, f.openTwo),
-        OnTwoLines(f.four, f.three),
-        OnTwoLines(f.four, f.openOne),
-        OnTwoLines(f.four, f.two),
-        f.four != 0,
-        OnTwoLines(f.openThree, f.openTwo),
-        OnTwoLines(f.openThree, f.three),
-        OnTwoLines(f.openThree, f.openOne),
-        OnTwoLines(f.openThree, f.two),
-        f.openThree != 0,
-    };
-    for (int i = 0; i < static_cast<int>(std::size(conditions)); ++i) {
-        if (conditions[i])
-            return i + 1;
+    if (f.openFour)
+        return 1;
+    if (OnTwoLines(anyFour, anyFour))
+        return 2;
+    if (OnTwoLines(anyFour, anyOpenThree))
+        return 3;
+    if (OnTwoLines(anyOpenThree, anyOpenThree))
+        return 4;
+    if (f.four) {
+        if (OnTwoLines(f.four, f.openTwo))
+            return 5;
+        if (OnTwoLines(f.four, f.three))
+            return 6;
+        if (OnTwoLines(f.four, f.openOne))
+            return 7;
+        if (OnTwoLines(f.four, f.two))
+            return 8;
+        return 9;
+    }
+    if (f.openThree) {
+        if (OnTwoLines(f.openThree, f.openTwo))
+            return 10;
+        if (OnTwoLines(f.openThree, f.three))
+            return 11;
+        if (OnTwoLines(f.openThree, f.openOne))
+            return 12;
+        if (OnTwoLines(f.openThree, f.two))
+            return 13;
+        return 14;
     }
     return 0;
 }
@@ -136,53 +175,65 @@ int FallbackClass(const Features& f)
     return kNothingClass;
 }
 
-bool Holds(const GoBoard& board, int x, int y, int code)
-{
-    return IsOnGoBoard(x, y) && board[GoPointIndex(x, y)] == code;
-}
-
 // The point is a corner of a three-by-three square whose two neighbouring
 // corners and centre hold k and whose opposite corner is on the board and
 // not the other colour's; no orthogonal neighbour may be the other colour's.
-bool IsSquareCorner(const GoBoard& board, int x, int y, int k)
+bool IsSquareCorner(const std::int8_t* point, int k)
 {
-    const auto isOther = [&](int px, int py) {
-        if (!IsOnGoBoard(px, py))
-            return false;
-        const int code = board[GoPointIndex(px, py)];
-        return code != kGoEmpty && code != k;
-    };
-    if (isOther(x - 1, y) || isOther(x + 1, y) || isOther(x, y - 1) || isOther(x, y + 1))
-        return false;
+    constexpr int side = CPatternBoard::kSide;
+    const auto isOther = [k](std::int8_t code) { return code != kGoEmpty && code != k && code != kOffBoard; };
     static constexpr int kDirections[4][2] = { { 1, -1 }, { 1, 1 }, { -1, 1 }, { -1, -1 } };
     for (const auto& [sx, sy] : kDirections) {
-        const int cornerX = x + 2 * sx;
-        const int cornerY = y + 2 * sy;
-        if (IsOnGoBoard(cornerX, cornerY) && !isOther(cornerX, cornerY)
-            && Holds(board, x, y + 2 * sy, k) && Holds(board, x + sx, y + sy, k)
-            && Holds(board, x + 2 * sx, y, k))
-            return true;
+        const std::int8_t corner = point[2 * sx * side + 2 * sy];
+        if (point[sx * side + sy] == k && point[2 * sy] == k && point[2 * sx * side] == k && corner != kOffBoard
+            && !isOther(corner))
+            return !(isOther(point[-side]) || isOther(point[side]) || isOther(point[-1]) || isOther(point[1]));
     }
     return false;
 }
 
-} // namespace
-
-int GoPatternClass(const GoBoard& board, int x, int y, int k)
+int Classify(const Features& features, const std::int8_t* point, int k)
 {
-    // Each line as its first and second ray's step.
-    static constexpr int kLines[4][2] = { { -1, 0 }, { 0, -1 }, { -1, 1 }, { -1, -1 } };
-    Features features;
-    for (unsigned line = 0; line < 4; ++line) {
-        const int dx = kLines[line][0];
-        const int dy = kLines[line][1];
-        AddLine(features, 1u << line, MeasureRay(board, x, y, dx, dy, k), MeasureRay(board, x, y, -dx, -dy, k));
-    }
     if (features.five)
         return kFiveClass;
     if (const int strong = StrongClass(features))
         return strong;
-    if (IsSquareCorner(board, x, y, k))
+    if (IsSquareCorner(point, k))
         return kSquareClass;
     return FallbackClass(features);
 }
+
+} // namespace
+
+CPatternBoard::CPatternBoard(const GoBoard& board)
+{
+    m_cells.fill(kOffBoard);
+    for (int x = 0; x < kGoBoardSize; ++x) {
+        for (int y = 0; y < kGoBoardSize; ++y)
+            m_cells[CellIndex(x, y)] = board[GoPointIndex(x, y)];
+    }
+}
+
+int CPatternBoard::PatternClass(int x, int y, int k) const
+{
+    return PatternClasses(x, y).For(k);
+}
+
+PointClasses CPatternBoard::PatternClasses(int x, int y) const
+{
+    // The first ray's step of each line: along x, along y, the rising and the
+    // falling diagonal; the second ray steps the other way.
+    static constexpr int kLineSteps[4] = { -kSide, -1, -kSide + 1, -kSide - 1 };
+    const std::int8_t* point = &m_cells[CellIndex(x, y)];
+    Features white;
+    Features black;
+    for (unsigned line = 0; line < 4; ++line) {
+        Ray whiteFirst, blackFirst, whiteSecond, blackSecond;
+        MeasureRays(point, kLineSteps[line], whiteFirst, blackFirst);
+        MeasureRays(point, -kLineSteps[line], whiteSecond, blackSecond);
+        AddLine(white, 1u << line, whiteFirst, whiteSecond);
+        AddLine(black, 1u << line, blackFirst, blackSecond);
+    }
+    return { Classify(white, point, kGoWhite), Classify(black, point, kGoBlack) };
+}
+

@@ -65,6 +65,39 @@ TEST(ChooseComputerMove, MakesAnOpenFourBeforeBlockingAnOpenFour)
     EXPECT_THAT(move, AnyOf(GoPoint { 3, 7 }, GoPoint { 7, 7 }));
 }
 
+// Black's two on column 8 becomes an open three at (8, 6) or at (8, 9).
+// (8, 9) also has an open one (class 12) and blocks nothing of white's;
+// (8, 6) is the open three alone (class 14) but also the point where white
+// would make an open two (class 16). Hard and Normal tell classes 12 and 14
+// apart; Easy ranks them alike and lets the better block decide.
+TEST(ChooseComputerMove, ALevelChangeChangesTheNextChoice)
+{
+    CGoEngine engine = AscendingEngine();
+    Place(engine.m_board, { { 8, 7 }, { 8, 8 } }, kGoBlack);
+    Place(engine.m_board, { { 7, 7 }, { 9, 6 }, { 9, 7 } }, kGoWhite);
+    ASSERT_EQ(engine.EvaluatePoint(8, 9, kGoBlack), 12);
+    ASSERT_EQ(engine.EvaluatePoint(8, 6, kGoBlack), 14);
+    ASSERT_EQ(engine.EvaluatePoint(8, 6, kGoWhite), 16);
+
+    engine.g_nLevel = 3;
+    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 9 }));
+    engine.g_nLevel = 1;
+    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 6 }));
+    engine.g_nLevel = 2;
+    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 9 }));
+}
+
+TEST(ChooseComputerMove, ALevelOutsideOneToThreeCountsAsTheNearest)
+{
+    CGoEngine engine = AscendingEngine();
+    Place(engine.m_board, { { 8, 7 }, { 8, 8 } }, kGoBlack);
+    Place(engine.m_board, { { 7, 7 }, { 9, 6 }, { 9, 7 } }, kGoWhite);
+    engine.g_nLevel = 0;
+    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 6 }));
+    engine.g_nLevel = 4;
+    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 9 }));
+}
+
 // With one black stone at the centre its eight neighbours tie at every
 // level; the scan's last visit among them wins.
 struct ScanCase {

@@ -53,27 +53,23 @@ CBrainProtocol::CBrainProtocol(CGoEngine& engine, std::istream& in, std::ostream
 
 int CBrainProtocol::Run()
 {
+    Next next = Next::Continue;
     std::string line;
-    while (true) {
+    while (next == Next::Continue) {
         switch (m_reader.ReadLine(line)) {
         case CLineReader::Result::EndOfInput:
             Error("end of input before END");
-            return 1;
+            next = Next::InputEnded;
+            break;
         case CLineReader::Result::TooLong:
             Error("line too long");
             break;
         case CLineReader::Result::Line:
-            switch (Handle(line)) {
-            case Next::Continue:
-                break;
-            case Next::End:
-                return 0;
-            case Next::InputEnded:
-                return 1;
-            }
+            next = Handle(line);
             break;
         }
     }
+    return next == Next::End ? 0 : 1;
 }
 
 CBrainProtocol::Next CBrainProtocol::Handle(const std::string& line)
@@ -113,27 +109,24 @@ CBrainProtocol::Next CBrainProtocol::Handle(const std::string& line)
 void CBrainProtocol::Start(std::string_view arguments)
 {
     const auto size = ParseNumberList(arguments);
-    if (!size || size->size() != 1) {
+    if (!size || size->size() != 1)
         Error("START needs the board size");
-        return;
-    }
-    if ((*size)[0] != kGoBoardSize) {
-        Error("only 15 by 15 boards are supported");
-        return;
-    }
-    m_engine.ResetGame();
-    m_started = true;
-    Reply("OK");
+    else
+        StartGame((*size)[0], (*size)[0]);
 }
 
 void CBrainProtocol::RectStart(std::string_view arguments)
 {
     const auto size = ParseNumberList(arguments);
-    if (!size || size->size() != 2) {
+    if (!size || size->size() != 2)
         Error("RECTSTART needs the width and the height");
-        return;
-    }
-    if ((*size)[0] != kGoBoardSize || (*size)[1] != kGoBoardSize) {
+    else
+        StartGame((*size)[0], (*size)[1]);
+}
+
+void CBrainProtocol::StartGame(int width, int height)
+{
+    if (width != kGoBoardSize || height != kGoBoardSize) {
         Error("only 15 by 15 boards are supported");
         return;
     }

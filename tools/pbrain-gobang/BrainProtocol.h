@@ -26,6 +26,7 @@ private:
     Next Handle(const std::string& line);
     void Start(std::string_view arguments);
     void RectStart(std::string_view arguments);
+    void StartGame(int width, int height);
     void Begin();
     void Turn(std::string_view arguments);
     Next Board();

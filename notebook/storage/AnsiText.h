@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// Text in the device's ANSI code page, the shell's "codepage" setting
+// (65001, UTF-8, unless configured otherwise).
+
+// Decodes bytes of the code page; bytes it cannot map become U+FFFD.
+QString AnsiToString(QByteArrayView bytes);
+
+// Encodes text in the code page, or nothing when a character cannot be
+// represented there (a U+0000 inside the text counts as one, since the
+// conversion would end the text at it).
+std::optional<QByteArray> StringToAnsi(const QString& text);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "shell/OrvaSkins.h"
+
+#include <QString>
+
+// The notebook's fixed texts, by index: 0 "Note Book", 1 "Next", 2 "Prev",
+// 3 the page label format "Page %d/%d" (current page, number of pages).
+constexpr int kPageLabelText = 3;
+
+// The text in the current interface language: Chinese when the language is
+// 1, English otherwise; empty for an index outside the table.
+QString GetLocalText(int index);
+QString GetLocalText(int index, ORVA_LANG language);
+
+// The page label, "Page 3/7" or "第3页/共7页", in the current language.
+QString FormatPageLabel(int page, int pageCount);
+QString FormatPageLabel(int page, int pageCount, ORVA_LANG language);

@@ -1,0 +1,49 @@
+#include "notebook/storage/NoteFolder.h"
+
+#include "platform/device/DevicePath.h"
+#include "shell/OrvaCore.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+namespace {
+
+bool IsNoteFileName(const QString& name)
+{
+    return name.size() > 5 && name.endsWith(u".note", Qt::CaseInsensitive);
+}
+
+void LoadNotesBelow(const QString& folder, const QString& hostFolder, int depth, std::vector<CNote>& notes)
+{
+    QDirIterator entries(hostFolder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString name = entries.fileName();
+        const qsizetype pathLength = folder.size() + 1 + name.size();
+        if (name.startsWith(u'.') || name.contains(u'\\') || pathLength >= MAX_PATH)
+            continue;
+        const QFileInfo entry = entries.fileInfo();
+        const QString path = folder + u'\\' + name;
+        if (entry.isDir()) {
+            // A link to a folder could lead back up the tree for ever.
+            if (!entry.isSymLink() && depth < kDeepestNoteFolder)
+                LoadNotesBelow(path, entries.filePath(), depth + 1, notes);
+        } else if (IsNoteFileName(name)) {
+            CNote note;
+            if (note.LoadFromHostFile(entries.filePath(), path, true))
+                notes.push_back(std::move(note));
+        }
+    }
+}
+
+} // namespace
+
+void LoadNoteFolder(const QString& folder, std::vector<CNote>& notes)
+{
+    if (folder.isEmpty())
+        return;
+    const QString hostFolder = HostPathFromDevicePath(folder);
+    if (!hostFolder.isEmpty())
+        LoadNotesBelow(folder, hostFolder, 0, notes);
+}

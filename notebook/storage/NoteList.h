@@ -1,0 +1,67 @@
+#pragma once
+
+#include "notebook/storage/Note.h"
+#include "shell/OrvaCore.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Every note of the notebook, in page order: page k shows GetAt(k - 1).
+// Notes found at start-up are ordered by title (UTF-16 code units, equal
+// titles in loading order); notes added later go to the end. Notes are never
+// removed, and a note keeps its address for the life of the list.
+class CNoteList {
+public:
+    // The local date and time now; new notes take their title and file name
+    // from it.
+    using Clock = std::function<QDateTime()>;
+
+    explicit CNoteList(Clock clock = {});
+    CNoteList(const CNoteList&) = delete;
+    CNoteList& operator=(const CNoteList&) = delete;
+    virtual ~CNoteList() = default;
+
+    // Takes the notes folder from the shell setting "note_path" into
+    // m_szFolder (default "\NAND Flash\Note").
+    void InitFolder();
+    QString GetFolder() const { return QString::fromUtf16(m_szFolder); }
+
+    // Loads every note file under folder (see LoadNoteFolder) and puts each
+    // at its place in title order; returns the number of notes added.
+    int LoadFolder(const QString& folder);
+    // Inserts a copy of note before the first note whose title is greater.
+    void InsertSorted(const CNote& note);
+    // Appends a new empty note titled with the date caption of now, to be
+    // saved in the notes folder as "YYYY-MM-DD hhmmss.note" (with "-2",
+    // "-3"... before ".note" when that path is taken); returns its index.
+    // The note has no file until it is saved with text.
+    int AddNew();
+    // Appends the plain-text file at path (a device path) as a note; returns
+    // its index, or -1 when the file can't be read. A file that is already
+    // a page is not added again: its index is returned.
+    int AddFile(const QString& path);
+
+    int GetCount() const { return int(m_notes.size()); }
+    // The note at index, to read or change in place; null when index is
+    // below 0 or not below the count.
+    CNote* GetAt(int index);
+    const CNote* GetAt(int index) const;
+
+    // The notes folder, a device path without a trailing backslash.
+    char16_t m_szFolder[MAX_PATH] = {};
+
+private:
+    bool IsPathTaken(const QString& path) const;
+    int IndexOfFile(const QString& path) const;
+    int Append(const CNote& note);
+
+    std::vector<std::unique_ptr<CNote>> m_notes;
+    // True while every note stands in title order (nothing appended out of it),
+    // so that a place can be found by binary search.
+    bool m_bInTitleOrder { true };
+    Clock m_clock;
+};

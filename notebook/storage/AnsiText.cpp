@@ -1,38 +1,20 @@
 #include "notebook/storage/AnsiText.h"
 
-#include "shell/OrvaCore.h"
 #include "shell/Wren.h"
-
-#include <QStringDecoder>
 
 #include <limits>
 #include <vector>
 
-namespace {
-
-constexpr int kUtf8CodePage = 65001;
-
-int ConfiguredCodePage()
-{
-    char16_t value[MAX_PATH] = {};
-    COrvaCore::GetStrParam(u"codepage", value, u"65001");
-    bool ok = false;
-    const int codePage = QString::fromUtf16(value).trimmed().toInt(&ok);
-    return ok ? codePage : kUtf8CodePage;
-}
-
-} // namespace
-
 QString AnsiToString(QByteArrayView bytes)
 {
-    const int codePage = ConfiguredCodePage();
-    QStringDecoder decoder = codePage == kUtf8CodePage
-        ? QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless)
-        : QStringDecoder(QByteArray("cp" + QByteArray::number(codePage)).constData(),
-                         QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    // Beyond what one conversion takes, the rest is converted on its own.
+    constexpr qsizetype kLargestPiece = std::numeric_limits<int>::max();
+    QString text;
+    for (qsizetype start = 0; start < bytes.size(); start += kLargestPiece) {
+        const QByteArrayView piece = bytes.sliced(start, std::min(kLargestPiece, bytes.size() - start));
+        text += AnsiToUnicode(piece.data(), int(piece.size()));
+    }
+    return text;
 }
 
 std::optional<QByteArray> StringToAnsi(const QString& text)
@@ -47,5 +29,5 @@ std::optional<QByteArray> StringToAnsi(const QString& text)
                                      int(buffer.size()));
     if (length < 0)
         return std::nullopt;
-    return QByteArray(buffer.data(), qstrnlen(buffer.data(), buffer.size()));
+    return QByteArray(buffer.data(), length);
 }

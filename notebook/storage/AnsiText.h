@@ -6,10 +6,9 @@
 
 #include <optional>
 
-// Text in the device's ANSI code page, the shell's "codepage" setting
-// (65001, UTF-8, unless configured otherwise).
+// Text in the device's ANSI code page, the shell's "codepage" setting.
 
-// Decodes bytes of the code page; bytes it cannot map become U+FFFD.
+// Decodes bytes of the code page; bytes it does not define become U+FFFD.
 QString AnsiToString(QByteArrayView bytes);
 
 // Encodes text in the code page, or nothing when a character cannot be

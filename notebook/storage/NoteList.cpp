@@ -33,7 +33,7 @@ QString NewNoteName(const QDateTime& now, int counter)
     const QTime time = now.time();
     const QString stamp = QString::asprintf("%d-%02d-%02d %02d%02d%02d", date.year(), date.month(), date.day(),
                                             time.hour(), time.minute(), time.second());
-    return counter < 2 ? stamp + u".note" : stamp + u'-' + QString::number(counter) + u".note";
+    return counter < 2 ? stamp + QStringLiteral(".note") : stamp + u'-' + QString::number(counter) + QStringLiteral(".note");
 }
 
 QString FileNameOf(const QString& devicePath)

@@ -28,6 +28,11 @@ struct PrefixCase {
     QByteArray prefix;
 };
 
+void PrintTo(const PrefixCase& c, std::ostream* out)
+{
+    *out << c.length << " characters";
+}
+
 class ArchivedStringPrefix : public testing::TestWithParam<PrefixCase> {};
 
 TEST_P(ArchivedStringPrefix, WritesTheWidePrefixAndReadsItBack)

@@ -19,6 +19,11 @@ struct CaptionCase {
     const char16_t* caption;
 };
 
+void PrintTo(const CaptionCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class DateCaption : public testing::TestWithParam<CaptionCase> {};
 
 TEST_P(DateCaption, ReadsExactlyAsShown)
@@ -49,8 +54,8 @@ TEST(DateCaptionTables, EveryDayAndMonthHasItsName)
                                         u"Temmuz", u"Ağustos", u"Eylül", u"Ekim", u"Kasım", u"Aralık" };
     for (int month = 1; month <= 12; ++month) {
         const QDateTime time = Local(2026, month, 10, 9, 5);
-        EXPECT_TRUE(FormatDateCaption(time, ORVA_LANG_ENGLISH).startsWith(QString::fromUtf16(englishMonths[month - 1]) + u" 10, "));
-        EXPECT_TRUE(FormatDateCaption(time, ORVA_LANG_TURKISH).startsWith(u"10 " + QString::fromUtf16(turkishMonths[month - 1]) + u" 2026, "));
+        EXPECT_TRUE(FormatDateCaption(time, ORVA_LANG_ENGLISH).startsWith(QString::fromUtf16(englishMonths[month - 1]) + QStringLiteral(" 10, ")));
+        EXPECT_TRUE(FormatDateCaption(time, ORVA_LANG_TURKISH).startsWith(QStringLiteral("10 ") + QString::fromUtf16(turkishMonths[month - 1]) + QStringLiteral(" 2026, ")));
     }
     // 7 to 13 December 2026 run from Monday to Sunday.
     const char16_t* english[] = { u"MON", u"TUE", u"WED", u"THU", u"FRI", u"STA", u"SUN" };
@@ -58,9 +63,9 @@ TEST(DateCaptionTables, EveryDayAndMonthHasItsName)
     const char16_t chinese[] = u"一二三四五六日";
     for (int day = 0; day < 7; ++day) {
         const QDateTime time = Local(2026, 12, 7 + day, 9, 5);
-        EXPECT_TRUE(FormatDateCaption(time, ORVA_LANG_ENGLISH).endsWith(u"09:05 " + QString::fromUtf16(english[day]) + u' '));
-        EXPECT_TRUE(FormatDateCaption(time, ORVA_LANG_TURKISH).endsWith(u", " + QString::fromUtf16(turkish[day]) + u" 09:05"));
-        EXPECT_TRUE(FormatDateCaption(time, ORVA_LANG_CHINESE).endsWith(u"星期" + QString(QChar(chinese[day])) + u' '));
+        EXPECT_TRUE(FormatDateCaption(time, ORVA_LANG_ENGLISH).endsWith(QStringLiteral("09:05 ") + QString::fromUtf16(english[day]) + u' '));
+        EXPECT_TRUE(FormatDateCaption(time, ORVA_LANG_TURKISH).endsWith(QStringLiteral(", ") + QString::fromUtf16(turkish[day]) + QStringLiteral(" 09:05")));
+        EXPECT_TRUE(FormatDateCaption(time, ORVA_LANG_CHINESE).endsWith(QStringLiteral("星期") + QString(QChar(chinese[day])) + u' '));
     }
 }
 

@@ -1,9 +1,10 @@
 #include "notebook/storage/tests/DeviceFixture.h"
 
+#include "shell/ShellSettings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 void DeviceFixture::SetUp()
 {
@@ -12,10 +13,8 @@ void DeviceFixture::SetUp()
     m_savedConfig = qgetenv("XDG_CONFIG_HOME");
     m_strRoot = m_dir.filePath(QStringLiteral("root"));
     QDir().mkpath(m_strRoot);
-    QDir().mkpath(m_dir.filePath(QStringLiteral("config/orva")));
     qputenv("ORVA_ROOT", QFile::encodeName(m_strRoot));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
-    m_strSettings = m_dir.filePath(QStringLiteral("config/orva/shell.ini"));
 }
 
 void DeviceFixture::TearDown()
@@ -26,9 +25,7 @@ void DeviceFixture::TearDown()
 
 void DeviceFixture::SetShellSetting(const QString& key, const QString& value)
 {
-    QSettings settings(m_strSettings, QSettings::IniFormat);
-    settings.setValue(key, value);
-    settings.sync();
+    ASSERT_TRUE(ShellSettings::SetValue(key, value));
 }
 
 QString DeviceFixture::HostPath(const QString& devicePath) const

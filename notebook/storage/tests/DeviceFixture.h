@@ -6,6 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Test messages show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 // A device root and shell settings of the test's own: ORVA_ROOT and
 // XDG_CONFIG_HOME point into a fresh temporary folder for each test.
 class DeviceFixture : public testing::Test {
@@ -28,5 +36,4 @@ protected:
 private:
     QByteArray m_savedRoot;
     QByteArray m_savedConfig;
-    QString m_strSettings;
 };

@@ -18,6 +18,11 @@ struct PlainCase {
     QByteArray afterEdit; // the file once "!" is appended to the text and saved
 };
 
+void PrintTo(const PlainCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class PlainTextFile : public DeviceFixture, public testing::WithParamInterface<PlainCase> {};
 
 TEST_P(PlainTextFile, LoadsAndIsWrittenBackAfterAnEdit)
@@ -76,7 +81,7 @@ TEST_F(NoteFile, PlainTitleIsTheBareFileName)
     EXPECT_EQ(note.m_strTitle, QStringLiteral("c.d.txt"));
 
     const QString host = HostPath(QStringLiteral("\\a\\b\\c.d.txt"));
-    ASSERT_TRUE(note.Load(u"Z:" + QString(host).replace(u'/', u'\\'), false));
+    ASSERT_TRUE(note.Load(QStringLiteral("Z:") + QString(host).replace(u'/', u'\\'), false));
     EXPECT_EQ(note.m_strTitle, QStringLiteral("c.d.txt"));
 
     ASSERT_TRUE(note.LoadFromHostFile(host, QStringLiteral("a.txt"), false));

@@ -1,4 +1,5 @@
 #include "notebook/storage/ArchivedString.h"
+#include "notebook/storage/NoteFolder.h"
 #include "notebook/storage/NoteList.h"
 #include "notebook/storage/tests/DeviceFixture.h"
 
@@ -209,7 +210,7 @@ TEST_F(NoteList, AddFileAppendsAPlainTextPageOnce)
     EXPECT_EQ(list.GetAt(1)->m_bArchive, 0);
     // The same file again, by the same or another path, is the same page.
     EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\a.txt")), 1);
-    const QString hostStyle = u"Z:" + HostPath(QStringLiteral("\\Docs\\a.txt")).replace(u'/', u'\\');
+    const QString hostStyle = QStringLiteral("Z:") + HostPath(QStringLiteral("\\Docs\\a.txt")).replace(u'/', u'\\');
     EXPECT_EQ(list.AddFile(hostStyle), 1);
     EXPECT_EQ(list.AddFile(kFolder + QStringLiteral("\\z.note")), 0);
     EXPECT_EQ(list.GetCount(), 2);

@@ -99,7 +99,7 @@ TEST_F(SafeSave, FullDiskKeepsTheOldFileAndTheNote)
     EXPECT_FALSE(savedPlain);
     EXPECT_EQ(ReadDeviceFile(m_strPlain), QByteArray("ascii"));
     EXPECT_EQ(plain.m_bUnicode, 0);
-    EXPECT_TRUE(QDir(HostPath(QStringLiteral("\\Note"))).entryList(QDir::Files) == QStringList { "safe.note" });
+    EXPECT_TRUE(QDir(HostPath(QStringLiteral("\\Note"))).entryList(QDir::Files | QDir::Hidden) == QStringList { "safe.note" });
 }
 
 TEST_F(SafeSave, ReadOnlyFolderKeepsTheOldFile)

@@ -12,6 +12,11 @@ struct Utf8Case {
     std::vector<char16_t> units;
 };
 
+void PrintTo(const Utf8Case& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class Utf8ToString : public testing::TestWithParam<Utf8Case> {};
 
 TEST_P(Utf8ToString, DecodesByTheNotebooksTable)

@@ -93,6 +93,8 @@ void CDialog::SendCommand(int id)
 QImage CDialog::Render()
 {
     UpdateWindow();
+    // Controls' own repaints wait in the queue as an update request.
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     QWindow* window = windowHandle();
     if (isVisible() && window && window->isExposed() && screen()) {
         // What the window system shows: areas not repainted keep older pixels.

@@ -8,19 +8,18 @@ namespace {
 
 constexpr QRgb kMagenta = 0xFFFF00FF;
 
-// Skin images keep magenta as their transparent colour; make it real alpha.
+// Skin images may mark their transparent parts with magenta, as the stones
+// do; make that real alpha.
 QImage WithTransparency(const QImage& image)
 {
     if (image.isNull())
         return {};
     QImage result = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (!image.hasAlphaChannel()) {
-        for (int row = 0; row < result.height(); ++row) {
-            auto* line = reinterpret_cast<QRgb*>(result.scanLine(row));
-            for (int column = 0; column < result.width(); ++column) {
-                if (line[column] == kMagenta)
-                    line[column] = 0;
-            }
+    for (int row = 0; row < result.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(row));
+        for (int column = 0; column < result.width(); ++column) {
+            if (line[column] == kMagenta)
+                line[column] = 0;
         }
     }
     return result;

@@ -1,0 +1,155 @@
+#include "shell/tern/CoolButton.h"
+
+#include "ImageProbe.h"
+#include "platform/LogFont.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb kMagenta = 0xFFFF00FF;
+constexpr QRgb kPaper = 0xFFFFFFFF;
+
+// A 40 by 30 top-bar image: a coloured face with magenta corners.
+QImage FaceImage(QRgb face)
+{
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(face);
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 6; ++x)
+            image.setPixel(x, y, kMagenta);
+    }
+    return image;
+}
+
+QImage Rendered(QWidget& button)
+{
+    QImage image(button.size(), QImage::Format_RGB32);
+    image.fill(kPaper);
+    button.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+class CoolButton : public testing::Test {
+protected:
+    QWidget parent;
+    CCoolButton button{&parent};
+};
+
+TEST_F(CoolButton, BitmapButtonTakesTheSizeOfItsImage)
+{
+    button.SetPosition(724, 10);
+    button.SetCBStyle(CB_STYLE_BITMAP);
+    button.LoadBitmaps(FaceImage(qRgb(200, 0, 0)), FaceImage(qRgb(0, 0, 200)));
+    EXPECT_EQ(button.geometry(), QRect(724, 10, 40, 30));
+    button.LoadBitmaps(QImage(60, 20, QImage::Format_RGB32));
+    EXPECT_EQ(button.size(), QSize(60, 20));
+}
+
+TEST_F(CoolButton, ShowsThePressedImageWhileDown)
+{
+    button.LoadBitmaps(FaceImage(qRgb(200, 0, 0)), FaceImage(qRgb(0, 0, 200)));
+    EXPECT_EQ(Rendered(button).pixel(20, 15), qRgb(200, 0, 0));
+    button.setDown(true);
+    EXPECT_EQ(Rendered(button).pixel(20, 15), qRgb(0, 0, 200));
+}
+
+TEST_F(CoolButton, OneImageSinksAndDarkensWhileDown)
+{
+    button.LoadBitmaps(FaceImage(qRgb(200, 200, 200)));
+    const QImage normal = Rendered(button);
+    button.setDown(true);
+    const QImage pressed = Rendered(button);
+    SaveForReview(normal, QStringLiteral("tern-button-normal.png"));
+    SaveForReview(pressed, QStringLiteral("tern-button-pressed.png"));
+    EXPECT_LT(qGray(pressed.pixel(20, 15)), qGray(normal.pixel(20, 15)) - 30);
+    // Sunk by one pixel: the top row and left column show what lies behind.
+    EXPECT_EQ(pressed.pixel(20, 0), kPaper);
+    EXPECT_EQ(pressed.pixel(0, 15), kPaper);
+}
+
+TEST_F(CoolButton, TransparentPartsShowTheBackgroundSurface)
+{
+    QImage background(800, 480, QImage::Format_RGB32);
+    background.fill(qRgb(0, 128, 0));
+    background.setPixel(724 + 2, 10 + 2, qRgb(1, 2, 3));
+    QImage withAlpha = FaceImage(qRgb(200, 0, 0)).convertToFormat(QImage::Format_ARGB32);
+    withAlpha.setPixel(39, 29, qRgba(0, 0, 0, 0));
+    button.SetPosition(724, 10);
+    button.SetBkDC(&background);
+    button.LoadBitmaps(withAlpha, withAlpha);
+    const QImage image = Rendered(button);
+    EXPECT_EQ(image.pixel(2, 2), qRgb(1, 2, 3));
+    EXPECT_EQ(image.pixel(39, 29), qRgb(0, 128, 0));
+    EXPECT_EQ(image.pixel(20, 15), qRgb(200, 0, 0));
+}
+
+TEST_F(CoolButton, NullImagesShowNothing)
+{
+    button.resize(30, 30);
+    button.LoadBitmaps(QImage(), QImage());
+    EXPECT_EQ(CountPixels(Rendered(button), QRect(0, 0, 30, 30), kPaper), 900);
+    button.setDown(true);
+    EXPECT_EQ(CountPixels(Rendered(button), QRect(0, 0, 30, 30), kPaper), 900);
+}
+
+QFont OptionFont()
+{
+    LOGFONT description;
+    description.lfHeight = 25;
+    description.lfWeight = 600;
+    description.lfPitchAndFamily = FF_SWISS;
+    description.lfFaceName = QStringLiteral("Arial");
+    return FontFromLogFont(description);
+}
+
+TEST_F(CoolButton, TextButtonShowsItsCaptionInItsColoursAndChangesAtOnce)
+{
+    button.setGeometry(605, 234, 170, 50);
+    button.SetCBStyle(CB_STYLE_TEXT);
+    button.setFont(OptionFont());
+    button.SetTextColor(RGB(255, 255, 255));
+    button.SetBkColor(RGB(90, 60, 30));
+    button.setText(QStringLiteral("New Game"));
+    const QImage normal = Rendered(button);
+    SaveForReview(normal, QStringLiteral("tern-text-button.png"));
+    EXPECT_EQ(button.size(), QSize(170, 50));
+    EXPECT_GT(CountPixels(normal, normal.rect(), qRgb(255, 255, 255)), 30);
+    EXPECT_LT(qAbs(qRed(normal.pixel(10, 25)) - 90), 30);
+
+    button.setText(QString::fromUtf16(u"新游戏"));
+    EXPECT_NE(Rendered(button), normal);
+
+    button.setDown(true);
+    const QImage pressed = Rendered(button);
+    SaveForReview(pressed, QStringLiteral("tern-text-button-pressed.png"));
+    EXPECT_LT(qGray(pressed.pixel(10, 25)), qGray(normal.pixel(10, 25)));
+}
+
+TEST_F(CoolButton, CopyStyleTakesStyleBackgroundColoursAndFont)
+{
+    QImage background(10, 10, QImage::Format_RGB32);
+    button.SetCBStyle(CB_STYLE_TEXT);
+    button.SetBkDC(&background);
+    button.SetTextColor(RGB(1, 2, 3));
+    button.SetBkColor(RGB(4, 5, 6));
+    button.setFont(OptionFont());
+    CCoolButton copy(&parent);
+    copy.CopyStyle(&button);
+    EXPECT_EQ(copy.GetCBStyle(), CB_STYLE_TEXT);
+    EXPECT_EQ(copy.GetTextColor(), RGB(1, 2, 3));
+    EXPECT_EQ(copy.GetBkColor(), RGB(4, 5, 6));
+    EXPECT_EQ(copy.font(), button.font());
+    copy.CopyStyle(nullptr);
+    EXPECT_EQ(copy.GetCBStyle(), CB_STYLE_TEXT);
+}
+
+TEST_F(CoolButton, TakesNoKeyboardFocus)
+{
+    EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
+}
+
+} // namespace

@@ -341,7 +341,9 @@ LRESULT CDialog::OnShellMessage(WPARAM, LPARAM)
 bool CDialog::event(QEvent* event)
 {
     if (event->type() == ShellMessageEvent::EventType()) {
-        OnShellMessage(static_cast<ShellMessageEvent*>(event)->WParam(), 0);
+        // A destroyed window has no handler left: the message is dropped.
+        if (m_state == State::Created)
+            OnShellMessage(static_cast<ShellMessageEvent*>(event)->WParam(), 0);
         return true;
     }
     return QDialog::event(event);

@@ -80,6 +80,8 @@ public:
     // Test seams: input and output the way the window system would deliver it.
     // A tap (pointer moved there, pressed, released) at a client pixel.
     void TapAt(QPoint point);
+    // The pointer moved to a client pixel (OnSetCursor is asked).
+    void HoverAt(QPoint point);
     // A key-down and key-up of a virtual key to the focused control.
     void PressKey(int virtualKey);
     // A key-down and key-up of a Qt key with its text (any script).

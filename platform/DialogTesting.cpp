@@ -48,15 +48,24 @@ void SendMouse(QWidget* target, QEvent::Type type, QPoint local, QPointF global,
 
 void CDialog::TapAt(QPoint point)
 {
+    HoverAt(point);
+    const QPointF global = mapToGlobal(QPointF(point));
+    QWidget* target = childAt(point);
+    if (!target)
+        target = this;
+    const QPoint local = target->mapFrom(this, point);
+    SendMouse(target, QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(target, QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton);
+}
+
+void CDialog::HoverAt(QPoint point)
+{
     const QPointF global = mapToGlobal(QPointF(point));
     SetCursorPos(global.toPoint().x(), global.toPoint().y());
     QWidget* target = childAt(point);
     if (!target)
         target = this;
-    const QPoint local = target->mapFrom(this, point);
-    SendMouse(target, QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton);
-    SendMouse(target, QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(target, QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton);
+    SendMouse(target, QEvent::MouseMove, target->mapFrom(this, point), global, Qt::NoButton, Qt::NoButton);
 }
 
 void CDialog::PressKey(int virtualKey)

@@ -2,6 +2,7 @@
 
 #include "platform/Message.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace {
@@ -27,21 +28,24 @@ QMessageBox::Icon IconOf(unsigned type)
 int MessageBox(QWidget* parent, const QString& text, const QString& caption, unsigned type)
 {
     QMessageBox box(IconOf(type), caption, text, QMessageBox::NoButton, parent);
+    QMessageBox::StandardButton last = QMessageBox::Ok;
     switch (type & 0x0F) {
     case MB_OKCANCEL:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
+        last = QMessageBox::Cancel;
         break;
     case MB_YESNO:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setEscapeButton(QMessageBox::No);
+        last = QMessageBox::No;
         break;
     default:
         box.setStandardButtons(QMessageBox::Ok);
-        box.setEscapeButton(QMessageBox::Ok);
         break;
     }
-    switch (box.exec()) {
+    box.setEscapeButton(last);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    switch (clicked ? box.standardButton(clicked) : last) {
     case QMessageBox::Ok:
         return IDOK;
     case QMessageBox::Yes:

@@ -3,6 +3,9 @@
 #include "platform/Cursor.h"
 #include "platform/VirtualKey.h"
 
+#include <QKeyEvent>
+#include <QWindow>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,6 +35,19 @@ TEST_F(DialogInput, PreTranslationSeesKeysMeantForChildControlsOnce)
     // Not eaten: the editor received them too, Enter included.
     EXPECT_EQ(dialog.m_edit.toPlainText(), QStringLiteral("a\n"));
     EXPECT_TRUE(dialog.IsWindow());
+}
+
+// The path of a real key: the window system hands it to the window, which
+// passes it to its focused control.
+TEST_F(DialogInput, PreTranslationSeesKeysFromTheWindowSystemOnce)
+{
+    dialog.m_edit.setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog.windowHandle(), &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_PageDown, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog.windowHandle(), &release);
+    EXPECT_EQ(dialog.m_preTranslated, std::vector<int>{VK_NEXT});
+    EXPECT_EQ(dialog.m_keyTargets, std::vector<QWidget*>{&dialog.m_edit});
 }
 
 TEST_F(DialogInput, PreTranslationCanEatKeys)
@@ -67,6 +83,16 @@ TEST_F(DialogInput, TapsReachTheHandlerOrTheControl)
     dialog.TapAt(QPoint(620, 20));
     EXPECT_EQ(dialog.m_taps.size(), 1u);
     EXPECT_EQ(dialog.m_commands, std::vector<int>{TestDialog::kButton});
+}
+
+TEST_F(DialogInput, PointerMovesOverControlsAskForTheShapeToo)
+{
+    dialog.HoverAt(QPoint(200, 200));
+    const int overDialog = dialog.m_setCursors;
+    EXPECT_GE(overDialog, 1);
+    dialog.HoverAt(QPoint(620, 20));
+    EXPECT_GT(dialog.m_setCursors, overDialog);
+    EXPECT_TRUE(dialog.m_taps.empty());
 }
 
 TEST_F(DialogInput, TapsMoveThePointerAndAskForItsShape)

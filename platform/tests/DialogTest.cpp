@@ -51,6 +51,20 @@ TEST(ModalRun, TheQuitMessageEndsTheRunWithTheDialogDestroyed)
     EXPECT_EQ(QuitExitCode(), 0);
 }
 
+TEST(ModalRun, AQuitHandledBeforeTheRunEndsItAtItsStart)
+{
+    PostQuitMessage(3);
+    QCoreApplication::processEvents();
+    TestDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), -1);
+    EXPECT_EQ(dialog.m_destroys, 1);
+    EXPECT_EQ(QuitExitCode(), 3);
+    // Consumed: the next run is not ended by it.
+    TestDialog next;
+    QTimer::singleShot(0, &next, [&] { next.EndDialog(5); });
+    EXPECT_EQ(next.DoModal(), 5);
+}
+
 TEST(ModalRun, EnterDoesNotEndTheDialogWhenOkIsOverriddenEscapeDoes)
 {
     TestDialog dialog;
@@ -89,6 +103,16 @@ TEST(ShellMessage, ArrivesThroughTheEventQueue)
     EXPECT_TRUE(dialog.m_shellMessages.empty());
     ASSERT_TRUE(ProcessEventsUntil([&] { return dialog.m_shellMessages.size() == 2; }));
     EXPECT_EQ(dialog.m_shellMessages, (std::vector<WPARAM>{3, 28}));
+}
+
+TEST(ShellMessage, IsDroppedOnceTheWindowIsDestroyed)
+{
+    TestDialog dialog;
+    dialog.Create();
+    PostShellMessage(&dialog, 1);
+    dialog.EndDialog(IDOK);
+    QCoreApplication::sendPostedEvents(&dialog);
+    EXPECT_TRUE(dialog.m_shellMessages.empty());
 }
 
 TEST(WindowOrder, BottomTopAndForegroundAreRecorded)

@@ -7,7 +7,7 @@ namespace {
 struct PointerState {
     int showCount = 0;
     int waitDepth = 0;
-    bool hidingEnabled = true;
+    bool hidingEnabled = false;
     bool overrideSet = false;
     QCursor shape{Qt::ArrowCursor};
 };

@@ -5,7 +5,13 @@
 namespace {
 
 // The pointer state is program-wide: each test leaves it as it found it.
-TEST(Pointer, ShowCountHidesBelowZero)
+class Pointer : public testing::Test {
+protected:
+    void SetUp() override { SetCursorHidingEnabled(true); }
+    void TearDown() override { SetCursorHidingEnabled(false); }
+};
+
+TEST_F(Pointer, ShowCountHidesBelowZero)
 {
     EXPECT_EQ(ShowCursor(false), -1);
     EXPECT_FALSE(IsCursorShown());
@@ -18,7 +24,7 @@ TEST(Pointer, ShowCountHidesBelowZero)
     EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
 }
 
-TEST(Pointer, DesktopKeepsThePointerVisible)
+TEST_F(Pointer, DesktopKeepsThePointerVisible)
 {
     SetCursorHidingEnabled(false);
     ShowCursor(false);
@@ -26,9 +32,10 @@ TEST(Pointer, DesktopKeepsThePointerVisible)
     SetCursorHidingEnabled(true);
     EXPECT_FALSE(IsCursorShown());
     ShowCursor(true);
+    EXPECT_TRUE(IsCursorShown());
 }
 
-TEST(Pointer, ShapesAndTheWaitCursor)
+TEST_F(Pointer, ShapesAndTheWaitCursor)
 {
     EXPECT_EQ(SetCursor(QCursor(Qt::CrossCursor)).shape(), Qt::ArrowCursor);
     EXPECT_EQ(ShownCursorShape(), Qt::CrossCursor);
@@ -50,7 +57,7 @@ TEST(Pointer, ShapesAndTheWaitCursor)
     SetCursor(QCursor(Qt::ArrowCursor));
 }
 
-TEST(Pointer, PositionRoundTrips)
+TEST_F(Pointer, PositionRoundTrips)
 {
     SetCursorPos(123, 45);
     EXPECT_EQ(GetCursorPos(), QPoint(123, 45));

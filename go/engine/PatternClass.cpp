@@ -6,45 +6,49 @@ constexpr std::int8_t kOffBoard = 3;
 
 // What one ray from the point holds, walking away from it.
 struct Ray {
-    int run = 0;          // stones k next to the point
-    bool open = false;    // the point after the run is empty
-    int gapRun = 0;       // stones k after that empty point
-    bool farOpen = false; // the point after the gap run is empty
+    std::int8_t run = 0;    // stones k next to the point
+    bool open = false;      // the point after the run is empty
+    std::int8_t gapRun = 0; // stones k after that empty point
+    bool farOpen = false;   // the point after the gap run is empty
+};
+
+struct Rays {
+    Ray white;
+    Ray black;
 };
 
 // The rays of both colours from the point in one walk: a ray can hold a run
 // of one colour only, and so a gap run of one colour only.
-void MeasureRays(const std::int8_t* point, int step, Ray& white, Ray& black)
+Rays MeasureRays(const std::int8_t* point, int step)
 {
-    white = {};
-    black = {};
+    Rays rays;
     const std::int8_t* cell = point + step;
     const std::int8_t first = *cell;
     if (first == kGoEmpty) {
-        white.open = black.open = true;
+        rays.white.open = rays.black.open = true;
         cell += step;
         const std::int8_t second = *cell;
         if (second == kGoEmpty) {
-            white.farOpen = black.farOpen = true;
+            rays.white.farOpen = rays.black.farOpen = true;
         } else if (second == kGoWhite || second == kGoBlack) {
-            Ray& ray = second == kGoWhite ? white : black;
+            Ray& ray = second == kGoWhite ? rays.white : rays.black;
             while (*cell == second) {
                 ++ray.gapRun;
                 cell += step;
             }
             ray.farOpen = *cell == kGoEmpty;
         }
-        return;
+        return rays;
     }
     if (first != kGoWhite && first != kGoBlack)
-        return;
-    Ray& ray = first == kGoWhite ? white : black;
+        return rays;
+    Ray& ray = first == kGoWhite ? rays.white : rays.black;
     while (*cell == first) {
         ++ray.run;
         cell += step;
     }
     if (*cell != kGoEmpty)
-        return;
+        return rays;
     ray.open = true;
     cell += step;
     while (*cell == first) {
@@ -52,6 +56,7 @@ void MeasureRays(const std::int8_t* point, int step, Ray& white, Ray& black)
         cell += step;
     }
     ray.farOpen = *cell == kGoEmpty;
+    return rays;
 }
 
 // Each feature is a set of lines, one bit per line.
@@ -182,14 +187,14 @@ bool IsSquareCorner(const std::int8_t* point, int k)
 {
     constexpr int side = CPatternBoard::kSide;
     const auto isOther = [k](std::int8_t code) { return code != kGoEmpty && code != k && code != kOffBoard; };
-    static constexpr int kDirections[4][2] = { { 1, -1 }, { 1, 1 }, { -1, 1 }, { -1, -1 } };
-    for (const auto& [sx, sy] : kDirections) {
+    const auto squareToward = [&](int sx, int sy) {
         const std::int8_t corner = point[2 * sx * side + 2 * sy];
-        if (point[sx * side + sy] == k && point[2 * sy] == k && point[2 * sx * side] == k && corner != kOffBoard
-            && !isOther(corner))
-            return !(isOther(point[-side]) || isOther(point[side]) || isOther(point[-1]) || isOther(point[1]));
-    }
-    return false;
+        return point[sx * side + sy] == k && point[2 * sy] == k && point[2 * sx * side] == k && corner != kOffBoard
+            && !isOther(corner);
+    };
+    if (!squareToward(1, -1) && !squareToward(1, 1) && !squareToward(-1, 1) && !squareToward(-1, -1))
+        return false;
+    return !isOther(point[-side]) && !isOther(point[side]) && !isOther(point[-1]) && !isOther(point[1]);
 }
 
 int Classify(const Features& features, const std::int8_t* point, int k)
@@ -228,11 +233,10 @@ PointClasses CPatternBoard::PatternClasses(int x, int y) const
     Features white;
     Features black;
     for (unsigned line = 0; line < 4; ++line) {
-        Ray whiteFirst, blackFirst, whiteSecond, blackSecond;
-        MeasureRays(point, kLineSteps[line], whiteFirst, blackFirst);
-        MeasureRays(point, -kLineSteps[line], whiteSecond, blackSecond);
-        AddLine(white, 1u << line, whiteFirst, whiteSecond);
-        AddLine(black, 1u << line, blackFirst, blackSecond);
+        const Rays first = MeasureRays(point, kLineSteps[line]);
+        const Rays second = MeasureRays(point, -kLineSteps[line]);
+        AddLine(white, 1u << line, first.white, second.white);
+        AddLine(black, 1u << line, first.black, second.black);
     }
     return { Classify(white, point, kGoWhite), Classify(black, point, kGoBlack) };
 }

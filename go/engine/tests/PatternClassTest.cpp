@@ -1,5 +1,6 @@
 #include "go/engine/GoEngine.h"
 #include "go/engine/tests/BoardTestSupport.h"
+#include "go/engine/tests/ReferencePatternClass.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,13 @@ TEST_P(PatternClassTest, LineResultIsZeroExactlyForAFive)
     m_engine.m_nLineResult = GetParam().expectedClass == 0 ? 1 : 0;
     const int patternClass = Evaluate(kGoBlack, kGoEmpty);
     EXPECT_EQ(m_engine.m_nLineResult == 0, patternClass == 0);
+}
+
+TEST_P(PatternClassTest, PlainReadingGivesTheSame)
+{
+    Evaluate(kGoBlack, kGoEmpty);
+    const auto [x, y] = GetParam().point;
+    EXPECT_EQ(ReferencePatternClass(m_engine.m_board, x, y, kGoBlack), GetParam().expectedClass);
 }
 
 TEST_P(PatternClassTest, ReadsTheBoardOnly)

@@ -94,7 +94,8 @@ CDialog::CDialog(std::span<const DialogControl> controls, QWidget* parent)
 
 CDialog::~CDialog()
 {
-    qApp->removeEventFilter(this);
+    if (qApp)
+        qApp->removeEventFilter(this);
     ModalRuns().erase(std::remove(ModalRuns().begin(), ModalRuns().end(), this), ModalRuns().end());
 }
 
@@ -158,7 +159,8 @@ void CDialog::DestroyWindow()
         return;
     OnDestroy();
     m_timers.KillAll();
-    qApp->removeEventFilter(this);
+    if (qApp)
+        qApp->removeEventFilter(this);
     hide();
     m_state = State::Destroyed;
 }

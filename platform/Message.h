@@ -24,6 +24,5 @@ struct MSG {
 // Dialog results and the commands of the OK and cancel actions.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
-constexpr int IDABORT = 3;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <chrono>
+
 WindowTimers::WindowTimers(QObject& owner)
     : m_owner(owner)
 {

@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include "platform/ControlBinding.h"
 #include "platform/Cursor.h"
 #include "platform/ShellMessage.h"
 #include "platform/VirtualKey.h"
@@ -7,79 +8,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
-#include <QTextEdit>
-#include <QWindow>
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 
 constexpr unsigned MK_LBUTTON = 0x0001;
-constexpr int kExposeWaitMs = 2000;
-
-std::vector<CDialog*>& ModalRuns()
-{
-    static std::vector<CDialog*> runs;
-    return runs;
-}
-
-struct QuitState {
-    bool pending = false;
-    int exitCode = 0;
-};
-
-QuitState& Quit()
-{
-    static QuitState state;
-    return state;
-}
-
-bool IsMultiLineEditor(const QWidget* widget)
-{
-    for (; widget; widget = widget->parentWidget()) {
-        if (qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QTextEdit*>(widget))
-            return true;
-    }
-    return false;
-}
-
-bool MatchesClass(const QWidget& control, ControlClass controlClass)
-{
-    switch (controlClass) {
-    case ControlClass::Button:
-        return qobject_cast<const QAbstractButton*>(&control) != nullptr;
-    case ControlClass::Edit:
-        return qobject_cast<const QPlainTextEdit*>(&control) || qobject_cast<const QTextEdit*>(&control)
-            || qobject_cast<const QLineEdit*>(&control);
-    case ControlClass::Static:
-        return true;
-    }
-    return false;
-}
-
-void SetControlText(QWidget& control, const QString& text)
-{
-    if (auto* button = qobject_cast<QAbstractButton*>(&control))
-        button->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(&control))
-        label->setText(text);
-    else if (auto* plain = qobject_cast<QPlainTextEdit*>(&control))
-        plain->setPlainText(text);
-    else if (auto* rich = qobject_cast<QTextEdit*>(&control))
-        rich->setPlainText(text);
-    else if (auto* line = qobject_cast<QLineEdit*>(&control))
-        line->setText(text);
-    else
-        control.setWindowTitle(text);
-}
 
 } // namespace
 
@@ -90,79 +26,6 @@ CDialog::CDialog(std::span<const DialogControl> controls, QWidget* parent)
     // Areas not invalidated keep what the window showed, as on the device.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-}
-
-CDialog::~CDialog()
-{
-    if (qApp)
-        qApp->removeEventFilter(this);
-    ModalRuns().erase(std::remove(ModalRuns().begin(), ModalRuns().end(), this), ModalRuns().end());
-}
-
-int CDialog::DoModal()
-{
-    m_modal = true;
-    Create();
-    ModalRuns().push_back(this);
-    if (Quit().pending) {
-        Quit().pending = false;
-        EndDialog(-1);
-    }
-    if (!m_ended) {
-        QEventLoop loop;
-        m_modalLoop = &loop;
-        loop.exec(QEventLoop::DialogExec);
-        m_modalLoop = nullptr;
-    }
-    ModalRuns().erase(std::remove(ModalRuns().begin(), ModalRuns().end(), this), ModalRuns().end());
-    DestroyWindow();
-    return m_result;
-}
-
-void CDialog::Create()
-{
-    if (m_state != State::Constructed)
-        return;
-    m_state = State::Created;
-    qApp->installEventFilter(this);
-    OnInitDialog();
-    if (!m_ended) {
-        show();
-        WaitUntilExposed();
-    }
-}
-
-void CDialog::WaitUntilExposed()
-{
-    // Showing is synchronous for the programs, as on the device: the window is
-    // on screen when Create returns. No timer or input is handled meanwhile.
-    QWindow* window = windowHandle();
-    QElapsedTimer waited;
-    waited.start();
-    while (window && !window->isExposed() && waited.elapsed() < kExposeWaitMs)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers, 10);
-}
-
-void CDialog::EndDialog(int result)
-{
-    m_result = result;
-    m_ended = true;
-    if (m_modalLoop)
-        m_modalLoop->exit(result);
-    else if (!m_modal)
-        DestroyWindow();
-}
-
-void CDialog::DestroyWindow()
-{
-    if (m_state != State::Created)
-        return;
-    OnDestroy();
-    m_timers.KillAll();
-    if (qApp)
-        qApp->removeEventFilter(this);
-    hide();
-    m_state = State::Destroyed;
 }
 
 QWidget* CDialog::GetDlgItem(int id) const
@@ -255,7 +118,7 @@ void CDialog::DoDataExchange()
 bool CDialog::BindControl(int id, QWidget& control)
 {
     const DialogControl* entry = FindControl(id);
-    if (!entry || !MatchesClass(control, entry->controlClass)) {
+    if (!entry || !ControlMatchesClass(control, entry->controlClass)) {
         qWarning("CDialog: control %d is not in the template as this class", id);
         return false;
     }
@@ -448,16 +311,6 @@ void CDialog::reject()
     OnCommand(IDCANCEL);
 }
 
-void CDialog::EndModalRunsForQuit()
-{
-    if (ModalRuns().empty()) {
-        Quit().pending = true;
-        return;
-    }
-    for (CDialog* dialog : std::vector<CDialog*>(ModalRuns()))
-        dialog->EndDialog(-1);
-}
-
 const DialogControl* CDialog::FindControl(int id) const
 {
     const auto found = std::find_if(m_template.begin(), m_template.end(),
@@ -478,17 +331,6 @@ void CDialog::UpdatePointerShape()
 {
     if (!OnSetCursor())
         SetCursor(QCursor(Qt::ArrowCursor));
-}
-
-void PostQuitMessage(int exitCode)
-{
-    Quit().exitCode = exitCode;
-    QMetaObject::invokeMethod(qApp, [] { CDialog::EndModalRunsForQuit(); }, Qt::QueuedConnection);
-}
-
-int QuitExitCode()
-{
-    return Quit().exitCode;
 }
 
 void InvalidateRect(QWidget* window, const QRect& rect, bool erase)

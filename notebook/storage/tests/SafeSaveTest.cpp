@@ -192,4 +192,16 @@ TEST_F(SafeSave, MultiByteCodePageTextIsKeptInIt)
     EXPECT_EQ(ReadDeviceFile(m_strPlain), QStringLiteral("你好你好").toUtf8());
 }
 
+TEST_F(SafeSave, LinkedNoteFileStaysALink)
+{
+    CNote note = ArchiveNote(QStringLiteral("first"));
+    WriteDeviceFile(QStringLiteral("\\Elsewhere\\real.note"), QByteArray());
+    ASSERT_TRUE(QFile::link(HostPath(QStringLiteral("\\Elsewhere\\real.note")), HostPath(note.m_strPath)));
+    ASSERT_TRUE(note.Save());
+    EXPECT_TRUE(QFileInfo(HostPath(note.m_strPath)).isSymLink());
+    CNote back;
+    ASSERT_TRUE(back.Load(QStringLiteral("\\Elsewhere\\real.note"), true));
+    EXPECT_EQ(back.m_strText, QStringLiteral("first"));
+}
+
 } // namespace

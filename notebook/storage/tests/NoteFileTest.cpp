@@ -189,22 +189,4 @@ TEST_F(NoteFile, PlainNoteWithoutTextIsStillWritten)
     EXPECT_EQ(ReadDeviceFile(QStringLiteral("\\Docs\\a.txt")), QByteArray());
 }
 
-TEST_F(NoteFile, CopiesTakeEveryField)
-{
-    CNote note;
-    note.m_strTitle = QStringLiteral("t");
-    note.m_strText = QStringLiteral("x");
-    note.m_strPath = QStringLiteral("\\p");
-    note.m_bArchive = 0;
-    note.m_bUnicode = 1;
-    const CNote copy = note;
-    EXPECT_EQ(copy.m_strTitle, note.m_strTitle);
-    EXPECT_EQ(copy.m_strText, note.m_strText);
-    EXPECT_EQ(copy.m_strPath, note.m_strPath);
-    EXPECT_EQ(copy.m_bArchive, 0);
-    EXPECT_EQ(copy.m_bUnicode, 1);
-    EXPECT_EQ(CNote().m_bArchive, 1);
-    EXPECT_EQ(CNote().m_bUnicode, 0);
-}
-
 } // namespace

@@ -6,32 +6,39 @@ void CopyImage(QPainter& dc, int x, int y, int w, int h, const QImage& source, i
 {
     if (source.isNull() || w <= 0 || h <= 0)
         return;
-    const QRect block(sx, sy, w, h);
+    // Only the part of the block that lies on the source is copied.
+    const QRect block = QRect(sx, sy, w, h) & source.rect();
+    if (block.isEmpty())
+        return;
+    const QPoint target(x + block.x() - sx, y + block.y() - sy);
     const auto mode = dc.compositionMode();
     dc.setCompositionMode(QPainter::CompositionMode_Source);
     // Colour bits only, as a bit-block copy: an alpha channel plays no part.
     if (source.hasAlphaChannel())
-        dc.drawImage(QPoint(x, y), source.copy(block).convertToFormat(QImage::Format_RGB32));
+        dc.drawImage(target, source.copy(block).convertToFormat(QImage::Format_RGB32));
     else
-        dc.drawImage(QPoint(x, y), source, block);
+        dc.drawImage(target, source, block);
     dc.setCompositionMode(mode);
 }
 
 void CopyImageTransparent(QPainter& dc, int x, int y, int w, int h, const QImage& source, int sx, int sy,
                           COLORREF keyColor)
 {
-    if (source.isNull() || w <= 0 || h <= 0)
+    // Only the part of the block that lies on the source is copied.
+    const QRect block = QRect(sx, sy, w, h) & source.rect();
+    if (block.isEmpty())
         return;
-    QImage block = source.copy(sx, sy, w, h).convertToFormat(QImage::Format_ARGB32);
+    QImage copy = source.copy(block).convertToFormat(QImage::Format_ARGB32);
     const QRgb key = ColorFromColorRef(keyColor).rgb();
-    for (int row = 0; row < block.height(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(block.scanLine(row));
-        for (int column = 0; column < block.width(); ++column) {
+    for (int row = 0; row < copy.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(copy.scanLine(row));
+        for (int column = 0; column < copy.width(); ++column) {
             // Opaque in every other colour: the copy is a copy, not a blend.
-            line[column] = (line[column] | 0xFF000000) == key ? 0 : (line[column] | 0xFF000000);
+            const QRgb opaque = line[column] | 0xFF000000;
+            line[column] = opaque == key ? 0 : opaque;
         }
     }
-    dc.drawImage(QPoint(x, y), block);
+    dc.drawImage(QPoint(x + block.x() - sx, y + block.y() - sy), copy);
 }
 
 COLORREF GetPixel(const QImage& image, int x, int y)

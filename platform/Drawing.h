@@ -14,11 +14,13 @@ class QPainter;
 // colour, and text is always drawn with a transparent background.
 
 // Plain copy (source copy): the w by h block of source at (sx, sy) replaces
-// the pixels at (x, y), whatever their alpha. A null source draws nothing.
+// the pixels at (x, y), whatever their alpha. Only the part of the block that
+// lies on the source is drawn; a null source draws nothing.
 void CopyImage(QPainter& dc, int x, int y, int w, int h, const QImage& source, int sx = 0, int sy = 0);
 
 // Copies the w by h block of source at (sx, sy) to (x, y), leaving out every
-// pixel of the key colour (the target keeps its own there).
+// pixel of the key colour (the target keeps its own there) and every pixel
+// past the source's edges.
 void CopyImageTransparent(QPainter& dc, int x, int y, int w, int h, const QImage& source, int sx, int sy,
                           COLORREF keyColor);
 

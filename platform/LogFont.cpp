@@ -9,6 +9,10 @@ namespace {
 
 // Installed faces close to the families the programs ask for, tried in this
 // order when the face itself has no pixel size of the wanted cell height.
+constexpr int kDefaultHeight = 16;
+// Far beyond any text on an 800 by 480 screen; keeps the size search short.
+constexpr int kLargestHeight = 480;
+
 constexpr std::array<const char*, 3> kSimilarFaces{"Liberation Sans", "DejaVu Sans", "WenQuanYi Micro Hei"};
 
 QFont BaseFont(const LOGFONT& description, const QString& face)
@@ -74,10 +78,10 @@ QFont FontFromLogFont(const LOGFONT& description)
     const QString face = description.lfFaceName.isEmpty() ? QStringLiteral("Sans") : description.lfFaceName;
     QFont font = BaseFont(description, face);
     if (description.lfHeight < 0) {
-        font.setPixelSize(-description.lfHeight);
+        font.setPixelSize(qMin(-description.lfHeight, kLargestHeight));
         return font;
     }
-    const int height = description.lfHeight == 0 ? 16 : description.lfHeight;
+    const int height = description.lfHeight == 0 ? kDefaultHeight : qMin(description.lfHeight, kLargestHeight);
     if (auto exact = ExactCell(font, height))
         return *exact;
     for (const char* similar : kSimilarFaces) {

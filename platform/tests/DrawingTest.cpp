@@ -67,6 +67,27 @@ TEST(PlainCopy, ReplacesTheBlockExactly)
     EXPECT_EQ(GetPixel(target, 1, 1), RGB(255, 255, 255));
 }
 
+// A block reaching past the source's right and bottom edges draws only the
+// source's own pixels: the target keeps its own beyond them.
+TEST(PlainCopy, BlocksPastTheSourceEdgeDrawOnlyTheSource)
+{
+    const QImage source = Filled(10, 10, Qt::red);
+    QImage plain = Filled(30, 30, Qt::white);
+    QImage keyed = Filled(30, 30, Qt::white);
+    {
+        QPainter painter(&plain);
+        CopyImage(painter, 5, 5, 20, 20, source, 4, 4);
+        QPainter keyedPainter(&keyed);
+        CopyImageTransparent(keyedPainter, 5, 5, 20, 20, source, 4, 4, kMagenta);
+    }
+    for (const QImage& image : {plain, keyed}) {
+        EXPECT_EQ(GetPixel(image, 5, 5), RGB(255, 0, 0));
+        EXPECT_EQ(GetPixel(image, 10, 10), RGB(255, 0, 0));
+        EXPECT_EQ(GetPixel(image, 11, 10), RGB(255, 255, 255));
+        EXPECT_EQ(GetPixel(image, 10, 11), RGB(255, 255, 255));
+    }
+}
+
 TEST(PlainCopy, NullSourceDrawsNothing)
 {
     QImage target = Filled(4, 4, Qt::white);

@@ -16,12 +16,17 @@ QByteArray AnsiCodePage::IconvName(int codePage)
     return "CP" + QByteArray::number(codePage);
 }
 
+bool AnsiCodePage::IsKnown(int codePage)
+{
+    const iconv_t probe = iconv_open(IconvName(codePage).constData(), "UTF-16LE");
+    if (probe == reinterpret_cast<iconv_t>(-1))
+        return false;
+    iconv_close(probe);
+    return true;
+}
+
 QByteArray AnsiCodePage::ActiveIconvName()
 {
-    const QByteArray name = IconvName(Configured());
-    const iconv_t probe = iconv_open(name.constData(), "UTF-16LE");
-    if (probe == reinterpret_cast<iconv_t>(-1))
-        return IconvName(kUtf8);
-    iconv_close(probe);
-    return name;
+    const int codePage = Configured();
+    return IconvName(IsKnown(codePage) ? codePage : kUtf8);
 }

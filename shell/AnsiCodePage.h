@@ -12,6 +12,8 @@ public:
     static int Configured();
     // The iconv name of a code page ("CP1252"); UTF-8 for 65001.
     static QByteArray IconvName(int codePage);
+    // True when iconv converts that code page.
+    static bool IsKnown(int codePage);
     // The iconv name of the configured code page, or of UTF-8 when iconv does
     // not know that page.
     static QByteArray ActiveIconvName();

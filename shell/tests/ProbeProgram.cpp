@@ -31,7 +31,7 @@ void LogHandOffFile()
     const QString devicePath = QString::fromUtf16(path);
     QFile file(HostPathForReading(devicePath));
     if (!file.open(QIODevice::ReadOnly)) {
-        Log("no hand-off file");
+        Log("nothing handed over");
         return;
     }
     Log("hand-off " + file.readAll().toHex());

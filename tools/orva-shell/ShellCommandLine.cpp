@@ -1,0 +1,193 @@
+#include "ShellCommandLine.h"
+
+#include "HandOffFile.h"
+#include "SettingRules.h"
+#include "ShellPrograms.h"
+#include "platform/device/DevicePath.h"
+#include "shell/AppRegistry.h"
+#include "shell/OrvaCore.h"
+#include "shell/RegistryFolder.h"
+#include "shell/ShellSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <set>
+
+namespace {
+
+constexpr unsigned long kSkinChanged = 3;
+constexpr unsigned long kLanguageChanged = 4;
+constexpr unsigned long kOpenNote = 28;
+
+const char* const kUsage = R"(usage: orva-shell COMMAND [ARGUMENTS]
+
+The shell of the Go and NoteBook programs, for a person at a terminal.
+
+commands:
+  status              show which programs are running
+  send APP CODE       send the shell message CODE to the running program APP
+                      (go, notebook or an application id); codes: 1 come to
+                      the front, 2 quit, 3 skin changed, 4 language changed,
+                      28 open the handed-over note
+  get KEY             print a setting (language, skin, note_path, codepage, touch)
+  set KEY VALUE       change a setting; a new language or skin is shown by the
+                      running programs at once
+  open-note FILE      hand a text file to the notebook, starting it if needed
+  --help              show this text
+
+settings live in $XDG_CONFIG_HOME/orva/shell.ini (~/.config/orva/shell.ini).
+)";
+
+// The ids of every program that runs: the known ones and any other that
+// holds a lock in the registry folder.
+std::set<int> RunningPrograms()
+{
+    std::set<int> ids;
+    for (const ShellProgram& program : ShellPrograms::Known())
+        ids.insert(program.appId);
+    const QString folder = RegistryFolder();
+    if (!folder.isEmpty()) {
+        for (const QString& lock : QDir(folder).entryList({QStringLiteral("*.lock")}, QDir::Files)) {
+            bool ok = false;
+            const int appId = lock.chopped(5).toInt(&ok);
+            if (ok)
+                ids.insert(appId);
+        }
+    }
+    std::erase_if(ids, [](int appId) { return !AppRegistry::IsRunningAnywhere(appId); });
+    return ids;
+}
+
+} // namespace
+
+ShellCommandLine::ShellCommandLine(QTextStream& out, QTextStream& err)
+    : m_out(out)
+    , m_err(err)
+{
+}
+
+int ShellCommandLine::Run(const QStringList& arguments)
+{
+    const QString command = arguments.value(0);
+    const auto count = arguments.size();
+    if (command == u"--help" || command == u"-h" || command == u"help")
+        return Usage(0);
+    if (command == u"status" && count == 1)
+        return Status();
+    if (command == u"send" && count == 3)
+        return Send(arguments[1], arguments[2]);
+    if (command == u"get" && count == 2)
+        return Get(arguments[1]);
+    if (command == u"set" && count == 3)
+        return Set(arguments[1], arguments[2]);
+    if (command == u"open-note" && count == 2)
+        return OpenNote(arguments[1]);
+    if (!command.isEmpty())
+        m_err << "orva-shell: wrong command line: " << arguments.join(u' ') << "\n";
+    return Usage(2);
+}
+
+int ShellCommandLine::Status()
+{
+    const std::set<int> running = RunningPrograms();
+    for (const ShellProgram& program : ShellPrograms::Known()) {
+        m_out << qSetFieldWidth(10) << Qt::left << program.name << qSetFieldWidth(0)
+              << (running.contains(program.appId) ? "running" : "not running") << "\n";
+    }
+    for (const int appId : running) {
+        if (ShellPrograms::NameOf(appId) == QString::number(appId))
+            m_out << qSetFieldWidth(10) << Qt::left << appId << qSetFieldWidth(0) << "running\n";
+    }
+    return 0;
+}
+
+int ShellCommandLine::Send(const QString& app, const QString& code)
+{
+    const std::optional<int> appId = ShellPrograms::AppIdOf(app);
+    if (!appId)
+        return Fail(QStringLiteral("no such program: %1").arg(app), 2);
+    bool ok = false;
+    const unsigned long value = code.toULong(&ok, 10);
+    if (!ok || code.startsWith(u'-') || code.startsWith(u'+'))
+        return Fail(QStringLiteral("not a message code: %1").arg(code), 2);
+    if (!AppRegistry::IsRunningAnywhere(*appId))
+        return Fail(QStringLiteral("%1 is not running").arg(app));
+    if (COrvaCore::SendAppMsg(*appId, 0, value) != 1)
+        return Fail(QStringLiteral("%1 did not take the message").arg(app));
+    return 0;
+}
+
+int ShellCommandLine::Get(const QString& key)
+{
+    const std::optional<SettingRule> rule = SettingRules::Find(key);
+    if (!rule)
+        return Fail(QStringLiteral("no such setting: %1").arg(key), 2);
+    m_out << ShellSettings::Value(rule->key).value_or(rule->defaultValue) << "\n";
+    return 0;
+}
+
+int ShellCommandLine::Set(const QString& key, const QString& value)
+{
+    const std::optional<SettingRule> rule = SettingRules::Find(key);
+    if (!rule)
+        return Fail(QStringLiteral("no such setting: %1").arg(key), 2);
+    const QString problem = rule->check(value);
+    if (!problem.isEmpty())
+        return Fail(QStringLiteral("%1: %2").arg(rule->key, problem), 2);
+    if (!ShellSettings::SetValue(rule->key, value))
+        return Fail(QStringLiteral("cannot write %1").arg(ShellSettings::FilePath()));
+    if (rule->key == u"skin")
+        NotifyRunningPrograms(kSkinChanged);
+    else if (rule->key == u"language")
+        NotifyRunningPrograms(kLanguageChanged);
+    return 0;
+}
+
+int ShellCommandLine::OpenNote(const QString& file)
+{
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable())
+        return Fail(QStringLiteral("cannot read %1").arg(file));
+    const QString devicePath = DevicePathFromHostPath(info.absoluteFilePath());
+    if (devicePath.isEmpty())
+        return Fail(QStringLiteral("the path of %1 is too long for the notebook").arg(file));
+    if (!HandOffFile::Write(devicePath))
+        return Fail(QStringLiteral("cannot write the hand-off file"));
+    const ShellProgram& notebook = ShellPrograms::Notebook();
+    if (AppRegistry::IsRunningAnywhere(notebook.appId)) {
+        if (COrvaCore::SendAppMsg(notebook.appId, 0, kOpenNote) != 1)
+            return Fail(QStringLiteral("the notebook did not take the note"));
+        return 0;
+    }
+    // A notebook that starts reads the hand-off file by itself. It must not
+    // write into this terminal or pipe, which may be gone before it ends.
+    QProcess program;
+    program.setProgram(ShellPrograms::ExecutableOf(notebook));
+    program.setStandardInputFile(QProcess::nullDevice());
+    program.setStandardOutputFile(QProcess::nullDevice());
+    program.setStandardErrorFile(QProcess::nullDevice());
+    if (!program.startDetached())
+        return Fail(QStringLiteral("cannot start %1").arg(program.program()));
+    return 0;
+}
+
+void ShellCommandLine::NotifyRunningPrograms(unsigned long code)
+{
+    for (const ShellProgram& program : ShellPrograms::Known()) {
+        if (AppRegistry::IsRunningAnywhere(program.appId))
+            COrvaCore::SendAppMsg(program.appId, 0, code);
+    }
+}
+
+int ShellCommandLine::Usage(int exitCode)
+{
+    (exitCode == 0 ? m_out : m_err) << kUsage;
+    return exitCode;
+}
+
+int ShellCommandLine::Fail(const QString& message, int exitCode)
+{
+    m_err << "orva-shell: " << message << "\n";
+    return exitCode;
+}

@@ -1,0 +1,201 @@
+#include "tools/orva-shell/HandOffFile.h"
+
+#include "platform/device/DevicePath.h"
+#include "shell/AppRegistry.h"
+#include "shell/OrvaCore.h"
+#include "shell/OrvaSkins.h"
+#include "shell/ShellSettings.h"
+#include "shell/tests/ShellEnvironment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct ShellRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+class OrvaShellTest : public ShellEnvironment {
+protected:
+    void TearDown() override
+    {
+        for (auto& probe : m_probes) {
+            probe->kill();
+            probe->waitForFinished();
+        }
+        ShellEnvironment::TearDown();
+    }
+
+    static ShellRun Shell(const QStringList& arguments)
+    {
+        QProcess shell;
+        shell.start(QStringLiteral(ORVA_SHELL_PROGRAM), arguments);
+        EXPECT_TRUE(shell.waitForFinished(60000));
+        return {shell.exitCode(), shell.readAllStandardOutput(), shell.readAllStandardError()};
+    }
+    static bool SpinUntil(const std::function<bool()>& done)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done()) {
+            if (timer.elapsed() > 60000)
+                return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(10);
+        }
+        return true;
+    }
+    // Starts the test program as the shell program appId and waits until it
+    // runs; its log collects every code it receives.
+    QProcess& StartProgram(int appId)
+    {
+        auto& probe = m_probes.emplace_back(std::make_unique<QProcess>());
+        probe->start(QStringLiteral(ORVA_PROBE_PROGRAM), {QString::number(appId)});
+        EXPECT_TRUE(SpinUntil([&] { return m_logs[probe.get()].append(probe->readAllStandardOutput()).contains("running\n"); }));
+        return *probe;
+    }
+    QByteArray LogOf(QProcess& probe, const QByteArray& waitFor)
+    {
+        SpinUntil([&] { return m_logs[&probe].append(probe.readAllStandardOutput()).contains(waitFor); });
+        return m_logs[&probe];
+    }
+
+    std::vector<std::unique_ptr<QProcess>> m_probes;
+    std::map<QProcess*, QByteArray> m_logs;
+};
+
+TEST_F(OrvaShellTest, ExplainsItself)
+{
+    const ShellRun help = Shell({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* line : {"status", "send APP CODE", "get KEY", "set KEY VALUE", "open-note FILE"})
+        EXPECT_TRUE(help.out.contains(line)) << line;
+    const ShellRun bare = Shell({});
+    EXPECT_EQ(bare.exitCode, 2);
+    EXPECT_TRUE(bare.err.contains("usage: orva-shell"));
+}
+
+TEST_F(OrvaShellTest, RefusesBadInputClearly)
+{
+    const QStringList cases[] = {
+        {QStringLiteral("frobnicate")},
+        {QStringLiteral("status"), QStringLiteral("extra")},
+        {QStringLiteral("send"), QStringLiteral("go")},
+        {QStringLiteral("send"), QStringLiteral("chess"), QStringLiteral("1")},
+        {QStringLiteral("send"), QStringLiteral("go"), QStringLiteral("one")},
+        {QStringLiteral("send"), QStringLiteral("go"), QStringLiteral("-1")},
+        {QStringLiteral("send"), QStringLiteral("0"), QStringLiteral("1")},
+        {QStringLiteral("send"), QStringLiteral("go"), QStringLiteral("1")},
+        {QStringLiteral("get"), QStringLiteral("colour")},
+        {QStringLiteral("set"), QStringLiteral("language"), QStringLiteral("9")},
+        {QStringLiteral("set"), QStringLiteral("skin"), QStringLiteral("NoSuchSkin")},
+        {QStringLiteral("set"), QStringLiteral("note_path"), QStringLiteral("relative")},
+        {QStringLiteral("set"), QStringLiteral("note_path"), u'\\' + QString(300, u'n')},
+        {QStringLiteral("set"), QStringLiteral("codepage"), QStringLiteral("12345678")},
+        {QStringLiteral("set"), QStringLiteral("touch"), QStringLiteral("yes")},
+        {QStringLiteral("open-note"), m_dir.path() + QStringLiteral("/missing.txt")},
+        {QStringLiteral("open-note"), m_dir.path()},
+    };
+    for (const QStringList& arguments : cases) {
+        const ShellRun run = Shell(arguments);
+        EXPECT_NE(run.exitCode, 0) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith("orva-shell: ")) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(ShellSettings::FilePath())) << "nothing was written";
+}
+
+TEST_F(OrvaShellTest, GetsAndSetsSettings)
+{
+    EXPECT_EQ(Shell({QStringLiteral("get"), QStringLiteral("note_path")}).out, "\\NAND Flash\\Note\n");
+    EXPECT_EQ(Shell({QStringLiteral("get"), QStringLiteral("skin")}).out, "Classic\n");
+    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("note_path"), QStringLiteral("\\SD Card\\Notes")}).exitCode, 0);
+    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("codepage"), QStringLiteral("1254")}).exitCode, 0);
+    EXPECT_EQ(Shell({QStringLiteral("get"), QStringLiteral("NOTE_PATH")}).out, "\\SD Card\\Notes\n");
+    char16_t buffer[MAX_PATH];
+    COrvaCore::GetStrParam(u"note_path", buffer, u"\\NAND Flash\\Note");
+    EXPECT_EQ(QString::fromUtf16(buffer), QStringLiteral("\\SD Card\\Notes"));
+    EXPECT_EQ(ShellSettings::IntValue(QStringLiteral("codepage"), 0), 1254);
+}
+
+TEST_F(OrvaShellTest, ShowsWhichProgramsRun)
+{
+    StartProgram(16);
+    StartProgram(99);
+    const ShellRun status = Shell({QStringLiteral("status")});
+    EXPECT_EQ(status.exitCode, 0);
+    EXPECT_EQ(status.out, "go        not running\nnotebook  running\n99        running\n");
+}
+
+TEST_F(OrvaShellTest, SendsACodeToARunningProgram)
+{
+    QProcess& program = StartProgram(99);
+    EXPECT_EQ(Shell({QStringLiteral("send"), QStringLiteral("99"), QStringLiteral("5")}).exitCode, 0);
+    EXPECT_TRUE(LogOf(program, "5\n").endsWith("running\n5\n"));
+    EXPECT_EQ(Shell({QStringLiteral("send"), QStringLiteral("99"), QStringLiteral("2")}).exitCode, 0);
+    EXPECT_TRUE(SpinUntil([&] { return program.state() == QProcess::NotRunning; }));
+    const ShellRun gone = Shell({QStringLiteral("send"), QStringLiteral("99"), QStringLiteral("1")});
+    EXPECT_EQ(gone.exitCode, 1);
+    EXPECT_EQ(gone.err, "orva-shell: 99 is not running\n");
+}
+
+TEST_F(OrvaShellTest, LanguageAndSkinChangesReachTheRunningPrograms)
+{
+    QProcess& game = StartProgram(7);
+    QProcess& notebook = StartProgram(16);
+    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("language"), QStringLiteral("1")}).exitCode, 0);
+    EXPECT_EQ(COrvaSkins::GetLanguage(), ORVA_LANG_CHINESE);
+    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("skin"), QStringLiteral("Ocean")}).exitCode, 0);
+    EXPECT_EQ(Shell({QStringLiteral("get"), QStringLiteral("skin")}).out, "Ocean\n");
+    EXPECT_TRUE(LogOf(game, "4\n3\n").endsWith("running\n4\n3\n"));
+    EXPECT_TRUE(LogOf(notebook, "4\n3\n").endsWith("4\n3\n"));
+    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("touch"), QStringLiteral("1")}).exitCode, 0);
+    EXPECT_TRUE(LogOf(game, "").endsWith("4\n3\n")) << "other settings send nothing";
+}
+
+TEST_F(OrvaShellTest, HandsANoteToTheRunningNotebook)
+{
+    QProcess& notebook = StartProgram(16);
+    const QString text = m_dir.path() + QStringLiteral("/a b.txt");
+    QFile(text).open(QIODevice::WriteOnly);
+    QDir::setCurrent(m_dir.path());
+    const ShellRun run = Shell({QStringLiteral("open-note"), QStringLiteral("a b.txt")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QByteArray expected = HandOffFile::ArchivedString(DevicePathFromHostPath(text)).toHex();
+    EXPECT_TRUE(LogOf(notebook, "28\nhand-off ").contains("28\nhand-off " + expected + "\n"));
+    EXPECT_TRUE(DevicePathFromHostPath(text).startsWith(QStringLiteral("Z:\\")));
+}
+
+TEST_F(OrvaShellTest, StartsTheNotebookWhenItDoesNotRun)
+{
+    const QString log = m_dir.path() + QStringLiteral("/started.log");
+    qputenv("ORVA_PROGRAM_NOTEBOOK", ORVA_PROBE_PROGRAM);
+    qputenv("ORVA_PROBE_LOG", log.toUtf8());
+    QDir().mkpath(m_root + QStringLiteral("/Docs"));
+    const QString text = m_root + QStringLiteral("/Docs/inside.txt");
+    QFile(text).open(QIODevice::WriteOnly);
+    EXPECT_EQ(Shell({QStringLiteral("open-note"), text}).exitCode, 0);
+    const QByteArray expected = "running\nhand-off " + HandOffFile::ArchivedString(QStringLiteral("\\Docs\\inside.txt")).toHex() + "\n";
+    QByteArray seen;
+    EXPECT_TRUE(SpinUntil([&] {
+        QFile file(log);
+        seen = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return seen.contains("hand-off");
+    }));
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(COrvaCore::SendAppMsg(16, 0, 2), 1);
+    EXPECT_TRUE(SpinUntil([] { return !AppRegistry::IsRunningAnywhere(16); }));
+    qunsetenv("ORVA_PROGRAM_NOTEBOOK");
+    qunsetenv("ORVA_PROBE_LOG");
+}
+
+} // namespace

@@ -6,9 +6,7 @@
 
 void CFileSystem::ShowHelpDlg(const QImage& icon, const char16_t* title, const char16_t* text, COLORREF colour)
 {
-    const QColor background(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-        static_cast<int>((colour >> 16) & 0xFF));
     HelpDialog dialog(icon, title ? QString::fromUtf16(title) : QString(), text ? QString::fromUtf16(text) : QString(),
-        background, QApplication::activeWindow());
+        ColorFromColorRef(colour), QApplication::activeWindow());
     dialog.exec();
 }

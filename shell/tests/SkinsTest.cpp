@@ -104,7 +104,7 @@ TEST_F(SkinsTest, TheOptionPanelIsOneColourWhereTheGameSamplesIt)
         for (int x = 605; x < 775; x += 9)
             ASSERT_EQ(background.pixel(x, y), sample) << x << "," << y;
     }
-    EXPECT_EQ(RGB(qRed(sample), qGreen(sample), qBlue(sample)), COrvaSkins::GetSkinInfo()->color[51]);
+    EXPECT_EQ(ColorRefFromColor(QColor(sample)), COrvaSkins::GetSkinInfo()->color[51]);
 }
 
 TEST_F(SkinsTest, ColourWordsFollowTheSkin)

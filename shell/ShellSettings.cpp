@@ -32,6 +32,11 @@ int ShellSettings::IntValue(const QString& key, int defaultValue)
     return ok ? value : defaultValue;
 }
 
+bool ShellSettings::IsTouchScreen()
+{
+    return IntValue(QStringLiteral("touch"), 0) == 1;
+}
+
 bool ShellSettings::SetValue(const QString& key, const QString& value)
 {
     if (key.isEmpty() || key != key.trimmed() || key.contains(u'=') || key.contains(u'\n')

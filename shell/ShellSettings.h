@@ -14,6 +14,9 @@ public:
     static std::optional<QString> Value(const QString& key);
     // The decimal value of key, or defaultValue when absent or not a number.
     static int IntValue(const QString& key, int defaultValue);
+    // The "touch" setting: 1 on a touch screen, where the programs may hide
+    // the pointer; 0, the default, on a desktop.
+    static bool IsTouchScreen();
     // Sets key to value, keeping every other line; the file is replaced
     // atomically. False when it could not be written.
     static bool SetValue(const QString& key, const QString& value);

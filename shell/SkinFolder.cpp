@@ -3,6 +3,8 @@
 #include "platform/device/DeviceFiles.h"
 #include "shell/ShellSettings.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const QString kSkins = QStringLiteral("\\Orva\\Skins\\");
@@ -15,7 +17,7 @@ bool IsPlainName(const QString& name)
 
 bool Exists(const QString& skin)
 {
-    return IsPlainName(skin) && !FindDeviceFiles(kSkins + skin + QStringLiteral("\\*")).isEmpty();
+    return IsPlainName(skin) && QFileInfo(HostPathForReading(kSkins + skin)).isDir();
 }
 
 } // namespace

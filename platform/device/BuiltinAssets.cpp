@@ -25,11 +25,15 @@ QString BuiltinAssetsFolder()
     const QString fromEnvironment = qEnvironmentVariable("ORVA_ASSETS_DIR");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    for (const QString& folder : {InstalledBesideProgram(), QStringLiteral(ORVA_BUILD_ASSETS_DIR)}) {
-        if (!folder.isEmpty() && QFileInfo(folder).isDir())
-            return folder;
-    }
-    return QStringLiteral(ORVA_INSTALL_ASSETS_DIR);
+    // Where the program lies does not change while it runs.
+    static const QString located = [] {
+        for (const QString& folder : {InstalledBesideProgram(), QStringLiteral(ORVA_BUILD_ASSETS_DIR)}) {
+            if (!folder.isEmpty() && QFileInfo(folder).isDir())
+                return folder;
+        }
+        return QStringLiteral(ORVA_INSTALL_ASSETS_DIR);
+    }();
+    return located;
 }
 
 QString BuiltinHostPath(const QString& devicePath)

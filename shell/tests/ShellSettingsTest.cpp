@@ -71,6 +71,15 @@ TEST_F(ShellSettingsTest, LanguageFollowsTheFileWithoutARestart)
     EXPECT_EQ(static_cast<int>(COrvaSkins::GetLanguage()), 3) << "other values are passed on";
 }
 
+TEST_F(ShellSettingsTest, TouchScreenOnlyWhenSet)
+{
+    EXPECT_FALSE(ShellSettings::IsTouchScreen());
+    WriteSettings("touch=1\n");
+    EXPECT_TRUE(ShellSettings::IsTouchScreen());
+    WriteSettings("touch=yes\n");
+    EXPECT_FALSE(ShellSettings::IsTouchScreen());
+}
+
 TEST_F(ShellSettingsTest, SetsAValueKeepingTheOtherLines)
 {
     WriteSettings("# mine\nlanguage=1\nskin=Ebony\nLANGUAGE=6\n");

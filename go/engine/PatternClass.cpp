@@ -1,5 +1,7 @@
 #include "go/engine/PatternClass.h"
 
+#include <array>
+
 namespace {
 
 constexpr std::int8_t kOffBoard = 3;
@@ -10,16 +12,20 @@ struct Ray {
     bool open = false;      // the point after the run is empty
     std::int8_t gapRun = 0; // stones k after that empty point
     bool farOpen = false;   // the point after the gap run is empty
+
+    friend constexpr bool operator==(const Ray&, const Ray&) = default;
 };
 
 struct Rays {
     Ray white;
     Ray black;
+
+    friend constexpr bool operator==(const Rays&, const Rays&) = default;
 };
 
 // The rays of both colours from the point in one walk: a ray can hold a run
 // of one colour only, and so a gap run of one colour only.
-Rays MeasureRays(const std::int8_t* point, int step)
+constexpr Rays WalkRays(const std::int8_t* point, int step)
 {
     Rays rays;
     const std::int8_t* cell = point + step;
@@ -57,6 +63,51 @@ Rays MeasureRays(const std::int8_t* point, int step)
     }
     ray.farOpen = *cell == kGoEmpty;
     return rays;
+}
+
+// Most rays end within their first four cells. Those are looked up by the
+// four cells' codes, two bits each, which spares the walk its
+// hard-to-predict branches; a ray is complete when no cell beyond the fourth
+// can change it.
+struct RayTableEntry {
+    Rays rays;
+    bool complete = false;
+};
+
+constexpr int kTableCells = 4;
+
+constexpr RayTableEntry RayEntry(unsigned code)
+{
+    RayTableEntry entry;
+    for (std::int8_t beyond = kGoEmpty; beyond <= kOffBoard; ++beyond) {
+        std::int8_t cells[16] = {};
+        for (int i = 0; i < kTableCells; ++i)
+            cells[1 + i] = static_cast<std::int8_t>((code >> (2 * i)) & 3);
+        for (int i = 1 + kTableCells; i < 15; ++i)
+            cells[i] = beyond;
+        cells[15] = kOffBoard;
+        const Rays rays = WalkRays(cells, 1);
+        if (beyond == kGoEmpty)
+            entry.rays = rays;
+        else if (rays != entry.rays)
+            return { entry.rays, false };
+    }
+    entry.complete = true;
+    return entry;
+}
+
+constexpr auto kRayTable = [] {
+    std::array<RayTableEntry, 1 << (2 * kTableCells)> table {};
+    for (unsigned code = 0; code < table.size(); ++code)
+        table[code] = RayEntry(code);
+    return table;
+}();
+
+Rays MeasureRays(const std::int8_t* point, int step)
+{
+    const unsigned code = static_cast<unsigned>(point[step] | point[2 * step] << 2 | point[3 * step] << 4 | point[4 * step] << 6);
+    const RayTableEntry& entry = kRayTable[code];
+    return entry.complete ? entry.rays : WalkRays(point, step);
 }
 
 // Each feature is a set of lines, one bit per line.
@@ -214,8 +265,11 @@ CPatternBoard::CPatternBoard(const GoBoard& board)
 {
     m_cells.fill(kOffBoard);
     for (int x = 0; x < kGoBoardSize; ++x) {
-        for (int y = 0; y < kGoBoardSize; ++y)
-            m_cells[CellIndex(x, y)] = board[GoPointIndex(x, y)];
+        for (int y = 0; y < kGoBoardSize; ++y) {
+            const std::int8_t code = board[GoPointIndex(x, y)];
+            const bool known = code == kGoEmpty || code == kGoWhite || code == kGoBlack;
+            m_cells[CellIndex(x, y)] = known ? code : kOffBoard;
+        }
     }
 }
 

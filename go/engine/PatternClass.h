@@ -18,9 +18,10 @@ struct PointClasses {
     int For(int k) const { return k == kGoWhite ? white : black; }
 };
 
-// A copy of the board framed by two rows of off-board cells on every side,
-// so that walking from a point never needs a bounds check: an off-board cell
-// is neither empty nor a stone.
+// A copy of the board framed by four rows of off-board cells on every side,
+// so that reading along a line from a point never needs a bounds check: an
+// off-board cell is neither empty nor a stone. Codes other than 0, 1 and 2
+// count as off the board.
 class CPatternBoard {
 public:
     explicit CPatternBoard(const GoBoard& board);
@@ -33,7 +34,7 @@ public:
     PointClasses PatternClasses(int x, int y) const;
 
     // Cells of off-board frame on each side, and the length of a framed row.
-    static constexpr int kFrame = 2;
+    static constexpr int kFrame = 4;
     static constexpr int kSide = kGoBoardSize + 2 * kFrame;
 
 private:

@@ -153,4 +153,14 @@ TEST(PatternClassEdges, TheEdgeClosesALine)
     EXPECT_EQ(engine.EvaluatePoint(14, 14, kGoBlack), 20);
 }
 
+TEST(PatternClassEdges, AStrangeCodeOnTheBoardBlocksLikeTheEdge)
+{
+    CGoEngine engine;
+    Place(engine.m_board, { { 4, 7 }, { 5, 7 }, { 6, 7 } }, kGoBlack);
+    Place(engine.m_board, { { 3, 7 }, { 8, 7 } }, 7);
+    Place(engine.m_board, { { 7, 6 }, { 6, 8 }, { 6, 6 } }, -1);
+    EXPECT_EQ(engine.EvaluatePoint(7, 7, kGoBlack), 20);
+    EXPECT_EQ(engine.EvaluatePoint(7, 7, kGoWhite), 20);
+}
+
 } // namespace

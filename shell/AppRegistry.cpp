@@ -65,8 +65,12 @@ int AppRegistry::Send(int appId, unsigned long code)
 {
     Program& program = Entry(appId);
     if (program.lock.IsHeld()) {
-        PostShellMessage(program.window, code);
-        return program.window ? 1 : 0;
+        if (!program.server) {
+            PostShellMessage(program.window, code);
+            return program.window ? 1 : 0;
+        }
+        program.server->Deliver(code);
+        return 1;
     }
     const QString folder = RegistryFolder();
     if (folder.isEmpty())

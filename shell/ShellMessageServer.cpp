@@ -67,7 +67,30 @@ void ShellMessageServer::ReadCode(QLocalSocket* socket)
         socket->abort();
         return;
     }
-    PostShellMessage(m_window, code);
-    socket->write(m_window ? "1\n" : "0\n");
+    Deliver(code);
+    socket->write("1\n");
     socket->disconnectFromServer();
+}
+
+void ShellMessageServer::SetWindow(QWidget* window)
+{
+    m_window = window;
+    if (!m_window)
+        return;
+    for (const unsigned long code : m_waiting)
+        PostShellMessage(m_window, code);
+    m_waiting.clear();
+}
+
+void ShellMessageServer::Deliver(unsigned long code)
+{
+    // More than a start-up could ever gather; older codes give way.
+    constexpr size_t kMaxWaiting = 64;
+    if (m_window) {
+        PostShellMessage(m_window, code);
+        return;
+    }
+    if (m_waiting.size() == kMaxWaiting)
+        m_waiting.erase(m_waiting.begin());
+    m_waiting.push_back(code);
 }

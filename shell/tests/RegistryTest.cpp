@@ -167,6 +167,29 @@ TEST_F(RegistryTest, OnlyTheUserCanReachTheRegistry)
     EXPECT_FALSE(QFile::exists(RegistrySocketPath(folder, 46)));
 }
 
+TEST_F(RegistryTest, CodesThatComeBeforeTheWindowWaitForIt)
+{
+    COrvaCore::SetAppStatus(48, 1);
+    EXPECT_EQ(COrvaCore::SendAppMsg(48, 0, 1), 1);
+    QLocalSocket socket;
+    socket.connectToServer(RegistrySocketPath(RegistryFolder(), 48));
+    ASSERT_TRUE(socket.waitForConnected(5000));
+    socket.write("28\n");
+    socket.flush();
+    QByteArray reply;
+    ASSERT_TRUE(SpinUntil([&] {
+        socket.waitForReadyRead(1);
+        reply += socket.readAll();
+        return reply.contains('\n');
+    }));
+    EXPECT_EQ(reply, "1\n");
+    RecordingWindow window;
+    COrvaCore::SetAppMainWnd(48, &window);
+    SpinUntil([&] { return window.codes.size() >= 2; });
+    EXPECT_EQ(window.codes, (std::vector<unsigned long>{1, 28}));
+    COrvaCore::SetAppStatus(48, 0);
+}
+
 TEST_F(RegistryTest, IgnoresWhatIsNotACommandCode)
 {
     COrvaCore::SetAppStatus(47, 1);

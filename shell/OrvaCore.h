@@ -17,7 +17,8 @@ public:
     static int SendAppMsg(int appId, int reserved, unsigned long code);
     // 1: this process is the program; 0: it no longer is.
     static void SetAppStatus(int appId, unsigned long status);
-    // The window that receives the shell message for this program.
+    // The window that receives the shell message for this program. Also sets
+    // the pointer policy: hidden on request only with the "touch" setting 1.
     static void SetAppMainWnd(int appId, QWidget* window);
 
     // The shell's home folder as a device path, without a trailing backslash.

@@ -1,7 +1,9 @@
 // COrvaCore: the registry of running programs.
 #include "shell/OrvaCore.h"
 
+#include "platform/Cursor.h"
 #include "shell/AppRegistry.h"
+#include "shell/ShellSettings.h"
 
 int COrvaCore::IsAppRunning(int appId)
 {
@@ -21,4 +23,7 @@ void COrvaCore::SetAppStatus(int appId, unsigned long status)
 void COrvaCore::SetAppMainWnd(int appId, QWidget* window)
 {
     AppRegistry::Instance().SetWindow(appId, window);
+    // Only on a touch screen may a program hide the pointer; on a desktop
+    // ("touch" 0, the default) the mouse pointer stays visible.
+    SetCursorHidingEnabled(ShellSettings::IntValue(QStringLiteral("touch"), 0) != 0);
 }

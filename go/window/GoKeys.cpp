@@ -1,17 +1,18 @@
 #include "go/window/GoKeys.h"
 
 #include "go/window/BoardGeometry.h"
+#include "platform/VirtualKey.h"
 
 GoKeyCommand KeyCommandFor(int virtualKey)
 {
     switch (virtualKey & 0xFF) {
-    case 8: return GoKeyCommand::Undo;
-    case 9: return GoKeyCommand::ToggleCpuFirst;
-    case 13: return GoKeyCommand::PlayAtCursor;
-    case 37: return GoKeyCommand::CursorLeft;
-    case 38: return GoKeyCommand::CursorUp;
-    case 39: return GoKeyCommand::CursorRight;
-    case 40: return GoKeyCommand::CursorDown;
+    case VK_BACK: return GoKeyCommand::Undo;
+    case VK_TAB: return GoKeyCommand::ToggleCpuFirst;
+    case VK_RETURN: return GoKeyCommand::PlayAtCursor;
+    case VK_LEFT: return GoKeyCommand::CursorLeft;
+    case VK_UP: return GoKeyCommand::CursorUp;
+    case VK_RIGHT: return GoKeyCommand::CursorRight;
+    case VK_DOWN: return GoKeyCommand::CursorDown;
     case '0': return GoKeyCommand::NewGame;
     case '1': return GoKeyCommand::LevelEasy;
     case '2': return GoKeyCommand::LevelNormal;

@@ -1,30 +1,28 @@
 #pragma once
 
+#include "platform/Rect.h"
+
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <array>
 
 // The game window's fixed layout, in client pixels of the 800 by 480 screen.
 
-constexpr QRect RectFromEdges(int left, int top, int right, int bottom)
-{
-    return QRect(left, top, right - left, bottom - top);
-}
-
 constexpr QSize kScreenSize(800, 480);
 
 // Where the board image is drawn; its first line crossing lies 18 pixels in.
-constexpr QRect g_rcBoard = RectFromEdges(60, 4, 520, 464);
+constexpr RECT g_rcBoard { 60, 4, 520, 464 };
 constexpr int kBoardLineInset = 18;
-constexpr QRect g_rcStatus = RectFromEdges(605, 70, 785, 170);
+constexpr RECT g_rcStatus { 605, 70, 785, 170 };
 
-constexpr QRect kRectCpuFirst = RectFromEdges(605, 204, 775, 228);
+constexpr RECT kRectCpuFirst { 605, 204, 775, 228 };
 // The level options in level order: Easy, Normal, Hard.
-constexpr std::array<QRect, 3> kRectLevels = {
-    RectFromEdges(605, 350, 760, 380),
-    RectFromEdges(605, 390, 760, 420),
-    RectFromEdges(605, 430, 760, 460),
-};
+constexpr std::array<RECT, 3> kRectLevels { {
+    { 605, 350, 760, 380 },
+    { 605, 390, 760, 420 },
+    { 605, 430, 760, 460 },
+} };
 
 constexpr QRect kRectNewButton(605, 234, 170, 50);
 constexpr QRect kRectUndoButton(605, 288, 170, 50);
@@ -43,6 +41,6 @@ constexpr int IDC_HELP = 1010;
 constexpr int IDC_MIN = 1078;
 constexpr int IDC_BOARD = 1028;
 
-// The option under pixel pt: 1 to 3 for a level, 0 for "CPU First", -1 for none.
-// The levels are tested first.
+// The option under pixel pt: 1 to 3 for a level, 0 for "CPU First", -1 for
+// none. The levels are tested first.
 int OptionAt(QPoint pt);

@@ -95,7 +95,7 @@ TEST(GoLayout, OptionsAreHitInsideTheirEdges)
     EXPECT_EQ(OptionAt({ 774, 227 }), 0);
     EXPECT_EQ(OptionAt({ 775, 227 }), -1);
     EXPECT_EQ(OptionAt({ 604, 210 }), -1);
-    EXPECT_EQ(g_rcBoard, QRect(60, 4, 460, 460));
+    EXPECT_EQ(QRectFromRect(g_rcBoard), QRect(60, 4, 460, 460));
 }
 
 TEST(GoKeys, MapsVirtualKeysToCommands)

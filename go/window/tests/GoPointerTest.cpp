@@ -1,0 +1,66 @@
+// The pointer over the game window: the stone that moves next over the board,
+// the arrow elsewhere; hidden only on a touch screen.
+#include "go/window/GoLayout.h"
+#include "go/window/tests/GoWindowTest.h"
+#include "platform/Cursor.h"
+#include "shell/ProgramResources.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class GoPointer : public GoWindowTest {
+protected:
+    static bool ShowsPointer(int resourceId)
+    {
+        return ShownCursorShape() == Qt::BitmapCursor
+            && GetCurrentCursor().pixmap().toImage() == LoadProgramCursor(resourceId).pixmap().toImage();
+    }
+};
+
+TEST_F(GoPointer, StoneOfTheSideToMoveOverTheBoardArrowElsewhere)
+{
+    WriteSettings("touch=0\n");
+    Open();
+    EXPECT_TRUE(IsCursorShown()) << "a desktop keeps the mouse pointer";
+    Dlg().TapAt({ 300, 300 });
+    EXPECT_TRUE(ShowsPointer(149)) << "black moves first";
+
+    Dlg().FireTimer(CGoDlg::kOpeningTimer);
+    Dlg().TapAt(Dlg().GetGeometry().CellCentre({ 7, 7 }));
+    EXPECT_TRUE(ShowsPointer(150)) << "white to move, also over a stone";
+
+    Dlg().TapAt(QRectFromRect(kRectLevels[0]).center());
+    EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
+    Dlg().TapAt({ 30, 200 });
+    EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
+}
+
+TEST_F(GoPointer, ArrowAfterTheEndOfAGame)
+{
+    WriteSettings("touch=0\n");
+    OpenAfterOpening();
+    Place({ { 2, 2 }, { 2, 3 }, { 2, 4 }, { 2, 5 } }, kGoWhite);
+    TapCell(2, 6);
+    ASSERT_TRUE(Dlg().m_bGameOver);
+    Dlg().TapAt({ 300, 300 });
+    EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
+}
+
+TEST_F(GoPointer, HiddenOnATouchScreen)
+{
+    WriteSettings("touch=1\n");
+    Open();
+    EXPECT_FALSE(IsCursorShown());
+}
+
+TEST_F(GoPointer, ComputersAnswerTakesThePointerToItsStone)
+{
+    OpenAfterOpening();
+    EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), QPoint(288, 232));
+    TapCell(6, 6);
+    const GoPoint answer = Dlg().m_ptComputerLast;
+    EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), Dlg().GetGeometry().CellCentre({ answer.x, answer.y }));
+}
+
+} // namespace

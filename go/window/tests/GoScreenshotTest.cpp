@@ -1,0 +1,36 @@
+// The window as a person sees it after the computer's opening stone, saved
+// as a picture for people to look at; a few pixels are checked here.
+#include "go/window/GoLayout.h"
+#include "go/window/tests/GoWindowTest.h"
+
+#include <QColor>
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using GoScreenshot = GoWindowTest;
+
+TEST_F(GoScreenshot, OpeningStoneOnTheWoodenBoard)
+{
+    OpenAfterOpening();
+    const QImage frame = Dlg().Render().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(frame.size(), QSize(800, 480));
+    const QString path = QDir::current().absoluteFilePath(QStringLiteral("go-window.png"));
+    EXPECT_TRUE(frame.save(path)) << path.toStdString();
+
+    // The board between lines is wood: warm, red above blue.
+    const QColor wood = frame.pixelColor(93, 37);
+    EXPECT_GT(wood.red(), wood.blue() + 40);
+    // The black stone on the centre point, dark at its middle.
+    const QPoint centre = Dlg().GetGeometry().CellCentre({ 7, 7 });
+    EXPECT_EQ(centre, QPoint(288, 232));
+    EXPECT_LT(QColor(frame.pixel(centre)).lightness(), 80);
+    // The cursor mark's green brackets around it.
+    EXPECT_EQ(frame.pixel(centre + QPoint(-18, -10)), 0xFF00FF00u);
+    EXPECT_EQ(frame.pixel(centre + QPoint(10, 18)), 0xFF00FF00u);
+    // An empty intersection shows the board's line crossing, darker than the wood.
+    EXPECT_LT(QColor(frame.pixel(78 + 30, 22 + 30)).lightness(), wood.lightness());
+}
+
+} // namespace

@@ -1,0 +1,168 @@
+// The window under the shell: language, skin, the shell message and the
+// single running instance.
+#include "go/window/GoApp.h"
+#include "go/window/GoLayout.h"
+#include "go/window/tests/GoWindowTest.h"
+#include "platform/Drawing.h"
+#include "platform/ShellMessage.h"
+#include "shell/OrvaCore.h"
+#include "shell/OrvaSkins.h"
+#include "shell/tern/Tern.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QProcess>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+using GoShell = GoWindowTest;
+
+// The option as the window should paint it, on the skin's background.
+QImage ExpectedOption(CGoDlg& dlg, const RECT& area, const QString& label, bool radio, int checked)
+{
+    QImage image = dlg.GetBackground().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter dc(&image);
+    dc.setPen(ColorFromColorRef(COrvaSkins::GetSkinInfo()->color[50]));
+    if (radio)
+        DrawRadioButton(&dc, QRectFromRect(area), label, &dlg.GetOptionFont(), checked, 0);
+    else
+        DrawCheckButton(&dc, QRectFromRect(area), label, &dlg.GetOptionFont(), checked);
+    dc.end();
+    return image.convertToFormat(QImage::Format_RGB32).copy(QRectFromRect(area));
+}
+
+QImage Shown(CGoDlg& dlg, const RECT& area)
+{
+    return dlg.Render().convertToFormat(QImage::Format_RGB32).copy(QRectFromRect(area));
+}
+
+TEST_F(GoShell, EveryTextIsChineseWithLanguageOne)
+{
+    WriteSettings("language=1\n");
+    Open();
+    EXPECT_EQ(Dlg().GetNewButton().text(), u"新游戏");
+    EXPECT_EQ(Dlg().GetUndoButton().text(), u"悔棋");
+    EXPECT_EQ(Status(), u"\r\n五子连珠");
+    Dlg().FireTimer(CGoDlg::kOpeningTimer);
+    EXPECT_EQ(Status(), u"Talvo\n第1手");
+    Dlg().SendCommand(IDC_UNDO);
+    EXPECT_EQ(Status(), u"游戏刚开始，不能悔棋！");
+
+    EXPECT_EQ(Shown(Dlg(), kRectLevels[0]), ExpectedOption(Dlg(), kRectLevels[0], u"初级"_qs, true, 0));
+    EXPECT_EQ(Shown(Dlg(), kRectLevels[1]), ExpectedOption(Dlg(), kRectLevels[1], u"中级"_qs, true, 1));
+    EXPECT_EQ(Shown(Dlg(), kRectLevels[2]), ExpectedOption(Dlg(), kRectLevels[2], u"高级"_qs, true, 0));
+    EXPECT_EQ(Shown(Dlg(), kRectCpuFirst), ExpectedOption(Dlg(), kRectCpuFirst, u"电脑先下"_qs, false, 1));
+}
+
+TEST_F(GoShell, LanguageChangeShowsOnOptionsAtOnceAndOnButtonsAtTheSkinLoad)
+{
+    OpenAfterOpening();
+    EXPECT_EQ(Shown(Dlg(), kRectLevels[0]), ExpectedOption(Dlg(), kRectLevels[0], u"Easy"_qs, true, 0));
+    WriteSettings("language=1\n");
+    Dlg().Invalidate(false);
+    EXPECT_EQ(Shown(Dlg(), kRectLevels[0]), ExpectedOption(Dlg(), kRectLevels[0], u"初级"_qs, true, 0));
+    EXPECT_EQ(Dlg().GetNewButton().text(), u"New");
+    EXPECT_EQ(Status(), u"OBANG\nThe 1 Step") << "a text already shown stays";
+
+    PostShellMessage(&Dlg(), 3);
+    ProcessEvents();
+    EXPECT_EQ(Dlg().GetNewButton().text(), u"新游戏");
+    EXPECT_EQ(Dlg().GetUndoButton().text(), u"悔棋");
+    EXPECT_EQ(Status(), u"OBANG\nThe 1 Step");
+}
+
+TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
+{
+    OpenAfterOpening();
+    TapCell(6, 6);
+    Dlg().PressKey('3');
+    Dlg().PressKey(VK_TAB);
+    const GoBoard board = Dlg().m_board;
+    const QString status = Status();
+    const QImage before = Dlg().Render().convertToFormat(QImage::Format_RGB32);
+    const QRgb sampleBefore = Dlg().GetBackground().pixel(kOptionColourSample);
+
+    WriteSettings("skin=Ocean\n");
+    PostShellMessage(&Dlg(), 4);
+    ProcessEvents();
+    const QImage after = Dlg().Render().convertToFormat(QImage::Format_RGB32);
+
+    EXPECT_NE(Dlg().GetBackground().pixel(kOptionColourSample), sampleBefore);
+    EXPECT_NE(before.copy(0, 0, 60, 480), after.copy(0, 0, 60, 480)) << "the background follows the skin";
+    EXPECT_EQ(before.copy(QRectFromRect(g_rcBoard)), after.copy(QRectFromRect(g_rcBoard)))
+        << "board and stones stay as loaded";
+    EXPECT_EQ(Dlg().m_board, board);
+    EXPECT_EQ(Status(), status);
+    EXPECT_EQ(Dlg().g_nLevel, 3);
+    EXPECT_TRUE(Dlg().m_bPersonFirst);
+    EXPECT_EQ(Dlg().GetNewButton().GetTextColor(), COrvaSkins::GetSkinInfo()->color[49]);
+    EXPECT_EQ(Dlg().GetStatus().GetTextColor(), COrvaSkins::GetSkinInfo()->color[48]);
+}
+
+TEST_F(GoShell, FrontAndUnknownCodes)
+{
+    OpenAfterOpening();
+    Dlg().SendCommand(IDC_MIN);
+    PostShellMessage(&Dlg(), 1);
+    ProcessEvents();
+    EXPECT_EQ(Dlg().GetZPlace(), ZPlace::Top);
+    for (unsigned long code : { 0ul, 5ul, 28ul, 1000ul })
+        PostShellMessage(&Dlg(), code);
+    ProcessEvents();
+    EXPECT_TRUE(Dlg().IsWindow());
+    EXPECT_EQ(StoneCount(), 1);
+    EXPECT_EQ(Status(), u"OBANG\nThe 1 Step");
+}
+
+// Runs the whole program in this process and, once its window is up, starts a
+// second Go beside it.
+TEST_F(GoShell, SecondStartBringsTheRunningGameForwardAndQuitFreesTheRegistry)
+{
+    int secondExitCode = -1;
+    bool secondFinished = false;
+    ZPlace placeAfterSecond = ZPlace::Unchanged;
+    GoBoard boardBefore {};
+    GoBoard boardAfter {};
+
+    QTimer::singleShot(0, [&] {
+        CGoDlg* game = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* dlg = qobject_cast<CGoDlg*>(widget); dlg && dlg->IsWindow())
+                game = dlg;
+        }
+        ASSERT_NE(game, nullptr);
+        game->FireTimer(CGoDlg::kOpeningTimer);
+        game->SendCommand(IDC_MIN);
+        boardBefore = game->m_board;
+
+        QProcess second;
+        second.start(QStringLiteral(GO_EXECUTABLE), {});
+        QElapsedTimer waited;
+        waited.start();
+        while (!secondFinished && waited.elapsed() < 20000) {
+            secondFinished = second.waitForFinished(10);
+            QCoreApplication::processEvents();
+        }
+        secondExitCode = second.exitCode();
+        for (int i = 0; i < 50 && game->GetZPlace() != ZPlace::Top; ++i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        placeAfterSecond = game->GetZPlace();
+        boardAfter = game->m_board;
+        PostShellMessage(game, 2);
+    });
+
+    CGoApp app;
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_TRUE(secondFinished) << "the second start ends at once";
+    EXPECT_EQ(secondExitCode, 0);
+    EXPECT_EQ(placeAfterSecond, ZPlace::Top);
+    EXPECT_EQ(boardAfter, boardBefore);
+    EXPECT_EQ(COrvaCore::IsAppRunning(CGoDlg::kAppId), 0) << "the registry is free again";
+    COrvaCore::SetAppStatus(CGoDlg::kAppId, 0);
+}
+
+} // namespace

@@ -1,0 +1,64 @@
+#include "go/window/tests/GoWindowTest.h"
+
+#include "go/window/GoLayout.h"
+
+#include <QCoreApplication>
+
+void GoWindowTest::TearDown()
+{
+    m_dlg.reset();
+    ShellEnvironment::TearDown();
+}
+
+CGoDlg& GoWindowTest::Open()
+{
+    m_dlg = std::make_unique<CGoDlg>([] { return 0u; }, [](std::uint32_t) { return 1u; });
+    m_dlg->Create();
+    return *m_dlg;
+}
+
+CGoDlg& GoWindowTest::OpenAfterOpening()
+{
+    Open();
+    EXPECT_TRUE(m_dlg->FireTimer(CGoDlg::kOpeningTimer));
+    return *m_dlg;
+}
+
+CGoDlg& GoWindowTest::OpenWithPersonFirst()
+{
+    Open();
+    m_dlg->TapAt(QRectFromRect(kRectCpuFirst).center());
+    m_dlg->SendCommand(IDC_NEW);
+    return *m_dlg;
+}
+
+QString GoWindowTest::Status() const
+{
+    return m_dlg->GetStatus().GetText();
+}
+
+int GoWindowTest::StoneCount() const
+{
+    int count = 0;
+    for (std::int8_t code : m_dlg->m_board)
+        count += code != kGoEmpty;
+    return count;
+}
+
+void GoWindowTest::TapCell(int x, int y)
+{
+    m_dlg->TapAt(m_dlg->GetGeometry().CellCentre({ x, y }));
+}
+
+void GoWindowTest::Place(std::initializer_list<GoPoint> points, std::int8_t code)
+{
+    for (GoPoint pt : points)
+        m_dlg->SetStone(pt.x, pt.y, code);
+    m_dlg->g_nStep = StoneCount();
+}
+
+void GoWindowTest::ProcessEvents()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}

@@ -13,7 +13,6 @@
 #include "shell/ProgramResources.h"
 
 #include <QPainter>
-#include <memory>
 
 namespace {
 
@@ -387,8 +386,13 @@ void CGoDlg::RepaintNow()
     UpdateWindow();
 }
 
+// On a touch screen the hidden pointer follows the computer's stone, so the
+// pointer shape tells whose turn it is there; a visible mouse pointer stays
+// where the person left it.
 void CGoDlg::MovePointerTo(GoPoint pt)
 {
+    if (IsCursorShown())
+        return;
     const QPoint screen = mapToGlobal(m_geometry.CellCentre({ pt.x, pt.y }));
     SetCursorPos(screen.x(), screen.y());
 }

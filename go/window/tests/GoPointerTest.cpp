@@ -54,13 +54,22 @@ TEST_F(GoPointer, HiddenOnATouchScreen)
     EXPECT_FALSE(IsCursorShown());
 }
 
-TEST_F(GoPointer, ComputersAnswerTakesThePointerToItsStone)
+TEST_F(GoPointer, ComputersStoneTakesTheHiddenPointerAlong)
 {
+    WriteSettings("touch=1\n");
     OpenAfterOpening();
     EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), QPoint(288, 232));
     TapCell(6, 6);
     const GoPoint answer = Dlg().m_ptComputerLast;
     EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), Dlg().GetGeometry().CellCentre({ answer.x, answer.y }));
+}
+
+TEST_F(GoPointer, VisibleMousePointerStaysWhereThePersonLeftIt)
+{
+    WriteSettings("touch=0\n");
+    OpenAfterOpening();
+    TapCell(6, 6);
+    EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), Dlg().GetGeometry().CellCentre({ 6, 6 }));
 }
 
 } // namespace

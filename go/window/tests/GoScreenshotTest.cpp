@@ -33,4 +33,19 @@ TEST_F(GoScreenshot, OpeningStoneOnTheWoodenBoard)
     EXPECT_LT(QColor(frame.pixel(78 + 30, 22 + 30)).lightness(), wood.lightness());
 }
 
+TEST_F(GoScreenshot, ChineseTextsAfterAFewMoves)
+{
+    WriteSettings("language=1\nskin=Ocean\n");
+    OpenAfterOpening();
+    TapCell(6, 6);
+    TapCell(8, 8);
+    Dlg().PressKey('3');
+    const QImage frame = Dlg().Render().convertToFormat(QImage::Format_RGB32);
+    const QString path = QDir::current().absoluteFilePath(QStringLiteral("go-window-chinese.png"));
+    EXPECT_TRUE(frame.save(path)) << path.toStdString();
+    EXPECT_EQ(Status(), u"Talvo\n第5手");
+    EXPECT_GT(QColor(frame.pixel(Dlg().GetGeometry().CellCentre({ 6, 6 }))).lightness(), 200)
+        << "the white stone's middle";
+}
+
 } // namespace

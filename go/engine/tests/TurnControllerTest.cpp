@@ -132,62 +132,6 @@ TEST_F(TurnControllerTest, TapsOnStonesAndOutOfTurnChangeNothing)
     EXPECT_EQ(view.statuses.size(), shown);
 }
 
-TEST_F(TurnControllerTest, PersonOpensWhenCpuFirstIsCleared)
-{
-    game.m_bPersonFirst = true;
-    turns.OnNewGame();
-    EXPECT_TRUE(game.g_bPersonFirst);
-    EXPECT_EQ(StoneCount(), 0);
-    EXPECT_EQ(view.windowInvalidations, 1);
-    EXPECT_EQ(LastStatus(), (TurnStatus { kTextTitle, -1, 0 }));
-
-    turns.PersonMove(7, 7);
-    EXPECT_EQ(game.StoneAt(7, 7), kGoBlack);
-    EXPECT_EQ(game.StoneAt(game.m_ptComputerLast.x, game.m_ptComputerLast.y), kGoWhite);
-    EXPECT_EQ(game.g_nStep, 2);
-    EXPECT_EQ(LastStatus(), (TurnStatus { kTextStep, -1, 2 }));
-}
-
-TEST_F(TurnControllerTest, PersonsFiveShowsCongratulationsThenTheTotal)
-{
-    turns.OnTimer();
-    // White (the person) has four in a column; black's stones lie elsewhere.
-    Place({ { 2, 2 }, { 2, 3 }, { 2, 4 }, { 2, 5 } }, kGoWhite);
-    Place({ { 10, 10 }, { 12, 3 }, { 12, 10 }, { 10, 12 } }, kGoBlack);
-    game.g_nStep = 9;
-    turns.PersonMove(2, 6);
-
-    EXPECT_TRUE(game.m_bGameOver);
-    EXPECT_FALSE(game.m_bDraw);
-    EXPECT_FALSE(game.m_bCanUndo);
-    EXPECT_EQ(game.g_nStep, 10);
-    EXPECT_EQ(StoneCount(), 10) << "the computer does not answer a won game";
-    EXPECT_EQ(LastStatus(), (TurnStatus { kTextPersonWins, kTextTotalSteps, 10 }));
-
-    turns.OnUndo();
-    EXPECT_EQ(LastStatus().first, kTextNoMoreUndo);
-    turns.PersonMove(0, 0);
-    EXPECT_EQ(LastStatus().first, kTextTapAfterEnd);
-    const std::size_t shown = view.statuses.size();
-    turns.PersonMove(2, 6);
-    EXPECT_EQ(view.statuses.size(), shown);
-}
-
-TEST_F(TurnControllerTest, ComputersFiveShowsTheTotalThenComputerWin)
-{
-    turns.OnTimer();
-    Place({ { 8, 7 }, { 9, 7 }, { 10, 7 } }, kGoBlack);
-    Place({ { 6, 7 }, { 0, 0 }, { 0, 14 } }, kGoWhite);
-    game.g_nStep = 7;
-    turns.PersonMove(14, 14);
-
-    EXPECT_TRUE(game.m_bGameOver);
-    EXPECT_EQ(game.g_nStep, 9);
-    EXPECT_EQ(game.StoneAt(11, 7), kGoBlack);
-    EXPECT_EQ(LastStatus(), (TurnStatus { kTextTotalSteps, kTextComputerWins, 9 }));
-    EXPECT_FALSE(game.m_bCanUndo);
-}
-
 TEST_F(TurnControllerTest, UndoTakesBackExactlyThePair)
 {
     turns.OnTimer();
@@ -221,20 +165,6 @@ TEST_F(TurnControllerTest, UndoTakesBackExactlyThePair)
     EXPECT_EQ(LastStatus().first, kTextNoMoreUndo);
 }
 
-TEST_F(TurnControllerTest, UndoAfterThePersonOpenedEmptiesTheBoard)
-{
-    game.m_bPersonFirst = true;
-    turns.OnNewGame();
-    turns.OnUndo();
-    EXPECT_EQ(LastStatus().first, kTextNoUndoAtStart);
-    turns.PersonMove(7, 7);
-    turns.OnUndo();
-    EXPECT_EQ(game.g_nStep, 0);
-    EXPECT_EQ(StoneCount(), 0);
-    turns.OnUndo();
-    EXPECT_EQ(LastStatus().first, kTextNoUndoAtStart);
-}
-
 // 222 stones without five in a row anywhere; the three points of the last
 // row's right end stay empty.
 void FillWithoutFive(CGoEngine& game)
@@ -249,26 +179,6 @@ void FillWithoutFive(CGoEngine& game)
         }
     }
     game.g_nStep = placed;
-}
-
-TEST_F(TurnControllerTest, TheTwoHundredAndTwentyFourthStoneDrawsTheGame)
-{
-    FillWithoutFive(game);
-    ASSERT_EQ(game.g_nStep, 222);
-    game.m_lastColor = 1;
-    turns.PersonMove(12, 14);
-
-    EXPECT_EQ(game.g_nStep, 224);
-    EXPECT_TRUE(game.m_bGameOver);
-    EXPECT_TRUE(game.m_bDraw);
-    EXPECT_EQ(LastStatus(), (TurnStatus { kTextDraw, -1, 224 }));
-    EXPECT_EQ(StoneCount(), 224);
-
-    turns.PersonMove(game.StoneAt(13, 14) == kGoEmpty ? 13 : 14, 14);
-    EXPECT_EQ(LastStatus().first, kTextDraw);
-    turns.OnUndo();
-    EXPECT_EQ(LastStatus().first, kTextGameOverNoUndo);
-    EXPECT_EQ(StoneCount(), 224);
 }
 
 TEST_F(TurnControllerTest, DrawComesBeforeFive)

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPainter>
 #include <QProcess>
 #include <QTimer>
@@ -163,6 +164,25 @@ TEST_F(GoShell, SecondStartBringsTheRunningGameForwardAndQuitFreesTheRegistry)
     EXPECT_EQ(boardAfter, boardBefore);
     EXPECT_EQ(COrvaCore::IsAppRunning(CGoDlg::kAppId), 0) << "the registry is free again";
     COrvaCore::SetAppStatus(CGoDlg::kAppId, 0);
+}
+
+TEST_F(GoShell, HelpShowsTheGamesHelpInTheCurrentLanguage)
+{
+    OpenAfterOpening();
+    WriteSettings("language=1\n");
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        QWidget* help = QApplication::activeModalWidget();
+        ASSERT_NE(help, nullptr);
+        for (const QLabel* label : help->findChildren<QLabel*>())
+            shown << label->text();
+        help->close();
+    });
+    Dlg().SendCommand(IDC_HELP);
+    EXPECT_TRUE(shown.contains(u"Talvo帮助"_qs)) << shown.join(u'|').toStdString();
+    EXPECT_TRUE(shown.join(u'|').contains(u"1、黑白双方依次落子"_qs)) << shown.join(u'|').toStdString();
+    EXPECT_TRUE(Dlg().IsWindow());
+    EXPECT_EQ(StoneCount(), 1);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
+#include <numbers>
 #include <random>
 
 namespace {
@@ -169,7 +170,7 @@ QImage PagePicturePainter::PlumBlossom()
         {204, 84}, {226, 66}, {250, 48}, {160, 128}, {84, 222}, {192, 102}};
     for (const QPointF centre : blossoms) {
         for (int petal = 0; petal < 5; ++petal) {
-            const double a = petal * 2 * M_PI / 5 + centre.x();
+            const double a = petal * 2 * std::numbers::pi / 5 + centre.x();
             painter.setPen(Qt::NoPen);
             painter.setBrush(QColor(228, 88, 118, 200));
             painter.drawEllipse(centre + QPointF(std::cos(a) * 4.5, std::sin(a) * 4.5), 4.2, 4.2);
@@ -240,7 +241,7 @@ QImage PagePicturePainter::PineOnTheCliff()
     const QPointF clusters[] = {{70, 88}, {112, 84}, {150, 104}, {190, 112}, {96, 110}, {46, 100}};
     for (const QPointF centre : clusters) {
         for (int needle = -6; needle <= 6; ++needle) {
-            const double a = -M_PI / 2 + needle * 0.22;
+            const double a = -std::numbers::pi / 2 + needle * 0.22;
             DrawStroke(painter, centre, centre + QPointF(std::cos(a) * 24, std::sin(a) * 10 + 4), 2.4, QColor(36, 70, 52, 210));
         }
     }

@@ -151,7 +151,7 @@ int ShellCommandLine::OpenNote(const QString& file)
         return Fail(QStringLiteral("cannot read %1").arg(file));
     const QString devicePath = DevicePathFromHostPath(info.absoluteFilePath());
     if (devicePath.isEmpty())
-        return Fail(QStringLiteral("the path of %1 is too long for the notebook").arg(file));
+        return Fail(QStringLiteral("cannot hand over %1: its path is too long or holds a backslash").arg(file));
     if (!HandOffFile::Write(devicePath))
         return Fail(QStringLiteral("cannot write the hand-off file"));
     const ShellProgram& notebook = ShellPrograms::Notebook();

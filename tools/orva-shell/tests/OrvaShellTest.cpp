@@ -104,7 +104,9 @@ TEST_F(OrvaShellTest, RefusesBadInputClearly)
         {QStringLiteral("set"), QStringLiteral("touch"), QStringLiteral("yes")},
         {QStringLiteral("open-note"), m_dir.path() + QStringLiteral("/missing.txt")},
         {QStringLiteral("open-note"), m_dir.path()},
+        {QStringLiteral("open-note"), m_dir.path() + QStringLiteral("/back\\slash.txt")},
     };
+    QFile(m_dir.path() + QStringLiteral("/back\\slash.txt")).open(QIODevice::WriteOnly);
     for (const QStringList& arguments : cases) {
         const ShellRun run = Shell(arguments);
         EXPECT_NE(run.exitCode, 0) << arguments.join(u' ').toStdString();

@@ -25,5 +25,5 @@ void COrvaCore::SetAppMainWnd(int appId, QWidget* window)
     AppRegistry::Instance().SetWindow(appId, window);
     // Only on a touch screen may a program hide the pointer; on a desktop
     // ("touch" 0, the default) the mouse pointer stays visible.
-    SetCursorHidingEnabled(ShellSettings::IntValue(QStringLiteral("touch"), 0) != 0);
+    SetCursorHidingEnabled(ShellSettings::IsTouchScreen());
 }

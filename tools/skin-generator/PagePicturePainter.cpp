@@ -235,16 +235,27 @@ QImage PagePicturePainter::PineOnTheCliff()
     rock.setColorAt(0.0, Ink(140));
     rock.setColorAt(1.0, Ink(240));
     painter.fillPath(cliff, rock);
-    const QPointF trunk[] = {{236, 160}, {200, 130}, {170, 124}, {120, 100}, {60, 96}};
-    for (size_t i = 0; i + 1 < std::size(trunk); ++i)
-        DrawStroke(painter, trunk[i], trunk[i + 1], 12.0 - i * 2.2, QColor(70, 50, 36));
-    const QPointF clusters[] = {{70, 88}, {112, 84}, {150, 104}, {190, 112}, {96, 110}, {46, 100}};
-    for (const QPointF centre : clusters) {
-        for (int needle = -6; needle <= 6; ++needle) {
-            const double a = -std::numbers::pi / 2 + needle * 0.22;
-            DrawStroke(painter, centre, centre + QPointF(std::cos(a) * 24, std::sin(a) * 10 + 4), 2.4, QColor(36, 70, 52, 210));
+    // The trunk leaves the rock and leans out over the void; round ends
+    // join its pieces into one limb.
+    const QPointF trunk[] = {{268, 176}, {236, 150}, {200, 136}, {160, 122}, {116, 112}, {70, 108}};
+    for (size_t i = 0; i + 1 < std::size(trunk); ++i) {
+        painter.setPen(QPen(QColor(70, 50, 36), 11.0 - i * 1.6, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(trunk[i], trunk[i + 1]);
+    }
+    painter.setPen(QPen(QColor(70, 50, 36), 4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(200, 136), QPointF(184, 104));
+    painter.drawLine(QPointF(116, 112), QPointF(104, 132));
+    // Needle pads: fans of short strokes, dark in the middle.
+    const QPointF pads[] = {{74, 100}, {118, 102}, {160, 112}, {184, 96}, {104, 128}, {222, 136}, {44, 108}};
+    for (const QPointF centre : pads) {
+        for (int needle = -9; needle <= 9; ++needle) {
+            const double a = -std::numbers::pi / 2 + needle * 0.16;
+            const QPointF tip = centre + QPointF(std::cos(a) * 30, std::sin(a) * 12);
+            painter.setPen(QPen(QColor(30, 64, 46, 200 - std::abs(needle) * 8), 2.0, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(centre + QPointF(0, 3), tip);
         }
     }
+    painter.setPen(Qt::NoPen);
     QPainterPath cloud;
     cloud.addEllipse(QPointF(70, 210), 56, 10);
     cloud.addEllipse(QPointF(110, 222), 40, 8);

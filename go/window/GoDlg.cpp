@@ -294,8 +294,7 @@ void CGoDlg::OnLButtonDown(unsigned flags, QPoint point)
     if (option > 0) {
         SetLevel(option);
     } else if (option == 0) {
-        m_bPersonFirst = !m_bPersonFirst;
-        InvalidateRect(QRectFromRect(kRectCpuFirst), false);
+        ToggleCpuFirst();
     }
     CDialog::OnLButtonDown(flags, point);
 }
@@ -328,8 +327,7 @@ void CGoDlg::OnKey(int key)
         OnUndo();
         break;
     case GoKeyCommand::ToggleCpuFirst:
-        m_bPersonFirst = !m_bPersonFirst;
-        InvalidateRect(QRectFromRect(kRectCpuFirst), false);
+        ToggleCpuFirst();
         break;
     case GoKeyCommand::PlayAtCursor:
         PersonMove(m_ptCursor.x(), m_ptCursor.y());
@@ -357,6 +355,13 @@ void CGoDlg::OnKey(int key)
     case GoKeyCommand::None:
         break;
     }
+}
+
+// The option shown changes at once; the running game keeps its rule until New.
+void CGoDlg::ToggleCpuFirst()
+{
+    m_bPersonFirst = !m_bPersonFirst;
+    InvalidateRect(QRectFromRect(kRectCpuFirst), false);
 }
 
 void CGoDlg::RepaintCursorCells(QPoint before)

@@ -91,6 +91,7 @@ private:
     void StartFirstGame();
     void DrawOptions(QPainter& dc) const;
     void LoadButtonPair(CCoolButton& button, const char16_t* normal, const char16_t* pressed);
+    void ToggleCpuFirst();
     void RepaintCursorCells(QPoint before);
 
     QWidget m_boardPlaceholder;

@@ -93,6 +93,8 @@ TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
 
     EXPECT_NE(Dlg().GetBackground().pixel(kOptionColourSample), sampleBefore);
     EXPECT_NE(before.copy(0, 0, 60, 480), after.copy(0, 0, 60, 480)) << "the background follows the skin";
+    EXPECT_NE(before.copy(QRect(kPosCloseButton, QSize(40, 30))), after.copy(QRect(kPosCloseButton, QSize(40, 30))))
+        << "so do the top-bar buttons";
     EXPECT_EQ(before.copy(QRectFromRect(g_rcBoard)), after.copy(QRectFromRect(g_rcBoard)))
         << "board and stones stay as loaded";
     EXPECT_EQ(Dlg().m_board, board);
@@ -100,6 +102,7 @@ TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
     EXPECT_EQ(Dlg().g_nLevel, 3);
     EXPECT_TRUE(Dlg().m_bPersonFirst);
     EXPECT_EQ(Dlg().GetNewButton().GetTextColor(), COrvaSkins::GetSkinInfo()->color[49]);
+    EXPECT_EQ(Dlg().GetUndoButton().GetBkColor(), GetPixel(Dlg().GetBackground(), 605, 234));
     EXPECT_EQ(Dlg().GetStatus().GetTextColor(), COrvaSkins::GetSkinInfo()->color[48]);
 }
 

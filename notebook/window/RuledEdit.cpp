@@ -1,7 +1,8 @@
 #include "notebook/window/RuledEdit.h"
 
+#include "platform/Drawing.h"
+
 #include <QPainter>
-#include <QPen>
 #include <QTextLayout>
 #include <QtMath>
 
@@ -26,15 +27,12 @@ CRuledEdit::CRuledEdit(QWidget* parent)
 
 void CRuledEdit::DrawRuledPaper(QPainter& painter)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(0, 0, kPaperWidth, kPaperHeight, Qt::white);
-    QPen rulePen(ColorFromColorRef(kRuleColor), 1, Qt::DashLine, Qt::FlatCap);
-    painter.setPen(rulePen);
-    // A line drawn to a point stops short of it, so the rule covers x 0 to 284.
+    const QPen previous = painter.pen();
+    FillRect(painter, QRect(0, 0, kPaperWidth, kPaperHeight), RGB(255, 255, 255));
+    painter.setPen(MakePen(PenStyle::Dash, 1, kRuleColor));
     for (int y = kRuleSpacing; y < kPaperHeight; y += kRuleSpacing)
-        painter.drawLine(QPointF(0, y + 0.5), QPointF(kPaperWidth, y + 0.5));
-    painter.restore();
+        DrawLine(painter, QPoint(0, y), QPoint(kPaperWidth, y));
+    painter.setPen(previous);
 }
 
 int CRuledEdit::LineHeight(const QFont& font, const QString& text)

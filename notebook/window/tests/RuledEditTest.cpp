@@ -1,12 +1,17 @@
+#include "notebook/window/NoteBookFonts.h"
 #include "notebook/window/RuledEdit.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -15,10 +20,7 @@ const QRgb kRule = qRgb(216, 157, 159);
 
 QFont EditorFont()
 {
-    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
-    font.setPixelSize(18);
-    font.setWeight(QFont::Medium);
-    return font;
+    return FontFromLogFont(EditFontDescription());
 }
 
 bool IsRuleRow(int y)
@@ -161,6 +163,48 @@ TEST_F(RuledEditTest, FifteenLinesScrollByOneLineAndStayBetweenTheRules)
                 ASSERT_EQ(pixel, empty.pixel(x, y)) << x << "," << y;
             }
         }
+    }
+}
+
+// Records the region of every paint of a widget.
+class PaintSpy : public QObject {
+public:
+    explicit PaintSpy(QWidget& widget) { widget.installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+TEST_F(RuledEditTest, EveryKeyScrollAndReleaseRepaintsTheWholePaper)
+{
+    m_edit.setPlainText(QStringLiteral("line\n").repeated(40));
+    Paper();
+    const QRegion whole = m_edit.viewport()->visibleRegion();
+    const std::vector<std::pair<const char*, std::function<void()>>> events {
+        { "arrow key", [this] {
+             QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+             QApplication::sendEvent(&m_edit, &down);
+         } },
+        { "scroll bar step", [this] { m_edit.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); } },
+        { "scroll bar drag", [this] { m_edit.verticalScrollBar()->setValue(7); } },
+        { "button release", [this] {
+             QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
+                                 Qt::NoButton, Qt::NoModifier);
+             QApplication::sendEvent(m_edit.viewport(), &release);
+         } },
+        { "text from outside", [this] { m_edit.setPlainText(QStringLiteral("new page")); } },
+    };
+    for (const auto& [name, event] : events) {
+        PaintSpy spy(*m_edit.viewport());
+        event();
+        QApplication::processEvents();
+        EXPECT_EQ(spy.painted, whole) << name;
     }
 }
 

@@ -1,0 +1,340 @@
+#include "notebook/window/NoteBookDlg.h"
+
+#include "notebook/storage/ArchivedString.h"
+#include "notebook/storage/LocalText.h"
+#include "notebook/window/NoteBookFonts.h"
+#include "notebook/window/NoteBookResource.h"
+#include "notebook/window/NoteLineBreaks.h"
+#include "platform/Cursor.h"
+#include "platform/Drawing.h"
+#include "platform/Rect.h"
+#include "platform/VirtualKey.h"
+#include "platform/device/DeviceFiles.h"
+#include "platform/device/DevicePath.h"
+#include "shell/OrvaCore.h"
+#include "shell/OrvaSkins.h"
+#include "shell/Wren.h"
+
+#include <QFile>
+#include <QPainter>
+
+namespace {
+
+// Template 102: the editor and the five buttons, in the template's order.
+constexpr DialogControl kNoteBookTemplate[] = {
+    { IDC_NOTE_EDIT, ControlClass::Edit, u"", 0x50201044 },
+    { IDC_BTN_CLOSE, ControlClass::Button, u"Close", 0x50000000 },
+    { IDC_BTN_PREV, ControlClass::Button, u"Prev", 0x50000000 },
+    { IDC_BTN_CLEAR, ControlClass::Button, u"Clear", 0x50000000 },
+    { IDC_BTN_INPUT, ControlClass::Button, u"Input", 0x50000000 },
+    { IDC_BTN_NEXT, ControlClass::Button, u"Next", 0x50000000 },
+};
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 480;
+constexpr COLORREF kInk = RGB(158, 11, 14);
+constexpr COLORREF kPaper = RGB(255, 255, 255);
+constexpr unsigned kPageTextFormat = DT_SINGLELINE | DT_RIGHT | DT_BOTTOM;
+
+constexpr RECT kTitleRect { 36, 36, 228, 72 };
+constexpr RECT kCaptionRect { 430, 58, 730, 75 };
+constexpr RECT kPictureRect { 40, 82, 340, 408 };
+constexpr RECT kLabelRect { 210, 412, 340, 430 };
+constexpr RECT kEditRect { 440, 87, 740, 395 };
+constexpr QLine kFrameRules[] = {
+    { 40, 80, 340, 80 },
+    { 440, 80, 740, 80 },
+    { 40, 410, 340, 410 },
+    { 440, 410, 740, 410 },
+};
+
+// The window image when the skin has no background, so that the page still
+// shows its texts and frame.
+QImage BlankPage()
+{
+    QImage page(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+    page.fill(ColorFromColorRef(kPaper));
+    return page;
+}
+
+} // namespace
+
+CNoteBookDlg::CNoteBookDlg(CNoteList::Clock clock, CPoemList::RandomSource random, QWidget* parent)
+    : CDialog(kNoteBookTemplate, parent)
+    , m_fontPage(FontFromLogFont(PageFontDescription()))
+    , m_fontEdit(FontFromLogFont(EditFontDescription()))
+    , m_notes(std::move(clock))
+    , m_poems(std::move(random))
+{
+}
+
+CNoteBookDlg::~CNoteBookDlg() = default;
+
+void CNoteBookDlg::DoDataExchange()
+{
+    BindControl(IDC_NOTE_EDIT, m_edit);
+    BindControl(IDC_BTN_CLOSE, m_btnClose);
+    BindControl(IDC_BTN_PREV, m_btnPrev);
+    BindControl(IDC_BTN_CLEAR, m_btnClear);
+    BindControl(IDC_BTN_INPUT, m_btnInput);
+    BindControl(IDC_BTN_NEXT, m_btnNext);
+}
+
+bool CNoteBookDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    setWindowTitle(QStringLiteral("NOTE"));
+    COrvaCore::SetAppMainWnd(kNoteBookAppId, this);
+    ShowCursor(false);
+    m_surfPage.Create(this);
+    m_surfTitle.Create(this);
+
+    m_btnClose.SetPosition(615, 30);
+    m_btnPrev.SetPosition(40, 412);
+    m_btnNext.SetPosition(650, 412);
+    m_btnInput.SetPosition(540, 412);
+    m_btnClear.SetPosition(480, 412);
+    m_edit.setGeometry(QRectFromRect(kEditRect));
+    m_edit.setFont(m_fontEdit);
+
+    m_notes.InitFolder();
+    CreateDeviceDirectory(m_notes.GetFolder());
+    int count = m_notes.LoadFolder(m_notes.GetFolder());
+    if (count < 1) {
+        m_notes.AddNew();
+        count = 1;
+    }
+    ReloadSkin();
+    m_poems.Load(QStringLiteral("Poem"));
+    if (!OpenRequestedNote())
+        ShowPage(count - 1);
+
+    MoveWindow(0, 0, kScreenWidth, kScreenHeight, true);
+    show();
+    SetTimer(IDT_AUTOSAVE, kAutoSavePeriodMs);
+    SetTimer(IDT_CARET_TO_END, 0);
+    return true;
+}
+
+void CNoteBookDlg::ReloadSkin()
+{
+    QImage background = COrvaSkins::LoadBitmapW(u"NOTEBOOK", 0);
+    m_surfPage.LoadBitmapW(background.isNull() ? BlankPage() : std::move(background));
+    m_btnNext.LoadBitmaps(COrvaSkins::LoadBitmapW(u"NOTE_NEXTPAGE", 1));
+    m_btnPrev.LoadBitmaps(COrvaSkins::LoadBitmapW(u"NOTE_PREVPAGE", 1));
+    m_btnClear.LoadBitmaps(COrvaSkins::LoadBitmapW(u"NOTE_CLEAR", 1));
+    m_btnClose.LoadBitmaps(COrvaSkins::LoadBitmapW(u"NOTE_CLOSE", 1));
+    m_btnInput.LoadBitmaps(COrvaSkins::LoadBitmapW(u"NOTE_INPUT", 1));
+    m_surfTitle.LoadBitmapW(COrvaSkins::LoadBitmapW(u"NOTE_TITLE", 1));
+    {
+        QPainter dc(m_surfPage.GetDC());
+        const QRect title = QRectFromRect(kTitleRect);
+        CopyImage(dc, title.x(), title.y(), title.width(), title.height(), *m_surfTitle.GetDC());
+        DrawPageFrame(dc);
+    }
+    // The page is redrawn on the new background; the editor keeps its text,
+    // which may hold changes not yet saved.
+    if (const CNote* note = m_notes.GetAt(m_nPage))
+        DrawPageTexts(*note);
+    Invalidate(false);
+}
+
+void CNoteBookDlg::DrawPageFrame(QPainter& dc)
+{
+    const QPen previous = dc.pen();
+    dc.setPen(MakePen(PenStyle::Solid, 1, kInk));
+    for (const QLine& rule : kFrameRules)
+        DrawLine(dc, rule.p1(), rule.p2());
+    dc.setPen(previous);
+}
+
+void CNoteBookDlg::ShowPage(int index)
+{
+    const CNote* note = m_notes.GetAt(index);
+    if (!note)
+        return;
+    m_nPage = index;
+    m_strLineBreak = LineBreakOfNote(*note);
+    m_edit.setPlainText(note->m_strText);
+    DrawPageTexts(*note);
+    Invalidate(false);
+}
+
+// Caption, picture and page label of the current page, on the window image.
+void CNoteBookDlg::DrawPageTexts(const CNote& note)
+{
+    QPainter dc(m_surfPage.GetDC());
+    dc.setFont(m_fontPage);
+    dc.setPen(ColorFromColorRef(kInk));
+    const QRect caption = QRectFromRect(kCaptionRect);
+    FillRect(dc, caption, kPaper);
+    DrawText(dc, note.m_strTitle, caption, kPageTextFormat);
+
+    if (const CPoemPicture* picture = m_poems.GetAt(m_nPage))
+        picture->Draw(dc, QRectFromRect(kPictureRect));
+
+    const QRect label = QRectFromRect(kLabelRect);
+    FillRect(dc, label, kPaper);
+    DrawText(dc, FormatPageLabel(m_nPage + 1, m_notes.GetCount()), label, kPageTextFormat);
+}
+
+void CNoteBookDlg::SaveCurrentNote()
+{
+    CNote* note = m_notes.GetAt(m_nPage);
+    if (!note)
+        return;
+    note->m_strText = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
+    note->Save();
+}
+
+bool CNoteBookDlg::OpenRequestedNote()
+{
+    char16_t handOffPath[MAX_PATH] = {};
+    COrvaCore::GetPath(handOffPath, u"Note.path", 0);
+    const QString handOff = QString::fromUtf16(handOffPath);
+    QFile file(HostPathFromDevicePath(handOff));
+    if (handOff.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return false;
+    QString notePath;
+    const bool read = ReadArchivedString(file, notePath);
+    file.close();
+    // A damaged hand-off file stays where it is, as the sender left it.
+    if (read)
+        DeleteDeviceFile(handOff);
+    const int index = m_notes.AddFile(notePath);
+    if (index < 0)
+        return false;
+    ShowPage(index);
+    m_edit.setFocus();
+    return true;
+}
+
+void CNoteBookDlg::OnPaint(QPainter& dc)
+{
+    CopyImage(dc, 0, 0, kScreenWidth, kScreenHeight, *m_surfPage.GetDC());
+}
+
+bool CNoteBookDlg::OnCommand(int id)
+{
+    switch (id) {
+    case IDC_BTN_NEXT:
+        OnNext();
+        return true;
+    case IDC_BTN_PREV:
+        OnPrev();
+        return true;
+    case IDC_BTN_CLEAR:
+        OnClear();
+        return true;
+    case IDC_BTN_INPUT:
+        OnInput();
+        return true;
+    case IDC_BTN_CLOSE:
+        EndDialog(IDOK);
+        return true;
+    default:
+        return CDialog::OnCommand(id);
+    }
+}
+
+void CNoteBookDlg::OnNext()
+{
+    SaveCurrentNote();
+    if (m_nPage != m_notes.GetCount() - 1) {
+        ShowPage(m_nPage + 1);
+    } else {
+        const CNote* note = m_notes.GetAt(m_nPage);
+        if (note && !note->IsEmpty())
+            ShowPage(m_notes.AddNew());
+    }
+    m_edit.setFocus();
+}
+
+void CNoteBookDlg::OnPrev()
+{
+    SaveCurrentNote();
+    ShowPage(m_nPage - 1);
+    m_edit.setFocus();
+}
+
+// The note takes the empty text at its next save.
+void CNoteBookDlg::OnClear()
+{
+    m_edit.setPlainText(QString());
+    m_edit.setFocus();
+}
+
+void CNoteBookDlg::OnInput()
+{
+    if (SipGetState() != SIP_HIDDEN)
+        SipHideIM();
+    else
+        SipShowCorrectIM(COrvaSkins::GetLanguage());
+    m_edit.setFocus();
+}
+
+void CNoteBookDlg::OnTimer(UINT_PTR id)
+{
+    if (id == IDT_AUTOSAVE) {
+        SaveCurrentNote();
+    } else if (id == IDT_CARET_TO_END) {
+        KillTimer(IDT_CARET_TO_END);
+        MoveCaretToEnd();
+    }
+    CDialog::OnTimer(id);
+}
+
+void CNoteBookDlg::MoveCaretToEnd()
+{
+    m_edit.moveCursor(QTextCursor::End);
+    m_edit.ensureCursorVisible();
+    m_edit.setFocus();
+}
+
+void CNoteBookDlg::OnDestroy()
+{
+    SipHideIM();
+    KillTimer(IDT_AUTOSAVE);
+    SaveCurrentNote();
+    CDialog::OnDestroy();
+}
+
+bool CNoteBookDlg::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_PRIOR)
+        OnPrev();
+    else if (msg->message == WM_KEYDOWN && msg->wParam == VK_NEXT)
+        OnNext();
+    return CDialog::PreTranslateMessage(msg);
+}
+
+LRESULT CNoteBookDlg::OnShellMessage(WPARAM wParam, LPARAM)
+{
+    switch (wParam) {
+    case 1:
+        ComeToFront();
+        break;
+    case 2:
+        EndDialog(IDOK);
+        break;
+    case 3:
+    case 4:
+        ReloadSkin();
+        break;
+    case 28:
+        SaveCurrentNote();
+        OpenRequestedNote();
+        ComeToFront();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CNoteBookDlg::ComeToFront()
+{
+    show();
+    BringWindowToTop();
+    SetForegroundWindow();
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "notebook/storage/NoteList.h"
+#include "notebook/storage/PoemList.h"
+#include "notebook/window/RuledEdit.h"
+#include "platform/Dialog.h"
+#include "shell/tern/CoolButton.h"
+#include "shell/tern/MemSurface.h"
+
+#include <QFont>
+
+// The notebook: an open book filling the 800 by 480 screen. The right-hand
+// page holds the ruled editor under the note's caption, the left-hand page a
+// picture over the page label. One note is one page; the text goes back into
+// its note and file every 10 seconds, before every page change, before a
+// handed-over file is opened and when the window is destroyed.
+class CNoteBookDlg : public CDialog {
+    Q_OBJECT
+
+public:
+    // clock: the local time that new notes are named and titled after;
+    // random: the source that deals the page pictures.
+    explicit CNoteBookDlg(CNoteList::Clock clock = {}, CPoemList::RandomSource random = {},
+                          QWidget* parent = nullptr);
+    ~CNoteBookDlg() override;
+
+    // Makes note number index the current page; nothing for an invalid index.
+    void ShowPage(int index);
+    // Copies the editor's text into the current note and saves it.
+    void SaveCurrentNote();
+    // Fetches the skin's images anew and redraws the window, current page included.
+    void ReloadSkin();
+    // Opens the text file that the hand-off file "Note.path" names as a new
+    // last page; true when a page was opened and shown.
+    bool OpenRequestedNote();
+
+    int GetPage() const { return m_nPage; }
+    const CNoteList& GetNotes() const { return m_notes; }
+    CRuledEdit& GetEdit() { return m_edit; }
+
+protected:
+    void DoDataExchange() override;
+    bool OnInitDialog() override;
+    bool OnCommand(int id) override;
+    void OnDestroy() override;
+    void OnPaint(QPainter& dc) override;
+    void OnTimer(UINT_PTR id) override;
+    LRESULT OnShellMessage(WPARAM wParam, LPARAM lParam) override;
+    bool PreTranslateMessage(MSG* msg) override;
+
+private:
+    static void DrawPageFrame(QPainter& dc);
+    void DrawPageTexts(const CNote& note);
+    void OnNext();
+    void OnPrev();
+    void OnClear();
+    void OnInput();
+    void MoveCaretToEnd();
+    void ComeToFront();
+
+    CRuledEdit m_edit;
+    CCoolButton m_btnClear;
+    CCoolButton m_btnInput;
+    CCoolButton m_btnPrev;
+    CCoolButton m_btnNext;
+    CCoolButton m_btnClose;
+    int m_nPage = -1;
+    CMemSurface m_surfPage;
+    CMemSurface m_surfTitle;
+    QFont m_fontPage;
+    QFont m_fontEdit;
+    CNoteList m_notes;
+    CPoemList m_poems;
+    // The line break the current note's text uses ("\r\n" or "\n").
+    QString m_strLineBreak;
+};

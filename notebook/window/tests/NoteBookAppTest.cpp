@@ -1,0 +1,135 @@
+#include "notebook/storage/Note.h"
+#include "notebook/window/NoteBookApp.h"
+#include "notebook/window/tests/NoteBookFixture.h"
+#include "shell/AppRegistry.h"
+#include "shell/OrvaCore.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QThread>
+#include <QTimer>
+
+#include <csignal>
+#include <functional>
+
+namespace {
+
+class NoteBookAppTest : public NoteBookTest {
+protected:
+    // Runs the program in this process; whileRunning gets its dialog once the
+    // modal run has started.
+    void Run(std::function<void(CNoteBookDlg&)> whileRunning)
+    {
+        QTimer::singleShot(0, [this, whileRunning] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (auto* dlg = qobject_cast<CNoteBookDlg*>(window); dlg && dlg->IsWindow()) {
+                    m_active = dlg;
+                    // The caret goes to the end of the text first, as it
+                    // does before a person can type.
+                    dlg->FireTimer(102);
+                    whileRunning(*dlg);
+                    return;
+                }
+            }
+            ADD_FAILURE() << "the notebook has no window";
+        });
+        CNoteBookApp app;
+        EXPECT_FALSE(app.InitInstance());
+        m_active = nullptr;
+    }
+
+    QString SavedText(const QString& fileName)
+    {
+        CNote note;
+        EXPECT_TRUE(note.Load(QString::fromUtf16(kNotesFolder) + u'\\' + fileName, true));
+        return note.m_strText;
+    }
+};
+
+TEST_F(NoteBookAppTest, RegistersWhileItRunsAndNoLongerAfterwards)
+{
+    bool runningInside = false;
+    Run([&runningInside](CNoteBookDlg& dlg) {
+        runningInside = AppRegistry::IsRunningAnywhere(16);
+        dlg.SendCommand(1000);
+    });
+    EXPECT_TRUE(runningInside);
+    EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
+}
+
+TEST_F(NoteBookAppTest, QuitFromTheShellSavesChangedText)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
+    Run([this](CNoteBookDlg&) {
+        Type(QStringLiteral(" changed"));
+        COrvaCore::SendAppMsg(16, 0, 2);
+    });
+    EXPECT_EQ(SavedText(QStringLiteral("a.note")), QStringLiteral("one changed"));
+    EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
+}
+
+class NoteBookSignalTest : public NoteBookAppTest, public testing::WithParamInterface<int> { };
+
+TEST_P(NoteBookSignalTest, ClosesAndSavesUnsavedText)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
+    Run([this](CNoteBookDlg&) {
+        Type(QStringLiteral(" unsaved"));
+        ::raise(GetParam());
+    });
+    EXPECT_EQ(SavedText(QStringLiteral("a.note")), QStringLiteral("one unsaved"));
+    EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachSignal, NoteBookSignalTest, testing::Values(SIGTERM, SIGINT, SIGHUP));
+
+TEST_F(NoteBookAppTest, SecondStartExitsAtOnceAndBringsTheFirstForwardUnchanged)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
+    WriteNote(QStringLiteral("b.note"), QStringLiteral("B"), QStringLiteral("two"));
+    int secondExitCode = -1;
+    bool secondFinished = false;
+    int page = -1;
+    QString text;
+    ZPlace place = ZPlace::Unchanged;
+    QProcess second;
+    Run([&](CNoteBookDlg& dlg) {
+        dlg.SendCommand(1001);
+        Type(QStringLiteral("typed "));
+        dlg.SendToBottom();
+        QObject::connect(&second, &QProcess::finished, &dlg, [&](int exitCode) {
+            secondFinished = true;
+            secondExitCode = exitCode;
+            // The code 1 the second start sent is on its way through the queue.
+            QTimer::singleShot(200, &dlg, [&] {
+                page = dlg.GetPage();
+                text = dlg.GetEdit().toPlainText();
+                place = dlg.GetZPlace();
+                dlg.SendCommand(1000);
+            });
+        });
+        second.start(QStringLiteral(NOTEBOOK_EXECUTABLE), {});
+    });
+    EXPECT_TRUE(secondFinished);
+    EXPECT_EQ(secondExitCode, 0);
+    EXPECT_EQ(page, 0);
+    EXPECT_EQ(text, QStringLiteral("typed one"));
+    EXPECT_EQ(place, ZPlace::Top);
+}
+
+TEST_F(NoteBookAppTest, AProgramEndedBySigtermFreesTheRegistry)
+{
+    QProcess notebook;
+    notebook.start(QStringLiteral(NOTEBOOK_EXECUTABLE), {});
+    ASSERT_TRUE(notebook.waitForStarted());
+    for (int i = 0; i < 200 && !AppRegistry::IsRunningAnywhere(16); ++i)
+        QThread::msleep(25);
+    ASSERT_TRUE(AppRegistry::IsRunningAnywhere(16));
+    notebook.terminate();
+    ASSERT_TRUE(notebook.waitForFinished(10000));
+    EXPECT_EQ(notebook.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(notebook.exitCode(), 0);
+    EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
+}
+
+} // namespace

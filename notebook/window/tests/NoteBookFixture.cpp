@@ -1,0 +1,137 @@
+#include "notebook/window/tests/NoteBookFixture.h"
+
+#include "notebook/storage/ArchivedString.h"
+#include "notebook/storage/Note.h"
+#include "notebook/window/NoteBookFonts.h"
+#include "platform/Drawing.h"
+#include "platform/device/DevicePath.h"
+#include "shell/ShellSettings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+
+void NoteBookTest::SetUp()
+{
+    ShellEnvironment::SetUp();
+    ShellSettings::SetValue(QStringLiteral("note_path"), QString::fromUtf16(kNotesFolder));
+    ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("0"));
+}
+
+void NoteBookTest::TearDown()
+{
+    m_dlg.reset();
+    ShellEnvironment::TearDown();
+}
+
+QDateTime NoteBookTest::Now()
+{
+    return QDateTime(QDate(2026, 12, 6), QTime(4, 15, 48));
+}
+
+CNoteBookDlg& NoteBookTest::Start()
+{
+    // The pictures are dealt in the order they were found.
+    m_dlg = std::make_unique<CNoteBookDlg>(&NoteBookTest::Now, [] { return 0; });
+    m_active = m_dlg.get();
+    m_dlg->Create();
+    m_dlg->activateWindow();
+    ProcessEvents();
+    return *m_dlg;
+}
+
+void NoteBookTest::WriteNote(const QString& fileName, const QString& title, const QString& text)
+{
+    QDir().mkpath(NotesHostFolder());
+    CNote note;
+    note.m_strTitle = title;
+    note.m_strText = text;
+    note.m_strPath = QString::fromUtf16(kNotesFolder) + u'\\' + fileName;
+    ASSERT_TRUE(note.Save());
+}
+
+QString NoteBookTest::WriteOutsideFile(const QString& fileName, const QByteArray& bytes)
+{
+    const QString folder = m_dir.path() + QStringLiteral("/outside");
+    QDir().mkpath(folder);
+    QFile file(folder + u'/' + fileName);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    return file.fileName();
+}
+
+void NoteBookTest::WriteHandOff(const QString& devicePath)
+{
+    QByteArray bytes;
+    AppendArchivedString(bytes, devicePath);
+    QDir().mkpath(QFileInfo(HandOffHostPath()).absolutePath());
+    QFile file(HandOffHostPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QString NoteBookTest::HandOffHostPath() const
+{
+    return HostPathFromDevicePath(QStringLiteral("\\Orva\\Note.path"));
+}
+
+QString NoteBookTest::NotesHostFolder() const
+{
+    return HostPathFromDevicePath(QString::fromUtf16(kNotesFolder));
+}
+
+QStringList NoteBookTest::NoteFiles() const
+{
+    return QDir(NotesHostFolder()).entryList(QDir::Files, QDir::Name);
+}
+
+QByteArray NoteBookTest::NoteFileBytes(const QString& fileName) const
+{
+    QFile file(NotesHostFolder() + u'/' + fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void NoteBookTest::Type(const QString& text)
+{
+    m_active->PressQtKey(Qt::Key_unknown, text);
+}
+
+void NoteBookTest::ProcessEvents()
+{
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+QImage NoteBookTest::Screen()
+{
+    ProcessEvents();
+    return m_active->Render().convertToFormat(QImage::Format_RGB32);
+}
+
+::testing::AssertionResult NoteBookTest::ShowsPageText(const QRect& rect, const QString& text)
+{
+    QImage expected(rect.size(), QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+        QPainter dc(&expected);
+        dc.setFont(FontFromLogFont(PageFontDescription()));
+        dc.setPen(QColor(158, 11, 14));
+        DrawText(dc, text, QRect(QPoint(0, 0), rect.size()), DT_SINGLELINE | DT_RIGHT | DT_BOTTOM);
+    }
+    // Where a button lies over the rectangle, the button shows.
+    QImage shown = Screen().copy(rect);
+    for (const QWidget* control : m_active->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isVisible())
+            continue;
+        const QRect covered = control->geometry().intersected(rect).translated(-rect.topLeft());
+        QPainter blank(&shown);
+        blank.fillRect(covered, Qt::black);
+        QPainter blankExpected(&expected);
+        blankExpected.fillRect(covered, Qt::black);
+    }
+    if (shown == expected)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the screen at (" << rect.x() << ", " << rect.y()
+                                         << ") does not show \"" << text.toStdString() << "\"";
+}

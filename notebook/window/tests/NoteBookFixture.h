@@ -1,0 +1,48 @@
+#pragma once
+
+#include "notebook/window/NoteBookDlg.h"
+#include "platform/device/DevicePath.h"
+#include "shell/tests/ShellEnvironment.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QStringList>
+
+#include <memory>
+
+// A notebook with a notes folder, home folder and shell settings of the
+// test's own, and a clock that stands still at Sunday 6 December 2026, 04:15:48.
+class NoteBookTest : public ShellEnvironment {
+protected:
+    static constexpr char16_t kNotesFolder[] = u"\\Notes";
+
+    void SetUp() override;
+    void TearDown() override;
+
+    static QDateTime Now();
+    // Starts the dialog as the program does, without a modal run.
+    CNoteBookDlg& Start();
+    // Writes an archive note into the notes folder.
+    void WriteNote(const QString& fileName, const QString& title, const QString& text);
+    // A file outside the device root, by its host path.
+    QString WriteOutsideFile(const QString& fileName, const QByteArray& bytes);
+    // The hand-off file naming the given device path.
+    void WriteHandOff(const QString& devicePath);
+    QString HandOffHostPath() const;
+
+    QString NotesHostFolder() const;
+    QStringList NoteFiles() const;
+    QByteArray NoteFileBytes(const QString& fileName) const;
+
+    // Types text into the focused control, any script.
+    void Type(const QString& text);
+    static void ProcessEvents();
+    // The window as it shows now.
+    QImage Screen();
+    // Whether rect of the screen shows exactly text, drawn as the page draws it.
+    ::testing::AssertionResult ShowsPageText(const QRect& rect, const QString& text);
+
+    std::unique_ptr<CNoteBookDlg> m_dlg;
+    // The dialog that Type and Screen work on.
+    CNoteBookDlg* m_active = nullptr;
+};

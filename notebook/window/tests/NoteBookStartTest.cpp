@@ -1,0 +1,119 @@
+#include "notebook/storage/DateCaption.h"
+#include "notebook/window/tests/NoteBookFixture.h"
+#include "shell/ShellSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QRect kCaption(QPoint(430, 58), QPoint(729, 74));
+const QRect kLabel(QPoint(210, 412), QPoint(339, 429));
+
+struct FirstStart {
+    const char* name;
+    bool folderExists;
+    ORVA_LANG language;
+    const char16_t* label;
+};
+
+class NoteBookFirstStartTest : public NoteBookTest, public testing::WithParamInterface<FirstStart> { };
+
+TEST_P(NoteBookFirstStartTest, ShowsOneEmptyDatedPageAndWritesNothing)
+{
+    const FirstStart& start = GetParam();
+    if (start.folderExists)
+        QDir().mkpath(NotesHostFolder());
+    ShellSettings::SetValue(QStringLiteral("language"), QString::number(start.language));
+
+    CNoteBookDlg& dlg = Start();
+
+    EXPECT_TRUE(QFileInfo(NotesHostFolder()).isDir());
+    ASSERT_EQ(dlg.GetNotes().GetCount(), 1);
+    EXPECT_EQ(dlg.GetPage(), 0);
+    const QString caption = FormatDateCaption(Now(), start.language);
+    EXPECT_EQ(dlg.GetNotes().GetAt(0)->m_strTitle, caption);
+    EXPECT_TRUE(ShowsPageText(kCaption, caption));
+    EXPECT_TRUE(ShowsPageText(kLabel, QString::fromUtf16(start.label)));
+    EXPECT_TRUE(dlg.GetEdit().toPlainText().isEmpty());
+
+    dlg.FireTimer(101);
+    dlg.DestroyWindow();
+    EXPECT_TRUE(NoteFiles().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, NoteBookFirstStartTest,
+    testing::Values(FirstStart { "EmptyFolder", true, ORVA_LANG_ENGLISH, u"Page 1/1" },
+                    FirstStart { "MissingFolder", false, ORVA_LANG_ENGLISH, u"Page 1/1" },
+                    FirstStart { "Chinese", false, ORVA_LANG_CHINESE, u"第1页/共1页" },
+                    FirstStart { "Turkish", true, ORVA_LANG_TURKISH, u"Page 1/1" }),
+    [](const testing::TestParamInfo<FirstStart>& info) { return info.param.name; });
+
+TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
+{
+    WriteNote(QStringLiteral("c.note"), QStringLiteral("C third"), QStringLiteral("third page\nends here"));
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
+    WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("second page"));
+
+    CNoteBookDlg& dlg = Start();
+    ProcessEvents();
+
+    EXPECT_EQ(dlg.GetNotes().GetCount(), 3);
+    EXPECT_EQ(dlg.GetPage(), 2);
+    EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("Page 3/3")));
+    EXPECT_TRUE(ShowsPageText(kCaption, QStringLiteral("C third")));
+    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("third page\nends here"));
+    EXPECT_FALSE(dlg.IsTimerActive(102));
+    EXPECT_TRUE(dlg.IsTimerActive(101));
+    EXPECT_EQ(dlg.GetEdit().textCursor().position(), dlg.GetEdit().document()->characterCount() - 1);
+    EXPECT_TRUE(dlg.GetEdit().hasFocus());
+}
+
+TEST_F(NoteBookTest, HandedOverFileBecomesTheLastPageAndTheHandOffIsGone)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
+    const QString text = WriteOutsideFile(QStringLiteral("shopping.txt"),
+                                          QByteArray("\xEF\xBB\xBF") + QStringLiteral("süt, çay, 茶").toUtf8());
+    WriteHandOff(DevicePathFromHostPath(text));
+
+    CNoteBookDlg& dlg = Start();
+
+    EXPECT_EQ(dlg.GetNotes().GetCount(), 2);
+    EXPECT_EQ(dlg.GetPage(), 1);
+    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("süt, çay, 茶"));
+    EXPECT_TRUE(ShowsPageText(kCaption, QStringLiteral("shopping.txt")));
+    EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("Page 2/2")));
+    EXPECT_FALSE(QFileInfo::exists(HandOffHostPath()));
+}
+
+TEST_F(NoteBookTest, HandOffOfAMissingFileIsDeletedAndTheLastFolderPageShows)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
+    WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("second page"));
+    WriteHandOff(QStringLiteral("Z:\\no\\such\\file.txt"));
+
+    CNoteBookDlg& dlg = Start();
+
+    EXPECT_EQ(dlg.GetNotes().GetCount(), 2);
+    EXPECT_EQ(dlg.GetPage(), 1);
+    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("second page"));
+    EXPECT_FALSE(QFileInfo::exists(HandOffHostPath()));
+}
+
+TEST_F(NoteBookTest, DamagedHandOffIsLeftAloneAndTheLastPageShows)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
+    QDir().mkpath(QFileInfo(HandOffHostPath()).absolutePath());
+    QFile handOff(HandOffHostPath());
+    ASSERT_TRUE(handOff.open(QIODevice::WriteOnly));
+    handOff.write("\xFF\xFE\xFF\x40\x41");
+    handOff.close();
+
+    CNoteBookDlg& dlg = Start();
+
+    EXPECT_EQ(dlg.GetNotes().GetCount(), 1);
+    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("first page"));
+    EXPECT_TRUE(QFileInfo::exists(HandOffHostPath()));
+}
+
+} // namespace

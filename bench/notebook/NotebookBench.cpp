@@ -1,0 +1,116 @@
+// Times the notebook where a large notebook could make it slow: start-up to
+// the first painted page with 10,000 notes in the folder, one save of a 1 MB
+// note, and a key typed into a 1 MB note (the key, the repaint of the ruled
+// editor and of the window). Prints milliseconds. Runs offscreen, in a
+// folder of its own.
+#include "notebook/storage/DateCaption.h"
+#include "notebook/storage/Note.h"
+#include "notebook/window/NoteBookDlg.h"
+#include "shell/ShellSettings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kNoteCount = 10000;
+constexpr int kKeys = 200;
+
+QDateTime Now()
+{
+    return QDateTime(QDate(2026, 12, 6), QTime(4, 15, 48));
+}
+
+void UseOwnFolders(const QTemporaryDir& dir)
+{
+    const QString runtime = dir.filePath(QStringLiteral("runtime"));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("ORVA_ROOT", dir.filePath(QStringLiteral("root")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+    ShellSettings::SetValue(QStringLiteral("note_path"), QStringLiteral("\\Notes"));
+}
+
+void WriteNotes(int count)
+{
+    QDir().mkpath(QDir(qEnvironmentVariable("ORVA_ROOT")).filePath(QStringLiteral("Notes")));
+    for (int i = 0; i < count; ++i) {
+        CNote note;
+        note.m_strTitle = FormatDateCaption(Now().addSecs(-60LL * (i * 7919 % count)), ORVA_LANG_ENGLISH);
+        note.m_strText = QStringLiteral("Note %1: a few lines of text,\r\nas a diary page holds them.").arg(i);
+        note.m_strPath = QStringLiteral("\\Notes\\note-%1.note").arg(i);
+        note.Save();
+    }
+}
+
+// About 1 MB of UTF-16 text in lines of 60 characters.
+QString MegabyteText()
+{
+    const QString line = QStringLiteral("The quick brown fox jumps over the lazy dog, again and again.\n");
+    return line.repeated((1 << 20) / 2 / line.size());
+}
+
+void MeasureStartUp()
+{
+    QElapsedTimer timer;
+    timer.start();
+    CNoteBookDlg dlg(&Now);
+    dlg.Create();
+    dlg.Render();
+    std::printf("start-up to the first painted page, %d pages: %.1f ms\n", dlg.GetNotes().GetCount(),
+                timer.nsecsElapsed() / 1e6);
+    dlg.DestroyWindow();
+}
+
+void MeasureLargeNote()
+{
+    CNoteBookDlg dlg(&Now);
+    dlg.Create();
+    dlg.GetEdit().setPlainText(MegabyteText());
+    dlg.GetEdit().moveCursor(QTextCursor::End);
+    dlg.Render();
+
+    QElapsedTimer timer;
+    timer.start();
+    dlg.SaveCurrentNote();
+    std::printf("save of a 1 MB note: %.1f ms\n", timer.nsecsElapsed() / 1e6);
+
+    std::vector<double> keys;
+    for (int i = 0; i < kKeys; ++i) {
+        timer.restart();
+        dlg.PressQtKey(Qt::Key_unknown, QStringLiteral("x"));
+        dlg.Render();
+        keys.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(keys.begin(), keys.end());
+    std::printf("a key typed into a 1 MB note: median %.2f ms, slowest %.2f ms (%d keys)\n",
+                keys[keys.size() / 2], keys.back(), kKeys);
+    dlg.DestroyWindow();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    QApplication application(argc, argv);
+    QApplication::setCursorFlashTime(0);
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return 1;
+    UseOwnFolders(dir);
+
+    WriteNotes(kNoteCount);
+    MeasureStartUp();
+    MeasureLargeNote();
+    return 0;
+}

@@ -54,6 +54,12 @@ bool CreateDeviceDirectory(const QString& devicePath)
     return !host.isEmpty() && QDir().mkdir(host);
 }
 
+bool CreateDeviceDirectories(const QString& devicePath)
+{
+    const QString host = HostPathFromDevicePath(devicePath);
+    return !host.isEmpty() && QDir().mkpath(host);
+}
+
 bool DeleteDeviceFile(const QString& devicePath)
 {
     const QString host = HostPathFromDevicePath(devicePath);

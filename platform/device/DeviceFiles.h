@@ -21,6 +21,8 @@ QString HostPathForReading(const QString& devicePath);
 // Creates the folder's last level (its parent must exist); false when it
 // could not be made or already exists.
 bool CreateDeviceDirectory(const QString& devicePath);
+// Creates the folder with every missing parent; true when it exists afterwards.
+bool CreateDeviceDirectories(const QString& devicePath);
 
 // Deletes a file of the user's; built-in files are never deleted.
 bool DeleteDeviceFile(const QString& devicePath);

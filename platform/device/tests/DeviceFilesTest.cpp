@@ -106,6 +106,15 @@ TEST_F(DeviceFilesTest, CreatesTheLastLevelOfAFolder)
     EXPECT_FALSE(CreateDeviceDirectory(QStringLiteral("\\..")));
 }
 
+TEST_F(DeviceFilesTest, CreatesAFolderWithItsParents)
+{
+    EXPECT_TRUE(CreateDeviceDirectories(QStringLiteral("\\NAND Flash\\Note")));
+    EXPECT_TRUE(QDir(m_root + QStringLiteral("/NAND Flash/Note")).exists());
+    EXPECT_TRUE(CreateDeviceDirectories(QStringLiteral("\\NAND Flash\\Note"))) << "an existing folder";
+    EXPECT_FALSE(CreateDeviceDirectories(QStringLiteral("\\..\\outside")));
+    EXPECT_FALSE(QDir(m_root + QStringLiteral("/../outside")).exists());
+}
+
 TEST_F(DeviceFilesTest, DeletesOnlyTheUsersFiles)
 {
     WriteBytes(m_root + QStringLiteral("/Note/a.note"), "x");

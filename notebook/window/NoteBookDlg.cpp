@@ -98,7 +98,10 @@ bool CNoteBookDlg::OnInitDialog()
     m_edit.setFont(m_fontEdit);
 
     m_notes.InitFolder();
-    CreateDeviceDirectory(m_notes.GetFolder());
+    // The whole path, not just its last level: where the parent is missing
+    // (the default "\NAND Flash\Note" on a fresh machine), the notes could
+    // otherwise never be saved.
+    CreateDeviceDirectories(m_notes.GetFolder());
     int count = m_notes.LoadFolder(m_notes.GetFolder());
     if (count < 1) {
         m_notes.AddNew();

@@ -49,6 +49,16 @@ INSTANTIATE_TEST_SUITE_P(Folders, NoteBookFirstStartTest,
                     FirstStart { "Turkish", true, ORVA_LANG_TURKISH, u"Page 1/1" }),
     [](const testing::TestParamInfo<FirstStart>& info) { return info.param.name; });
 
+TEST_F(NoteBookTest, MakesTheDefaultNotesFolderWithItsParentAndSavesThere)
+{
+    WriteSettings("language=0\n");
+    CNoteBookDlg& dlg = Start();
+    Type(QStringLiteral("first words"));
+    dlg.FireTimer(101);
+    const QDir folder(HostPathFromDevicePath(QStringLiteral("\\NAND Flash\\Note")));
+    EXPECT_EQ(folder.entryList(QDir::Files), QStringList { "2026-12-06 041548.note" });
+}
+
 TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
 {
     WriteNote(QStringLiteral("c.note"), QStringLiteral("C third"), QStringLiteral("third page\nends here"));

@@ -16,6 +16,7 @@
 
 namespace {
 
+constexpr unsigned long kComeToFront = 1;
 constexpr unsigned long kSkinChanged = 3;
 constexpr unsigned long kLanguageChanged = 4;
 constexpr unsigned long kOpenNote = 28;
@@ -34,6 +35,7 @@ commands:
   set KEY VALUE       change a setting; a new language or skin is shown by the
                       running programs at once
   open-note FILE      hand a text file to the notebook, starting it if needed
+  open-note           bring the notebook forward, starting it if needed
   --help              show this text
 
 settings live in $XDG_CONFIG_HOME/orva/shell.ini (~/.config/orva/shell.ini).
@@ -83,6 +85,8 @@ int ShellCommandLine::Run(const QStringList& arguments)
         return Set(arguments[1], arguments[2]);
     if (command == u"open-note" && count == 2)
         return OpenNote(arguments[1]);
+    if (command == u"open-note" && count == 1)
+        return ShowNotebook();
     if (!command.isEmpty())
         m_err << "orva-shell: wrong command line: " << arguments.join(u' ') << "\n";
     return Usage(2);
@@ -160,10 +164,26 @@ int ShellCommandLine::OpenNote(const QString& file)
             return Fail(QStringLiteral("the notebook did not take the note"));
         return 0;
     }
+    return StartNotebook();
+}
+
+// The desktop's menu entry opens the notebook without a file.
+int ShellCommandLine::ShowNotebook()
+{
+    const ShellProgram& notebook = ShellPrograms::Notebook();
+    if (AppRegistry::IsRunningAnywhere(notebook.appId)) {
+        COrvaCore::SendAppMsg(notebook.appId, 0, kComeToFront);
+        return 0;
+    }
+    return StartNotebook();
+}
+
+int ShellCommandLine::StartNotebook()
+{
     // A notebook that starts reads the hand-off file by itself. It must not
     // write into this terminal or pipe, which may be gone before it ends.
     QProcess program;
-    program.setProgram(ShellPrograms::ExecutableOf(notebook));
+    program.setProgram(ShellPrograms::ExecutableOf(ShellPrograms::Notebook()));
     program.setStandardInputFile(QProcess::nullDevice());
     program.setStandardOutputFile(QProcess::nullDevice());
     program.setStandardErrorFile(QProcess::nullDevice());

@@ -17,6 +17,8 @@ private:
     int Get(const QString& key);
     int Set(const QString& key, const QString& value);
     int OpenNote(const QString& file);
+    int ShowNotebook();
+    int StartNotebook();
     int Usage(int exitCode);
     int Fail(const QString& message, int exitCode = 1);
     // Tells the running programs that the skin (3) or the language (4) changed.

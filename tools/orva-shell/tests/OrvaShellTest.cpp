@@ -177,6 +177,27 @@ TEST_F(OrvaShellTest, HandsANoteToTheRunningNotebook)
     EXPECT_TRUE(DevicePathFromHostPath(text).startsWith(QStringLiteral("Z:\\")));
 }
 
+TEST_F(OrvaShellTest, OpenNoteWithoutAFileBringsTheNotebookForward)
+{
+    QProcess& notebook = StartProgram(16);
+    const ShellRun run = Shell({QStringLiteral("open-note")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(LogOf(notebook, "over\n1\n").endsWith("running\nnothing handed over\n1\n"));
+}
+
+TEST_F(OrvaShellTest, OpenNoteWithoutAFileStartsTheNotebook)
+{
+    const QString log = m_dir.path() + QStringLiteral("/started.log");
+    qputenv("ORVA_PROGRAM_NOTEBOOK", ORVA_PROBE_PROGRAM);
+    qputenv("ORVA_PROBE_LOG", log.toUtf8());
+    EXPECT_EQ(Shell({QStringLiteral("open-note")}).exitCode, 0);
+    EXPECT_TRUE(SpinUntil([] { return AppRegistry::IsRunningAnywhere(16); }));
+    EXPECT_EQ(COrvaCore::SendAppMsg(16, 0, 2), 1);
+    EXPECT_TRUE(SpinUntil([] { return !AppRegistry::IsRunningAnywhere(16); }));
+    qunsetenv("ORVA_PROGRAM_NOTEBOOK");
+    qunsetenv("ORVA_PROBE_LOG");
+}
+
 TEST_F(OrvaShellTest, StartsTheNotebookWhenItDoesNotRun)
 {
     const QString log = m_dir.path() + QStringLiteral("/started.log");

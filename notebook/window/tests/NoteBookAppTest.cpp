@@ -117,6 +117,31 @@ TEST_F(NoteBookAppTest, SecondStartExitsAtOnceAndBringsTheFirstForwardUnchanged)
     EXPECT_EQ(place, ZPlace::Top);
 }
 
+TEST_F(NoteBookAppTest, TheShellsOpenNoteShowsTheFileInTheRunningNotebook)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
+    const QString path = WriteOutsideFile(QStringLiteral("recipe.txt"), QByteArray("flour, water, salt"));
+    QProcess shell;
+    int shellExitCode = -1;
+    QString caption;
+    QString text;
+    Run([&](CNoteBookDlg& dlg) {
+        Type(QStringLiteral(" more"));
+        QObject::connect(&shell, &QProcess::finished, &dlg, [&](int exitCode) {
+            shellExitCode = exitCode;
+            const CNote* shown = dlg.GetNotes().GetAt(dlg.GetPage());
+            caption = shown ? shown->m_strTitle : QString();
+            text = dlg.GetEdit().toPlainText();
+            dlg.SendCommand(1000);
+        });
+        shell.start(QStringLiteral(ORVA_SHELL_PROGRAM), { QStringLiteral("open-note"), path });
+    });
+    EXPECT_EQ(shellExitCode, 0);
+    EXPECT_EQ(caption, QStringLiteral("recipe.txt"));
+    EXPECT_EQ(text, QStringLiteral("flour, water, salt"));
+    EXPECT_EQ(SavedText(QStringLiteral("a.note")), QStringLiteral("one more"));
+}
+
 TEST_F(NoteBookAppTest, AProgramEndedBySigtermFreesTheRegistry)
 {
     QProcess notebook;

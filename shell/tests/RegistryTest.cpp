@@ -5,10 +5,8 @@
 #include "shell/tests/ShellEnvironment.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QThread>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -17,21 +15,6 @@
 #include <vector>
 
 namespace {
-
-// Keeps the event loop turning (so that this process's own message server
-// answers) until done() holds; false after a generous time-out.
-bool SpinUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > 60000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
 
 class RecordingWindow : public QWidget {
 public:
@@ -59,14 +42,14 @@ protected:
     static bool WaitForLine(QProcess& probe, const QByteArray& line)
     {
         QByteArray seen;
-        return SpinUntil([&] {
+        return WaitUntil([&] {
             seen += probe.readAllStandardOutput();
             return seen.split('\n').contains(line) || probe.state() == QProcess::NotRunning;
         }) && seen.split('\n').contains(line);
     }
     static bool WaitForExit(QProcess& probe)
     {
-        return SpinUntil([&] { return probe.state() == QProcess::NotRunning; });
+        return WaitUntil([&] { return probe.state() == QProcess::NotRunning; });
     }
     static mode_t ModeOf(const QString& path)
     {
@@ -88,7 +71,7 @@ TEST_F(RegistryTest, ASecondStartForwardsToTheFirstsWindow)
     ASSERT_TRUE(WaitForExit(*probe));
     EXPECT_EQ(probe->exitCode(), 3);
     EXPECT_EQ(probe->readAllStandardOutput(), "forwarded 1\n");
-    SpinUntil([&] { return !window.codes.empty(); });
+    WaitUntil([&] { return !window.codes.empty(); });
     EXPECT_EQ(window.codes, std::vector<unsigned long>{1});
     COrvaCore::SetAppStatus(42, 0);
 }
@@ -131,7 +114,7 @@ TEST_F(RegistryTest, TwentySimultaneousStartsLeaveExactlyOneProgram)
     for (int i = 0; i < 20; ++i)
         probes.push_back(StartProbe(45));
     std::vector<QByteArray> outputs(probes.size());
-    ASSERT_TRUE(SpinUntil([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         int finished = 0;
         for (size_t i = 0; i < probes.size(); ++i) {
             outputs[i] += probes[i]->readAllStandardOutput();
@@ -177,7 +160,7 @@ TEST_F(RegistryTest, CodesThatComeBeforeTheWindowWaitForIt)
     socket.write("28\n");
     socket.flush();
     QByteArray reply;
-    ASSERT_TRUE(SpinUntil([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         socket.waitForReadyRead(1);
         reply += socket.readAll();
         return reply.contains('\n');
@@ -185,7 +168,7 @@ TEST_F(RegistryTest, CodesThatComeBeforeTheWindowWaitForIt)
     EXPECT_EQ(reply, "1\n");
     RecordingWindow window;
     COrvaCore::SetAppMainWnd(48, &window);
-    SpinUntil([&] { return window.codes.size() >= 2; });
+    WaitUntil([&] { return window.codes.size() >= 2; });
     EXPECT_EQ(window.codes, (std::vector<unsigned long>{1, 28}));
     COrvaCore::SetAppStatus(48, 0);
 }
@@ -201,13 +184,13 @@ TEST_F(RegistryTest, IgnoresWhatIsNotACommandCode)
         ASSERT_TRUE(socket.waitForConnected(5000));
         socket.write(junk);
         socket.flush();
-        EXPECT_TRUE(SpinUntil([&] {
+        EXPECT_TRUE(WaitUntil([&] {
             socket.waitForReadyRead(1);
             return socket.state() == QLocalSocket::UnconnectedState;
         }));
     }
     EXPECT_EQ(COrvaCore::SendAppMsg(47, 0, 3), 1) << "from this process, straight to the window";
-    SpinUntil([&] { return !window.codes.empty(); });
+    WaitUntil([&] { return !window.codes.empty(); });
     EXPECT_EQ(window.codes, std::vector<unsigned long>{3});
     COrvaCore::SetAppStatus(47, 0);
 }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtCore/qtestsupport_core.h>
 
 void ShellEnvironment::SetUp()
 {
@@ -31,4 +32,9 @@ void ShellEnvironment::WriteSettings(const QByteArray& contents)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(contents);
+}
+
+bool WaitUntil(const std::function<bool()>& done)
+{
+    return QTest::qWaitFor(done, 60000);
 }

@@ -9,10 +9,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 #include <functional>
 #include <memory>
 
@@ -42,30 +40,18 @@ protected:
         EXPECT_TRUE(shell.waitForFinished(60000));
         return {shell.exitCode(), shell.readAllStandardOutput(), shell.readAllStandardError()};
     }
-    static bool SpinUntil(const std::function<bool()>& done)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!done()) {
-            if (timer.elapsed() > 60000)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            QThread::msleep(10);
-        }
-        return true;
-    }
     // Starts the test program as the shell program appId and waits until it
     // runs; its log collects every code it receives.
     QProcess& StartProgram(int appId)
     {
         auto& probe = m_probes.emplace_back(std::make_unique<QProcess>());
         probe->start(QStringLiteral(ORVA_PROBE_PROGRAM), {QString::number(appId)});
-        EXPECT_TRUE(SpinUntil([&] { return m_logs[probe.get()].append(probe->readAllStandardOutput()).contains("running\n"); }));
+        EXPECT_TRUE(WaitUntil([&] { return m_logs[probe.get()].append(probe->readAllStandardOutput()).contains("running\n"); }));
         return *probe;
     }
     QByteArray LogOf(QProcess& probe, const QByteArray& waitFor)
     {
-        SpinUntil([&] { return m_logs[&probe].append(probe.readAllStandardOutput()).contains(waitFor); });
+        WaitUntil([&] { return m_logs[&probe].append(probe.readAllStandardOutput()).contains(waitFor); });
         return m_logs[&probe];
     }
 
@@ -144,7 +130,7 @@ TEST_F(OrvaShellTest, SendsACodeToARunningProgram)
     EXPECT_EQ(Shell({QStringLiteral("send"), QStringLiteral("99"), QStringLiteral("5")}).exitCode, 0);
     EXPECT_TRUE(LogOf(program, "5\n").endsWith("running\n5\n"));
     EXPECT_EQ(Shell({QStringLiteral("send"), QStringLiteral("99"), QStringLiteral("2")}).exitCode, 0);
-    EXPECT_TRUE(SpinUntil([&] { return program.state() == QProcess::NotRunning; }));
+    EXPECT_TRUE(WaitUntil([&] { return program.state() == QProcess::NotRunning; }));
     const ShellRun gone = Shell({QStringLiteral("send"), QStringLiteral("99"), QStringLiteral("1")});
     EXPECT_EQ(gone.exitCode, 1);
     EXPECT_EQ(gone.err, "orva-shell: 99 is not running\n");
@@ -191,9 +177,9 @@ TEST_F(OrvaShellTest, OpenNoteWithoutAFileStartsTheNotebook)
     qputenv("ORVA_PROGRAM_NOTEBOOK", ORVA_PROBE_PROGRAM);
     qputenv("ORVA_PROBE_LOG", log.toUtf8());
     EXPECT_EQ(Shell({QStringLiteral("open-note")}).exitCode, 0);
-    EXPECT_TRUE(SpinUntil([] { return AppRegistry::IsRunningAnywhere(16); }));
+    EXPECT_TRUE(WaitUntil([] { return AppRegistry::IsRunningAnywhere(16); }));
     EXPECT_EQ(COrvaCore::SendAppMsg(16, 0, 2), 1);
-    EXPECT_TRUE(SpinUntil([] { return !AppRegistry::IsRunningAnywhere(16); }));
+    EXPECT_TRUE(WaitUntil([] { return !AppRegistry::IsRunningAnywhere(16); }));
     qunsetenv("ORVA_PROGRAM_NOTEBOOK");
     qunsetenv("ORVA_PROBE_LOG");
 }
@@ -209,14 +195,14 @@ TEST_F(OrvaShellTest, StartsTheNotebookWhenItDoesNotRun)
     EXPECT_EQ(Shell({QStringLiteral("open-note"), text}).exitCode, 0);
     const QByteArray expected = "running\nhand-off " + HandOffFile::ArchivedString(QStringLiteral("\\Docs\\inside.txt")).toHex() + "\n";
     QByteArray seen;
-    EXPECT_TRUE(SpinUntil([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         QFile file(log);
         seen = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         return seen.contains("hand-off");
     }));
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(COrvaCore::SendAppMsg(16, 0, 2), 1);
-    EXPECT_TRUE(SpinUntil([] { return !AppRegistry::IsRunningAnywhere(16); }));
+    EXPECT_TRUE(WaitUntil([] { return !AppRegistry::IsRunningAnywhere(16); }));
     qunsetenv("ORVA_PROGRAM_NOTEBOOK");
     qunsetenv("ORVA_PROBE_LOG");
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
-    cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+    cmake ninja-build ccache g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core fonts-wqy-microhei
 )
@@ -36,7 +36,12 @@ install_missing() {
 build() {
     local preset=$1; shift
     local launcher=()
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        # Paths relative to the checkout, so that another clone of the same
+        # sources (CI's, a second work tree) reuses the compiled objects.
+        export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+    fi
     cmake --preset "$preset" "${launcher[@]}" >/dev/null
     cmake --build --preset "$preset" "$@"
 }

@@ -24,5 +24,3 @@ struct MSG {
 // Dialog results and the commands of the OK and cancel actions.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
-constexpr int IDYES = 6;
-constexpr int IDNO = 7;

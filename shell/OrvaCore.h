@@ -6,9 +6,6 @@
 // Strings are NUL-terminated UTF-16; buffers hold MAX_PATH characters.
 constexpr int MAX_PATH = 260;
 
-// The message the shell sends to a registered window; the command is in wParam.
-constexpr unsigned int WM_ORVA_SHELL = 0x053F;
-
 class COrvaCore {
 public:
     // Non-zero when a program with this id is registered as running.

@@ -2,6 +2,8 @@
 
 #include "platform/device/DeviceFiles.h"
 
+#include <QGuiApplication>
+#include <QIcon>
 #include <QPixmap>
 
 namespace {
@@ -28,4 +30,10 @@ QImage LoadProgramIcon(const QString& program)
     if (!IsPlainName(program))
         return {};
     return LoadDeviceBitmap(QStringLiteral("\\Orva\\Resources\\") + program + QStringLiteral(".png"));
+}
+
+void SetProgramIdentity(const QString& program, const QString& desktopEntry)
+{
+    QGuiApplication::setWindowIcon(QPixmap::fromImage(LoadProgramIcon(program)));
+    QGuiApplication::setDesktopFileName(desktopEntry);
 }

@@ -12,3 +12,6 @@
 QCursor LoadProgramCursor(int resourceId);
 // A program's icon ("Go", "NoteBook"), 128 by 128; a null image when missing.
 QImage LoadProgramIcon(const QString& program);
+// On a desktop the program's windows show its icon and belong to its desktop
+// entry (the entry's file name without ".desktop").
+void SetProgramIdentity(const QString& program, const QString& desktopEntry);

@@ -1,4 +1,4 @@
-#include "tools/orva-shell/HandOffFile.h"
+#include "notebook/storage/ArchivedString.h"
 
 #include "platform/device/DevicePath.h"
 #include "shell/AppRegistry.h"
@@ -15,6 +15,14 @@
 #include <memory>
 
 namespace {
+
+// The hand-off file's content as the probe program logs it.
+QByteArray ArchivedHex(const QString& path)
+{
+    QByteArray bytes;
+    AppendArchivedString(bytes, path);
+    return bytes.toHex();
+}
 
 struct ShellRun {
     int exitCode = -1;
@@ -158,7 +166,7 @@ TEST_F(OrvaShellTest, HandsANoteToTheRunningNotebook)
     QDir::setCurrent(m_dir.path());
     const ShellRun run = Shell({QStringLiteral("open-note"), QStringLiteral("a b.txt")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QByteArray expected = HandOffFile::ArchivedString(DevicePathFromHostPath(text)).toHex();
+    const QByteArray expected = ArchivedHex(DevicePathFromHostPath(text));
     EXPECT_TRUE(LogOf(notebook, "28\nhand-off ").contains("28\nhand-off " + expected + "\n"));
     EXPECT_TRUE(DevicePathFromHostPath(text).startsWith(QStringLiteral("Z:\\")));
 }
@@ -193,7 +201,7 @@ TEST_F(OrvaShellTest, StartsTheNotebookWhenItDoesNotRun)
     const QString text = m_root + QStringLiteral("/Docs/inside.txt");
     QFile(text).open(QIODevice::WriteOnly);
     EXPECT_EQ(Shell({QStringLiteral("open-note"), text}).exitCode, 0);
-    const QByteArray expected = "running\nhand-off " + HandOffFile::ArchivedString(QStringLiteral("\\Docs\\inside.txt")).toHex() + "\n";
+    const QByteArray expected = "running\nhand-off " + ArchivedHex(QStringLiteral("\\Docs\\inside.txt")) + "\n";
     QByteArray seen;
     EXPECT_TRUE(WaitUntil([&] {
         QFile file(log);

@@ -224,8 +224,7 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event)
         if (!IsFirstKeyTarget(widget))
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        MSG msg{widget, WM_KEYDOWN, WPARAM(VirtualKeyFromQtKey(key->key(), key->modifiers())),
-                key->isAutoRepeat() ? 0x40000000L : 0L};
+        MSG msg = KeyDownMessage(widget, key->key(), key->modifiers(), key->isAutoRepeat());
         if (PreTranslateMessage(&msg)) {
             event->accept();
             return true;

@@ -1,5 +1,6 @@
 #include "platform/Drawing.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 void CopyImage(QPainter& dc, int x, int y, int w, int h, const QImage& source, int sx, int sy)
@@ -77,22 +78,43 @@ void FillRect(QPainter& dc, const QRect& rect, COLORREF color)
     dc.fillRect(rect, ColorFromColorRef(color));
 }
 
+namespace {
+
+// The text as Qt lays it out for the platform's text flags.
+struct TextLayout {
+    QString shown;
+    int flags = 0;
+};
+
+TextLayout LayoutFor(const QString& text, unsigned format)
+{
+    TextLayout layout { text };
+    layout.flags |= (format & DT_RIGHT) ? Qt::AlignRight : (format & DT_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
+    layout.flags |= (format & DT_BOTTOM) ? Qt::AlignBottom : (format & DT_VCENTER) ? Qt::AlignVCenter : Qt::AlignTop;
+    if (format & DT_SINGLELINE) {
+        layout.shown.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        layout.shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    } else {
+        layout.shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        if (format & DT_WORDBREAK)
+            layout.flags |= Qt::TextWordWrap;
+    }
+    return layout;
+}
+
+} // namespace
+
 void DrawText(QPainter& dc, const QString& text, const QRect& rect, unsigned format)
 {
-    int flags = 0;
-    flags |= (format & DT_RIGHT) ? Qt::AlignRight : (format & DT_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
-    flags |= (format & DT_BOTTOM) ? Qt::AlignBottom : (format & DT_VCENTER) ? Qt::AlignVCenter : Qt::AlignTop;
-    QString shown = text;
-    if (format & DT_SINGLELINE) {
-        shown.replace(QLatin1String("\r\n"), QLatin1String(" "));
-        shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    } else {
-        shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        if (format & DT_WORDBREAK)
-            flags |= Qt::TextWordWrap;
-    }
+    const TextLayout layout = LayoutFor(text, format);
     dc.save();
     dc.setClipRect(rect, Qt::IntersectClip);
-    dc.drawText(rect, flags, shown);
+    dc.drawText(rect, layout.flags, layout.shown);
     dc.restore();
+}
+
+QRect TextRect(const QFont& font, const QString& text, const QRect& rect, unsigned format)
+{
+    const TextLayout layout = LayoutFor(text, format);
+    return QFontMetrics(font).boundingRect(rect, layout.flags, layout.shown);
 }

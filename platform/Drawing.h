@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPen>
 #include <QRect>
@@ -51,3 +52,6 @@ constexpr unsigned DT_SINGLELINE = 0x20;
 
 // Draws text in rect with the painter's font and pen colour, clipped to rect.
 void DrawText(QPainter& dc, const QString& text, const QRect& rect, unsigned format);
+// The rectangle the text's lines take when DrawText lays them out in rect
+// with font, before clipping: what the platform's DT_CALCRECT measures.
+QRect TextRect(const QFont& font, const QString& text, const QRect& rect, unsigned format);

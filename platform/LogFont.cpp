@@ -2,18 +2,11 @@
 
 #include <QFontMetrics>
 
-#include <array>
-#include <optional>
-
 namespace {
 
-// Installed faces close to the families the programs ask for, tried in this
-// order when the face itself has no pixel size of the wanted cell height.
 constexpr int kDefaultHeight = 16;
 // Far beyond any text on an 800 by 480 screen; keeps the size search short.
 constexpr int kLargestHeight = 480;
-
-constexpr std::array<const char*, 3> kSimilarFaces{"Liberation Sans", "DejaVu Sans", "WenQuanYi Micro Hei"};
 
 QFont BaseFont(const LOGFONT& description, const QString& face)
 {
@@ -46,20 +39,10 @@ int CellHeight(const QFont& font)
     return metrics.ascent() + metrics.descent();
 }
 
-// The pixel size whose cell height is exactly height, if the face has one.
-std::optional<QFont> ExactCell(QFont font, int height)
-{
-    for (int pixels = height; pixels >= 1; --pixels) {
-        font.setPixelSize(pixels);
-        const int cell = CellHeight(font);
-        if (cell == height)
-            return font;
-        if (cell < height)
-            break;
-    }
-    return std::nullopt;
-}
-
+// The largest pixel size whose cell is at most height. The face is kept even
+// when none of its sizes has exactly that cell: a stand-in face of the same
+// widths matters more to text laid out for the asked face than one pixel of
+// height, and a wider face overflows the boxes made for it.
 QFont LargestFitting(QFont font, int height)
 {
     for (int pixels = height; pixels > 1; --pixels) {
@@ -82,11 +65,5 @@ QFont FontFromLogFont(const LOGFONT& description)
         return font;
     }
     const int height = description.lfHeight == 0 ? kDefaultHeight : qMin(description.lfHeight, kLargestHeight);
-    if (auto exact = ExactCell(font, height))
-        return *exact;
-    for (const char* similar : kSimilarFaces) {
-        if (auto exact = ExactCell(BaseFont(description, QString::fromLatin1(similar)), height))
-            return *exact;
-    }
     return LargestFitting(font, height);
 }

@@ -30,9 +30,9 @@ constexpr int FF_SWISS = 0x20;
 constexpr int FF_MODERN = 0x30;
 
 // The font of a description. Its QFontMetrics::ascent() + descent() equals a
-// positive lfHeight: the face is tried at each pixel size; when the face has
-// no size with exactly that cell height, a similar installed face that has one
-// is taken, and failing that the largest size of the face that fits.
+// positive lfHeight when the face has a pixel size with that cell height;
+// otherwise it is the face's nearest cell below (Liberation Sans, for "Arial",
+// has cells of 23 and 25 pixels but none of 24).
 // Faces resolve through fontconfig ("Arial" to Liberation Sans, "Tahoma" to
 // DejaVu Sans); characters the face lacks (Chinese) come from a fallback face.
 QFont FontFromLogFont(const LOGFONT& description);

@@ -27,8 +27,31 @@ constexpr std::array<std::pair<Qt::Key, int>, 21> kNamedKeys{{
     // Second names of keys listed above: the Qt key back is the first one.
     {Qt::Key_Enter, VK_RETURN},
     {Qt::Key_Backtab, VK_TAB},
-    {Qt::Key_Clear, 0x0C},
+    {Qt::Key_Clear, VK_CLEAR},
 }};
+
+// The code each keypad key brings with NumLock off, by its digit.
+constexpr std::array<int, 10> kKeypadWithoutNumLock{VK_INSERT, VK_END,   VK_DOWN, VK_NEXT, VK_LEFT,
+                                                    VK_CLEAR,  VK_RIGHT, VK_HOME, VK_UP,   VK_PRIOR};
+
+bool IsNavigationKey(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Insert:
+    case Qt::Key_Delete:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        return true;
+    default:
+        return false;
+    }
+}
 
 constexpr int kFunctionKeys = 24;
 
@@ -62,4 +85,26 @@ Qt::Key QtKeyFromVirtualKey(int virtualKey)
             return key;
     }
     return Qt::Key_unknown;
+}
+
+MSG KeyDownMessage(QWidget* target, int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+{
+    LPARAM keyData = autoRepeat ? KEYDATA_REPEAT : 0;
+    if (IsNavigationKey(qtKey) && !modifiers.testFlag(Qt::KeypadModifier))
+        keyData |= KEYDATA_EXTENDED;
+    return MSG{target, WM_KEYDOWN, WPARAM(VirtualKeyFromQtKey(qtKey, modifiers)), keyData};
+}
+
+int KeypadDigitKey(const MSG& keyDown)
+{
+    const int key = static_cast<int>(keyDown.wParam & 0xFF);
+    if (key >= VK_NUMPAD0 && key <= VK_NUMPAD0 + 9)
+        return key;
+    if (keyDown.lParam & KEYDATA_EXTENDED)
+        return 0;
+    for (int digit = 0; digit < int(kKeypadWithoutNumLock.size()); ++digit) {
+        if (kKeypadWithoutNumLock[digit] == key)
+            return VK_NUMPAD0 + digit;
+    }
+    return 0;
 }

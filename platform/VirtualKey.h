@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/Message.h"
+
 #include <Qt>
 
 // Virtual-key codes of the keys the programs react to.
 constexpr int VK_BACK = 0x08;
 constexpr int VK_TAB = 0x09;
+constexpr int VK_CLEAR = 0x0C;
 constexpr int VK_RETURN = 0x0D;
 constexpr int VK_SHIFT = 0x10;
 constexpr int VK_CONTROL = 0x11;
@@ -30,3 +33,15 @@ constexpr int VK_F1 = 0x70;
 int VirtualKeyFromQtKey(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // The Qt key of a virtual key; Qt::Key_unknown when there is none.
 Qt::Key QtKeyFromVirtualKey(int virtualKey);
+
+// Key data (lParam) of a key-down. With NumLock off the keypad's keys bring
+// the codes of the navigation and arrow keys; only the keys of the block
+// beside the keypad carry the extended-key bit.
+constexpr LPARAM KEYDATA_EXTENDED = 0x01000000;
+constexpr LPARAM KEYDATA_REPEAT = 0x40000000;
+
+// The key-down message of a Qt key, as the dialog's pre-translation sees it.
+MSG KeyDownMessage(QWidget* target, int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
+// The keypad digit (VK_NUMPAD0 to VK_NUMPAD0 + 9) of a key-down on the
+// keypad, NumLock on or off; 0 for a key elsewhere.
+int KeypadDigitKey(const MSG& keyDown);

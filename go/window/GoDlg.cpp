@@ -314,7 +314,7 @@ bool CGoDlg::OnSetCursor()
 bool CGoDlg::PreTranslateMessage(MSG* msg)
 {
     if (msg->message == WM_KEYDOWN)
-        OnKey(static_cast<int>(msg->wParam & 0xFF));
+        OnKey(GameKeyOf(*msg));
     return CDialog::PreTranslateMessage(msg);
 }
 

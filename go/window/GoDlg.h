@@ -110,7 +110,10 @@ private:
     QImage m_bmpWhite;
     CMemSurface m_surface;
     QFont m_fontOption = GameFont(25);
-    QFont m_fontStatus = GameFont(24);
+    // A cell of 22 pixels, not the 24 the status box was made for: the Arial
+    // stand-in has no 24-pixel cell, and at 23 the Chinese text of a won game
+    // takes four lines, 103 pixels, in the 100-pixel box.
+    QFont m_fontStatus = GameFont(22);
     // The background colour of the option area, sampled at each skin load.
     COLORREF g_crOptionBk = 0;
     // The pointer over the board: a black or a white stone at its tip.

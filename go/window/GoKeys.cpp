@@ -3,6 +3,12 @@
 #include "go/window/BoardGeometry.h"
 #include "platform/VirtualKey.h"
 
+int GameKeyOf(const MSG& keyDown)
+{
+    const int digit = KeypadDigitKey(keyDown);
+    return digit != 0 ? digit : static_cast<int>(keyDown.wParam & 0xFF);
+}
+
 GoKeyCommand KeyCommandFor(int virtualKey)
 {
     switch (virtualKey & 0xFF) {
@@ -13,10 +19,14 @@ GoKeyCommand KeyCommandFor(int virtualKey)
     case VK_UP: return GoKeyCommand::CursorUp;
     case VK_RIGHT: return GoKeyCommand::CursorRight;
     case VK_DOWN: return GoKeyCommand::CursorDown;
-    case '0': return GoKeyCommand::NewGame;
-    case '1': return GoKeyCommand::LevelEasy;
-    case '2': return GoKeyCommand::LevelNormal;
-    case '3': return GoKeyCommand::LevelHard;
+    case '0':
+    case VK_NUMPAD0: return GoKeyCommand::NewGame;
+    case '1':
+    case VK_NUMPAD0 + 1: return GoKeyCommand::LevelEasy;
+    case '2':
+    case VK_NUMPAD0 + 2: return GoKeyCommand::LevelNormal;
+    case '3':
+    case VK_NUMPAD0 + 3: return GoKeyCommand::LevelHard;
     default: return GoKeyCommand::None;
     }
 }

@@ -4,9 +4,10 @@
 
 namespace {
 
-// Sunday first.
+// Sunday first. Saturday was once written "STA": titles stored with it are
+// the note's own text and stay as they are.
 constexpr std::array<const char16_t*, 7> kEnglishDays = { u"SUN", u"MON", u"TUE", u"WED",
-                                                          u"THU", u"FRI", u"STA" };
+                                                          u"THU", u"FRI", u"SAT" };
 constexpr std::array<const char16_t*, 7> kTurkishDays = { u"Pazar", u"Pazartesi", u"Salı", u"Çarşamba",
                                                           u"Perşembe", u"Cuma", u"Cumartesi" };
 constexpr char16_t kChineseDays[] = u"日一二三四五六";

@@ -5,6 +5,12 @@
 
 #include <QPainter>
 
+namespace {
+
+constexpr unsigned kTextFormat = DT_CENTER | DT_TOP | DT_WORDBREAK;
+
+} // namespace
+
 CCoolStatic::CCoolStatic() = default;
 
 CCoolStatic::~CCoolStatic() = default;
@@ -42,6 +48,11 @@ void CCoolStatic::Draw(QPainter* dc) const
     dc->save();
     dc->setFont(m_font);
     dc->setPen(ColorFromColorRef(m_textColor));
-    DrawText(*dc, m_text, m_rect, DT_CENTER | DT_TOP | DT_WORDBREAK);
+    DrawText(*dc, m_text, m_rect, kTextFormat);
     dc->restore();
+}
+
+QRect CCoolStatic::MeasureText(const QString& text) const
+{
+    return TextRect(m_font, text, m_rect, kTextFormat);
 }

@@ -27,6 +27,9 @@ public:
     void SetTextColor(COLORREF color);
     // Paints the background behind the rectangle and the text, centred line by line.
     void Draw(QPainter* dc) const;
+    // The rectangle text takes when drawn here, laid out as Draw lays out its
+    // own text, before clipping to GetRect().
+    QRect MeasureText(const QString& text) const;
 
     const QString& GetText() const { return m_text; }
     QRect GetRect() const { return m_rect; }

@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QPixmap>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 class SkinsTest : public ShellEnvironment {
@@ -148,6 +151,44 @@ TEST_F(SkinsTest, AUsersOwnSkinIsUsed)
     EXPECT_EQ(COrvaSkins::GetSkinInfo()->color[48], 0xFFu);
     EXPECT_EQ(COrvaSkins::GetSkinInfo()->color[49], 255u);
     EXPECT_EQ(COrvaSkins::GetSkinInfo()->color[50], 0u);
+}
+
+// WCAG 2 relative luminance and contrast ratio.
+double Luminance(QRgb colour)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
+}
+
+double ContrastRatio(QRgb a, QRgb b)
+{
+    const double first = Luminance(a);
+    const double second = Luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The notebook writes its caption, page label and frame rules in a fixed
+// dark red ink; every built-in book gives it a page it reads on under the
+// caption, the label, the four rules and the editor.
+TEST_F(SkinsTest, TheNotebooksInkReadsOnEveryPage)
+{
+    const QRgb ink = qRgb(158, 11, 14);
+    const QRect underInk[] = {QRect(430, 58, 300, 17), QRect(210, 412, 130, 18), QRect(440, 87, 300, 308),
+                              QRect(40, 80, 300, 1),   QRect(440, 80, 300, 1),   QRect(40, 410, 300, 1),
+                              QRect(440, 410, 300, 1)};
+    for (const QString& skin : SkinFolder::Available()) {
+        UseSkin(skin.toUtf8());
+        const QImage book = Load(u"NOTEBOOK");
+        for (const QRect& area : underInk) {
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x)
+                    ASSERT_GE(ContrastRatio(ink, book.pixel(x, y)), 4.5) << skin.toStdString() << " " << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST_F(SkinsTest, PointerShapesHoldAStoneAtTheirTip)

@@ -1,6 +1,7 @@
 #include "go/window/BoardGeometry.h"
 #include "go/window/GoKeys.h"
 #include "go/window/GoLayout.h"
+#include "platform/VirtualKey.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -98,6 +99,12 @@ TEST(GoLayout, OptionsAreHitInsideTheirEdges)
     EXPECT_EQ(QRectFromRect(g_rcBoard), QRect(60, 4, 460, 460));
 }
 
+// The key the game acts on for a key-down of a Qt key.
+int GameKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    return GameKeyOf(KeyDownMessage(nullptr, key, modifiers));
+}
+
 TEST(GoKeys, MapsVirtualKeysToCommands)
 {
     const std::pair<int, GoKeyCommand> table[] = {
@@ -107,8 +114,22 @@ TEST(GoKeys, MapsVirtualKeysToCommands)
         { 40, GoKeyCommand::CursorDown }, { 48, GoKeyCommand::NewGame },
         { 49, GoKeyCommand::LevelEasy }, { 50, GoKeyCommand::LevelNormal },
         { 51, GoKeyCommand::LevelHard }, { 52, GoKeyCommand::None },
-        { 27, GoKeyCommand::None }, { 96, GoKeyCommand::None },
+        { 27, GoKeyCommand::None },
         { 0x100 + 37, GoKeyCommand::CursorLeft },
+        // The keypad, NumLock on and off: the keys 0 to 3 and Enter act as
+        // the main keyboard's; with NumLock off its 8 is not an arrow.
+        { GameKey(Qt::Key_0, Qt::KeypadModifier), GoKeyCommand::NewGame },
+        { GameKey(Qt::Key_1, Qt::KeypadModifier), GoKeyCommand::LevelEasy },
+        { GameKey(Qt::Key_2, Qt::KeypadModifier), GoKeyCommand::LevelNormal },
+        { GameKey(Qt::Key_3, Qt::KeypadModifier), GoKeyCommand::LevelHard },
+        { GameKey(Qt::Key_Insert, Qt::KeypadModifier), GoKeyCommand::NewGame },
+        { GameKey(Qt::Key_End, Qt::KeypadModifier), GoKeyCommand::LevelEasy },
+        { GameKey(Qt::Key_Down, Qt::KeypadModifier), GoKeyCommand::LevelNormal },
+        { GameKey(Qt::Key_PageDown, Qt::KeypadModifier), GoKeyCommand::LevelHard },
+        { GameKey(Qt::Key_Up, Qt::KeypadModifier), GoKeyCommand::None },
+        { GameKey(Qt::Key_Enter, Qt::KeypadModifier), GoKeyCommand::PlayAtCursor },
+        { GameKey(Qt::Key_Down), GoKeyCommand::CursorDown },
+        { GameKey(Qt::Key_End), GoKeyCommand::None },
     };
     for (const auto& [key, command] : table)
         EXPECT_EQ(KeyCommandFor(key), command) << key;

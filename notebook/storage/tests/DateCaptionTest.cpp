@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, DateCaption, testing::Values(
     CaptionCase { "ChineseMidnight", Local(2026, 1, 1, 0, 0), ORVA_LANG_CHINESE, u"2026 年 01 月 01 日 00:00 星期四 " },
     CaptionCase { "EnglishMidnightFirst", Local(2026, 1, 1, 0, 0), ORVA_LANG_ENGLISH, u"January 1, 2026 00:00 THU " },
     CaptionCase { "TurkishMidnightFirst", Local(2026, 1, 1, 0, 0), ORVA_LANG_TURKISH, u"1 Ocak 2026, Perşembe 00:00" },
-    CaptionCase { "EnglishNoon", Local(2026, 5, 16, 12, 0), ORVA_LANG_ENGLISH, u"May 16, 2026 12:00 STA " },
+    CaptionCase { "EnglishSaturdayNoon", Local(2026, 5, 16, 12, 0), ORVA_LANG_ENGLISH, u"May 16, 2026 12:00 SAT " },
     CaptionCase { "TurkishNoon", Local(2026, 8, 19, 12, 7), ORVA_LANG_TURKISH, u"19 Ağustos 2026, Çarşamba 12:07" },
     CaptionCase { "ChineseNoon", Local(2026, 2, 2, 12, 59), ORVA_LANG_CHINESE, u"2026 年 02 月 02 日 12:59 星期一 " },
     CaptionCase { "TurkishTuesdayFirst", Local(2026, 9, 1, 23, 59), ORVA_LANG_TURKISH, u"1 Eylül 2026, Salı 23:59" }),
@@ -58,7 +58,7 @@ TEST(DateCaptionTables, EveryDayAndMonthHasItsName)
         EXPECT_TRUE(FormatDateCaption(time, ORVA_LANG_TURKISH).startsWith(QStringLiteral("10 ") + QString::fromUtf16(turkishMonths[month - 1]) + QStringLiteral(" 2026, ")));
     }
     // 7 to 13 December 2026 run from Monday to Sunday.
-    const char16_t* english[] = { u"MON", u"TUE", u"WED", u"THU", u"FRI", u"STA", u"SUN" };
+    const char16_t* english[] = { u"MON", u"TUE", u"WED", u"THU", u"FRI", u"SAT", u"SUN" };
     const char16_t* turkish[] = { u"Pazartesi", u"Salı", u"Çarşamba", u"Perşembe", u"Cuma", u"Cumartesi", u"Pazar" };
     const char16_t chinese[] = u"一二三四五六日";
     for (int day = 0; day < 7; ++day) {

@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core fonts-wqy-microhei
 )
+# The tests render the manual pages.
+test_tools=(groff-base)
 
 usage() {
     cat <<TXT
@@ -79,7 +81,7 @@ run_tests() {
 case "${1:-}" in
     game) install_missing; start_program Go go/window/Go ;;
     notebook) install_missing; start_program NoteBook notebook/window/NoteBook ;;
-    test) install_missing; run_tests ;;
+    test) packages+=("${test_tools[@]}"); install_missing; run_tests ;;
     -h|--help|help) usage ;;
     *) usage >&2; exit 2 ;;
 esac

@@ -9,8 +9,8 @@ packages=(
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core fonts-wqy-microhei
 )
-# The tests render the manual pages.
-test_tools=(groff-base)
+# The tests validate the software-centre metadata and render the manual pages.
+test_tools=(appstream groff-base)
 
 usage() {
     cat <<TXT

@@ -9,13 +9,18 @@ packages=(
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core fonts-wqy-microhei
 )
+# The tests validate the software-centre metadata and render the manual pages.
+test_tools=(appstream groff-base)
+# dpkg-shlibdeps computes the package's dependencies, lintian checks it.
+package_tools=(dpkg-dev lintian)
 
 usage() {
     cat <<TXT
-usage: ./run.sh game | notebook | test
+usage: ./run.sh game | notebook | test | package
   game      build and start the five-in-a-row game Go
   notebook  build and start the notebook NoteBook
   test      build and run every test (normal, sanitizer and fuzz builds)
+  package   build and make the Debian package build/default/orva_*.deb
 TXT
 }
 
@@ -70,10 +75,20 @@ run_tests() {
     cmake --build build/fuzz --target fuzz-run
 }
 
+make_package() {
+    build default
+    rm -f build/default/orva_*.deb
+    cpack --config build/default/CPackConfig.cmake -B build/default
+    echo "== lintian"
+    lintian build/default/orva_*.deb
+    echo "Install with: sudo apt install ./build/default/orva_*.deb"
+}
+
 case "${1:-}" in
     game) install_missing; start_program Go go/window/Go ;;
     notebook) install_missing; start_program NoteBook notebook/window/NoteBook ;;
-    test) install_missing; run_tests ;;
+    test) packages+=("${test_tools[@]}"); install_missing; run_tests ;;
+    package) packages+=("${package_tools[@]}"); install_missing; make_package ;;
     -h|--help|help) usage ;;
     *) usage >&2; exit 2 ;;
 esac

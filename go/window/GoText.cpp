@@ -1,13 +1,9 @@
 #include "go/window/GoText.h"
 
+#include "shell/LocalTextTable.h"
 #include "shell/OrvaSkins.h"
 
 namespace {
-
-struct LocalTextPair {
-    const char16_t* english;
-    const char16_t* chinese;
-};
 
 constexpr LocalTextPair kTexts[kGoTextCount] = {
     { u"CPU First", u"电脑先下" }, // 0
@@ -36,18 +32,11 @@ constexpr LocalTextPair kTexts[kGoTextCount] = {
 
 const char16_t* LocalText(int index, int language)
 {
-    if (index < 0 || index >= kGoTextCount)
-        return u"";
-    const LocalTextPair& entry = kTexts[index];
-    if (language == ORVA_LANG_CHINESE && entry.chinese)
-        return entry.chinese;
-    return entry.english;
+    return LookUpLocalText(kTexts, index, language);
 }
 
 const char16_t* GetLocalText(int index)
 {
-    if (index < 0)
-        return u"";
     return LocalText(index, COrvaSkins::GetLanguage());
 }
 

@@ -1,3 +1,4 @@
+#include "shell/LocalTextTable.h"
 #include "shell/OrvaCore.h"
 #include "shell/OrvaSkins.h"
 #include "shell/ShellSettings.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <array>
+#include <string_view>
 
 namespace {
 
@@ -69,6 +71,20 @@ TEST_F(ShellSettingsTest, LanguageFollowsTheFileWithoutARestart)
     }
     WriteSettings("language=3");
     EXPECT_EQ(static_cast<int>(COrvaSkins::GetLanguage()), 3) << "other values are passed on";
+}
+
+TEST(LocalTextRule, ChineseOnlyForLanguageOneAndWhereTheEntryHasIt)
+{
+    constexpr LocalTextPair kTable[] = { { u"New", u"新游戏" }, { u"Only", nullptr } };
+    struct Case {
+        int index;
+        int language;
+        std::u16string_view text;
+    };
+    for (const Case& c : { Case { 0, 1, u"新游戏" }, Case { 0, 0, u"New" }, Case { 0, 6, u"New" },
+                           Case { 0, -1, u"New" }, Case { 1, 1, u"Only" }, Case { -1, 1, u"" }, Case { 2, 0, u"" } })
+        EXPECT_EQ(std::u16string_view(LookUpLocalText(kTable, c.index, c.language)), c.text)
+            << c.index << " in language " << c.language;
 }
 
 TEST_F(ShellSettingsTest, TouchScreenOnlyWhenSet)

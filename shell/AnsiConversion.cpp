@@ -3,6 +3,8 @@
 
 #include "shell/AnsiCodePage.h"
 
+#include <QStringDecoder>
+
 #include <bit>
 #include <cerrno>
 #include <iconv.h>
@@ -61,13 +63,21 @@ int UnicodeToAnsi(const char16_t* src, char* dst, int dstSize)
     return static_cast<int>(out - dst);
 }
 
-QString AnsiToUnicode(const char* src, int srcSize)
+QString AnsiToUnicode(const char* src, int srcSize, bool* lossy)
 {
+    if (lossy)
+        *lossy = false;
     if (!src || srcSize <= 0)
         return {};
     const Conversion conversion(kUtf16, AnsiCodePage::ActiveIconvName().constData());
-    if (!conversion.IsOpen())
-        return QString::fromUtf8(src, srcSize);
+    if (!conversion.IsOpen()) {
+        QStringDecoder utf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        QString text = utf8.decode(QByteArrayView(src, srcSize));
+        if (lossy)
+            *lossy = utf8.hasError();
+        return text;
+    }
     QString text;
     char* in = const_cast<char*>(src);
     size_t inLeft = static_cast<size_t>(srcSize);
@@ -82,6 +92,8 @@ QString AnsiToUnicode(const char* src, int srcSize)
         // A byte sequence the code page does not define, or one cut off at
         // the end, shows as a replacement character.
         text.append(QChar::ReplacementCharacter);
+        if (lossy)
+            *lossy = true;
         if (errno != EILSEQ)
             break;
         ++in;

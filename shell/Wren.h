@@ -20,5 +20,5 @@ int UnicodeToAnsi(const char16_t* src, char* dst, int dstSize);
 
 // Converts srcSize bytes in the configured ANSI code page to text. A byte
 // sequence that the code page does not define becomes U+FFFD; nothing is
-// dropped silently.
-QString AnsiToUnicode(const char* src, int srcSize);
+// dropped silently. lossy, when given, tells whether that happened.
+QString AnsiToUnicode(const char* src, int srcSize, bool* lossy = nullptr);

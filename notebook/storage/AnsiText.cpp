@@ -5,14 +5,19 @@
 #include <limits>
 #include <vector>
 
-QString AnsiToString(QByteArrayView bytes)
+QString AnsiToString(QByteArrayView bytes, bool* lossy)
 {
     // Beyond what one conversion takes, the rest is converted on its own.
     constexpr qsizetype kLargestPiece = std::numeric_limits<int>::max();
+    if (lossy)
+        *lossy = false;
     QString text;
     for (qsizetype start = 0; start < bytes.size(); start += kLargestPiece) {
         const QByteArrayView piece = bytes.sliced(start, std::min(kLargestPiece, bytes.size() - start));
-        text += AnsiToUnicode(piece.data(), int(piece.size()));
+        bool pieceLossy = false;
+        text += AnsiToUnicode(piece.data(), int(piece.size()), &pieceLossy);
+        if (lossy && pieceLossy)
+            *lossy = true;
     }
     return text;
 }

@@ -64,8 +64,10 @@ qint64 BytesLeft(const QIODevice& device)
 
 } // namespace
 
-bool ReadArchivedString(QIODevice& device, QString& out)
+bool ReadArchivedString(QIODevice& device, QString& out, bool* lossy)
 {
+    if (lossy)
+        *lossy = false;
     quint32 length = 0;
     bool wide = false;
     if (!ReadLength(device, length, wide))
@@ -77,7 +79,7 @@ bool ReadArchivedString(QIODevice& device, QString& out)
     if (bytes.size() != byteCount)
         return false;
     if (!wide) {
-        out = AnsiToString(bytes);
+        out = AnsiToString(bytes, lossy);
         return true;
     }
     out.resize(qsizetype(length));

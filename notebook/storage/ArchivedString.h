@@ -13,7 +13,9 @@
 // Reads one string from the device's current position. Returns false on a
 // truncated string or an unsupported length; a length that announces more
 // bytes than the device still holds fails before anything is allocated.
-bool ReadArchivedString(QIODevice& device, QString& out);
+// lossy, when given, tells whether 8-bit characters held bytes the code page
+// does not define.
+bool ReadArchivedString(QIODevice& device, QString& out, bool* lossy = nullptr);
 
 // Appends the 16-bit form of text to out.
 void AppendArchivedString(QByteArray& out, const QString& text);

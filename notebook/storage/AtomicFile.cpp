@@ -4,12 +4,32 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// The file a save writes, and where its hidden companions go.
+struct Target {
+    QByteArray path;
+    QByteArray folder;
+    QByteArray name;
+};
+
+Target TargetOf(const QString& path)
+{
+    QFileInfo info(path);
+    // A symbolic link stays a link: the file it leads to is written.
+    if (info.isSymLink()) {
+        const QString canonical = info.canonicalFilePath();
+        info = QFileInfo(canonical.isEmpty() ? info.symLinkTarget() : canonical);
+    }
+    return { QFile::encodeName(info.absoluteFilePath()), QFile::encodeName(info.absolutePath()),
+             QFile::encodeName(info.fileName()) };
+}
 
 bool WriteAll(int fd, QByteArrayView bytes)
 {
@@ -27,19 +47,27 @@ bool WriteAll(int fd, QByteArrayView bytes)
     return true;
 }
 
-// A replaced file keeps its permissions; a new one is readable by all.
-mode_t ModeFor(const QByteArray& target)
+bool ReadAll(int fd, qint64 size, QByteArray& out)
 {
-    struct stat status {};
-    return ::stat(target.constData(), &status) == 0 ? mode_t(status.st_mode & 07777) : mode_t(0644);
+    out.resize(qsizetype(size));
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t read = ::pread(fd, out.data() + done, std::size_t(size - done), off_t(done));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read <= 0)
+            return false;
+        done += read;
+    }
+    return true;
 }
 
-// The write is not done until the bytes are on the disk: a full disk may
-// only show at fsync or close.
-bool WriteAndSync(int fd, QByteArrayView bytes, mode_t mode)
+// The bytes are not written until they are on the disk: a full disk may
+// only show at fsync.
+bool OverwriteFile(int fd, QByteArrayView bytes)
 {
-    const bool written = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    return ::close(fd) == 0 && written;
+    return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes) && ::ftruncate(fd, off_t(bytes.size())) == 0
+        && ::fsync(fd) == 0;
 }
 
 void SyncFolder(const QByteArray& folder)
@@ -51,27 +79,136 @@ void SyncFolder(const QByteArray& folder)
     ::close(fd);
 }
 
+// A new file beside the target; the leading full stop keeps a leftover from
+// a crash out of the note search.
+int CreateHiddenBeside(const Target& target, QByteArray& hidden)
+{
+    hidden = target.folder + "/." + target.name + ".XXXXXX";
+    return ::mkostemp(hidden.data(), O_CLOEXEC);
+}
+
+bool PlaceWithoutReplacing(const QByteArray& from, const QByteArray& to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without the no-replace rename: a hard link refuses an
+    // existing name just the same.
+    if (::link(from.constData(), to.constData()) != 0)
+        return false;
+    ::unlink(from.constData());
+    return true;
+}
+
+// Writes the hidden file fd and puts it in the target's place.
+std::optional<FileStamp> PlaceHiddenFile(int fd, const QByteArray& hidden, const Target& target, QByteArrayView bytes,
+                                         mode_t mode, bool replace)
+{
+    struct stat written {};
+    bool done = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0 && ::fstat(fd, &written) == 0;
+    done = ::close(fd) == 0 && done;
+    if (done)
+        done = replace ? ::rename(hidden.constData(), target.path.constData()) == 0
+                       : PlaceWithoutReplacing(hidden, target.path);
+    if (!done) {
+        ::unlink(hidden.constData());
+        return std::nullopt;
+    }
+    SyncFolder(target.folder);
+    return StampOfStatus(written);
+}
+
+bool KeepOwner(int fd, const struct stat& old)
+{
+    struct stat now {};
+    if (::fstat(fd, &now) != 0)
+        return false;
+    return (now.st_uid == old.st_uid && now.st_gid == old.st_gid) || ::fchown(fd, old.st_uid, old.st_gid) == 0;
+}
+
+// Every name of the file sees the new bytes. A whole copy of the old bytes is
+// safe on disk before the file is touched, so that one of the two always
+// holds the file; a failed rewrite puts the old bytes back, and when even
+// that fails the copy stays.
+std::optional<FileStamp> RewriteInPlace(const Target& target, QByteArrayView bytes, const FileStamp& expected)
+{
+    const int fd = ::open(target.path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat opened {};
+    QByteArray old;
+    QByteArray copy;
+    int copyFd = -1;
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || StampOfStatus(opened) != expected
+        || !ReadAll(fd, opened.st_size, old) || (copyFd = CreateHiddenBeside(target, copy)) < 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    bool safe = WriteAll(copyFd, old) && ::fsync(copyFd) == 0;
+    safe = ::close(copyFd) == 0 && safe;
+    if (!safe) {
+        ::unlink(copy.constData());
+        ::close(fd);
+        return std::nullopt;
+    }
+    SyncFolder(target.folder);
+    struct stat written {};
+    const bool rewritten = OverwriteFile(fd, bytes) && ::fstat(fd, &written) == 0;
+    if (rewritten || OverwriteFile(fd, old))
+        ::unlink(copy.constData());
+    ::close(fd);
+    SyncFolder(target.folder);
+    return rewritten ? std::optional(StampOfStatus(written)) : std::nullopt;
+}
+
+bool MayWrite(const QByteArray& path)
+{
+    return ::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) == 0;
+}
+
 } // namespace
 
-bool WriteFileAtomically(const QString& path, QByteArrayView bytes)
+std::optional<FileStamp> WriteFileAtomically(const QString& path, QByteArrayView bytes,
+                                             const std::optional<FileStamp>& expected)
 {
     if (path.isEmpty())
-        return false;
-    const QFileInfo link(path);
-    const QFileInfo info(link.isSymLink() ? link.symLinkTarget() : path);
-    if (info.isDir())
-        return false;
-    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
-    const QByteArray folder = QFile::encodeName(info.absolutePath());
-    // A leading full stop keeps a leftover from a crash out of the note search.
-    QByteArray temporary = folder + "/." + QFile::encodeName(info.fileName()) + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    if (!WriteAndSync(fd, bytes, ModeFor(target)) || ::rename(temporary.constData(), target.constData()) != 0) {
-        ::unlink(temporary.constData());
-        return false;
+        return std::nullopt;
+    const Target target = TargetOf(path);
+    struct stat old {};
+    const bool exists = ::stat(target.path.constData(), &old) == 0;
+    if (exists != expected.has_value() || (exists && StampOfStatus(old) != *expected))
+        return std::nullopt;
+    QByteArray hidden;
+    if (!exists) {
+        const int fd = CreateHiddenBeside(target, hidden);
+        return fd < 0 ? std::nullopt : PlaceHiddenFile(fd, hidden, target, bytes, 0644, false);
     }
-    SyncFolder(folder);
+    if (!S_ISREG(old.st_mode) || !MayWrite(target.path))
+        return std::nullopt;
+    if (old.st_nlink > 1)
+        return RewriteInPlace(target, bytes, *expected);
+    const int fd = CreateHiddenBeside(target, hidden);
+    if (fd < 0)
+        return std::nullopt;
+    if (!KeepOwner(fd, old)) {
+        ::close(fd);
+        ::unlink(hidden.constData());
+        return RewriteInPlace(target, bytes, *expected);
+    }
+    return PlaceHiddenFile(fd, hidden, target, bytes, mode_t(old.st_mode & 07777), true);
+}
+
+bool RemoveFileIfUnchanged(const QString& path, const FileStamp& expected)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (name.isEmpty())
+        return false;
+    const std::optional<FileStamp> now = StampOfFile(path);
+    if (!now)
+        return true;
+    if (*now != expected || !MayWrite(TargetOf(path).path) || ::unlink(name.constData()) != 0)
+        return false;
+    SyncFolder(QFile::encodeName(QFileInfo(path).absolutePath()));
     return true;
 }

@@ -1,13 +1,28 @@
 #pragma once
 
+#include "notebook/storage/FileStamp.h"
+
 #include <QByteArrayView>
 #include <QString>
 
-// Replaces the host file at path by bytes, all or nothing: the bytes go to a
-// hidden temporary file in the same folder, reach the disk, and take the
-// file's place in one rename, after which the folder itself is flushed.
+#include <optional>
+
+// Writes bytes to the host file at path, but only while the file there is
+// still the version expected (nothing expected: only while there is no file),
+// and never a file this process may not write. Returns the stamp of the
+// file written, or nothing when nothing changed on disk.
+//
 // Whatever fails (a full disk, a read-only folder, a crash), the file is
-// afterwards either its old self or the new bytes, and a failure leaves no
-// temporary file behind. A symbolic link is kept: its target is replaced.
-// Returns true when the file holds the bytes.
-bool WriteFileAtomically(const QString& path, QByteArrayView bytes);
+// afterwards either its old self or the new bytes. The bytes go to a hidden
+// temporary file in the same folder, reach the disk, and take the file's
+// place in one rename; the replacement keeps the file's mode, owner and
+// group. Where it could not keep them, or where the file has other names
+// (hard links), the file is rewritten in place instead, while a hidden copy
+// of its old bytes, safe on disk, stands in for it. A symbolic link is kept:
+// its target is written.
+std::optional<FileStamp> WriteFileAtomically(const QString& path, QByteArrayView bytes,
+                                             const std::optional<FileStamp>& expected);
+
+// Removes the host file at path while it is still the version expected and
+// this process may write it; true when it is gone.
+bool RemoveFileIfUnchanged(const QString& path, const FileStamp& expected);

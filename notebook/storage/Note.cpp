@@ -5,14 +5,10 @@
 #include "notebook/storage/AtomicFile.h"
 #include "platform/device/DevicePath.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QStringDecoder>
 #include <QtEndian>
 
 namespace {
-
-// A handed-over text this large is no note; refusing it keeps memory sane.
-constexpr qint64 kLargestPlainFile = qint64(256) << 20;
 
 QString TextUpToZeroUnit(const QByteArray& data, qsizetype offset)
 {
@@ -34,11 +30,6 @@ QByteArray Utf16WithSignature(const QString& text)
     return bytes;
 }
 
-bool RemoveFile(const QString& hostPath)
-{
-    return !hostPath.isEmpty() && (QFile::remove(hostPath) || !QFileInfo::exists(hostPath));
-}
-
 } // namespace
 
 bool CNote::Load(const QString& path, bool archive)
@@ -48,115 +39,137 @@ bool CNote::Load(const QString& path, bool archive)
 
 bool CNote::LoadFromHostFile(const QString& hostPath, const QString& path, bool archive)
 {
-    // Only regular files: opening a pipe or a device could block for ever.
-    if (hostPath.isEmpty() || !QFileInfo(hostPath).isFile())
-        return false;
-    QFile file(hostPath);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    const std::optional<FileStamp> stamp = OpenRegularFile(file, hostPath);
+    if (!stamp)
         return false;
     m_strPath = path;
     m_bArchive = archive ? 1 : 0;
-    if (archive) {
-        m_strFileText.reset();
-        return LoadArchive(file);
-    }
-    m_strTitle = path.mid(path.lastIndexOf(u'\\') + 1);
-    return LoadPlainText(file);
-}
-
-bool CNote::LoadArchive(QFile& file)
-{
-    QString title;
-    if (!ReadArchivedString(file, title))
+    if (!archive)
+        m_strTitle = path.mid(path.lastIndexOf(u'\\') + 1);
+    if (!(archive ? LoadArchive(file, stamp->size) : LoadPlainText(file, stamp->size)))
         return false;
-    m_strTitle = title;
-    QString text;
-    if (!ReadArchivedString(file, text))
-        return false;
-    m_strText = text;
+    m_fileStamp = stamp;
+    m_strFileText = m_strText;
     return true;
 }
 
-bool CNote::LoadPlainText(QFile& file)
+bool CNote::LoadArchive(QFile& file, qint64 size)
 {
-    if (file.size() > kLargestPlainFile)
+    if (size > kLargestNoteFile)
+        return false;
+    bool titleLossy = false;
+    QString title;
+    if (!ReadArchivedString(file, title, &titleLossy))
+        return false;
+    m_strTitle = title;
+    bool textLossy = false;
+    QString text;
+    if (!ReadArchivedString(file, text, &textLossy))
+        return false;
+    m_strText = text;
+    m_bReadWithLoss = titleLossy || textLossy;
+    return true;
+}
+
+// A U+0000 ends the text: it and whatever follows it count as lost.
+bool CNote::LoadPlainText(QFile& file, qint64 size)
+{
+    if (size > kLargestPlainFile)
         return false;
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;
+    bool lossy = false;
     if (data.startsWith("\xFF\xFE")) {
         m_bUnicode = 1;
         m_strText = TextUpToZeroUnit(data, 2);
-    } else if (data.startsWith('\xEF')) {
+        // An odd last byte is lost too.
+        lossy = 2 + 2 * m_strText.size() != data.size();
+    } else if (data.startsWith("\xEF\xBB\xBF")) {
         m_bUnicode = 1;
-        m_strText = data.size() > 3 ? Utf8ToString(data.constData() + 3, data.size() - 3) : QString();
+        m_strText = Utf8ToString(data.constData() + 3, data.size() - 3, &lossy);
+        lossy = lossy || m_strText.contains(QChar(u'\0'));
     } else {
-        m_strText = AnsiToString(QByteArrayView(data.constData(), qstrnlen(data.constData(), data.size())));
+        const qsizetype end = qstrnlen(data.constData(), data.size());
+        m_strText = AnsiToString(QByteArrayView(data.constData(), end), &lossy);
+        lossy = lossy || end != data.size();
     }
-    m_strFileText = m_strText;
+    m_bReadWithLoss = lossy;
     return true;
 }
 
 bool CNote::Save()
 {
-    const QString hostPath = HostPathFromDevicePath(m_strPath);
-    if (m_bArchive) {
-        if (m_strText.isEmpty())
-            return RemoveFile(hostPath);
-        QByteArray bytes;
-        AppendArchivedString(bytes, m_strTitle);
-        AppendArchivedString(bytes, m_strText);
-        return WriteFileAtomically(hostPath, bytes);
-    }
-    if (m_strFileText == m_strText)
+    if (!HasUnsavedText())
         return true;
+    if (m_bReadWithLoss)
+        return false;
+    const QString hostPath = HostPathFromDevicePath(m_strPath);
+    if (m_bArchive && m_strText.isEmpty()) {
+        if (m_fileStamp && !RemoveFileIfUnchanged(hostPath, *m_fileStamp))
+            return false;
+        m_fileStamp.reset();
+        m_strFileText.clear();
+        return true;
+    }
     bool unicode = m_bUnicode != 0;
     QByteArray bytes;
-    if (!unicode) {
-        std::optional<QByteArray> ansi = StringToAnsi(m_strText);
-        if (ansi)
-            bytes = *ansi;
-        else
-            unicode = true;
-    }
-    if (unicode)
+    if (m_bArchive) {
+        AppendArchivedString(bytes, m_strTitle);
+        AppendArchivedString(bytes, m_strText);
+    } else if (std::optional<QByteArray> ansi = unicode ? std::nullopt : StringToAnsi(m_strText)) {
+        bytes = *ansi;
+    } else {
+        unicode = true;
         bytes = Utf16WithSignature(m_strText);
-    if (!WriteFileAtomically(hostPath, bytes))
+    }
+    const std::optional<FileStamp> written = WriteFileAtomically(hostPath, bytes, m_fileStamp);
+    if (!written)
         return false;
-    m_bUnicode = unicode ? 1 : 0;
+    m_fileStamp = written;
     m_strFileText = m_strText;
+    if (!m_bArchive)
+        m_bUnicode = unicode ? 1 : 0;
     return true;
 }
 
-QString CNote::Utf8ToString(const char* bytes, qsizetype count)
+bool CNote::IsFileChanged() const
 {
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes);
-    QString text;
-    text.reserve(count);
-    qsizetype i = 0;
-    while (i < count) {
-        const unsigned b0 = data[i];
-        if (b0 < 0x80) {
-            text.append(QChar(char16_t(b0)));
-            i += 1;
-        } else if (b0 < 0xE0) {
-            if (i + 1 >= count)
-                break;
-            // Unsigned arithmetic wraps modulo 2^32, so taking 16 bits gives
-            // the value modulo 65536 even for bytes below C0 or 80.
-            const unsigned b1 = data[i + 1];
-            text.append(QChar(char16_t((b0 - 0xC0u) * 64u + (b1 - 0x80u))));
-            i += 2;
-        } else if (b0 < 0xF0) {
-            if (i + 2 >= count)
-                break;
-            const unsigned b1 = data[i + 1];
-            const unsigned b2 = data[i + 2];
-            text.append(QChar(char16_t((b0 & 0x0Fu) << 12 | (b1 & 0x3Fu) << 6 | (b2 & 0x3Fu))));
-            i += 3;
-        } else {
-            i += 1;
-        }
+    return StampOfFile(HostPathFromDevicePath(m_strPath)) != m_fileStamp;
+}
+
+bool CNote::Reload()
+{
+    const QString hostPath = HostPathFromDevicePath(m_strPath);
+    if (!StampOfFile(hostPath)) {
+        m_fileStamp.reset();
+        m_strFileText = m_strText;
+        return false;
     }
+    CNote fresh;
+    if (!fresh.LoadFromHostFile(hostPath, m_strPath, m_bArchive != 0))
+        return false;
+    *this = std::move(fresh);
+    return true;
+}
+
+void CNote::MoveTo(const QString& path, bool archive)
+{
+    m_strPath = path;
+    m_bArchive = archive ? 1 : 0;
+    m_fileStamp.reset();
+    m_strFileText.clear();
+    m_bReadWithLoss = false;
+}
+
+QString CNote::Utf8ToString(const char* bytes, qsizetype count, bool* lossy)
+{
+    // A signature inside the text is a character like any other.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(QByteArrayView(bytes, count));
+    if (lossy)
+        *lossy = decoder.hasError();
     return text;
 }

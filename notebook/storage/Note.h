@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notebook/storage/FileStamp.h"
+
 #include <QFile>
 #include <QString>
 
@@ -11,8 +13,12 @@
 // Archive form (every note of the notes folder and every new note): the file
 // is two archived strings, title then text (see ArchivedString.h).
 // Plain-text form (a file handed over by another program): UTF-16LE with the
-// signature FF FE, UTF-8 with a signature (written back as UTF-16LE), or text
-// in the ANSI code page; the title is the file name.
+// signature FF FE, UTF-8 with the signature EF BB BF (written back as
+// UTF-16LE), or text in the ANSI code page; the title is the file name.
+//
+// A note remembers the version of its file it read or last wrote, and the
+// text that version holds: it writes only a text that differs from it, only
+// over that same version, and never a file it could not read without loss.
 class CNote {
 public:
     CNote() = default;
@@ -26,24 +32,53 @@ public:
     // note holds its title, text, path and form. On failure it returns false;
     // when the file could not be opened the note is unchanged, otherwise it
     // holds the new path and form and whatever was read before the failure.
+    // Only regular files are read, archive files up to kLargestNoteFile bytes
+    // and plain ones up to kLargestPlainFile.
     bool Load(const QString& path, bool archive);
     // Load, for callers that have already mapped path to its host file.
     bool LoadFromHostFile(const QString& hostPath, const QString& path, bool archive);
 
-    // Writes the note to m_strPath in its form, replacing the file atomically;
-    // an archive note without text deletes its file instead. A plain-text note
-    // whose text is unchanged since it was read or saved is not written, and
-    // one whose text the ANSI code page cannot hold is written (from then on)
-    // as UTF-16LE. Returns true when the file now holds the note; on failure
-    // the old file and this note stay as they were.
+    // Writes the note's unsaved text to m_strPath in its form, replacing the
+    // file atomically (see WriteFileAtomically); an archive note without text
+    // deletes its file instead. Nothing is written when the text is saved
+    // already, when the file is no longer the version the note read or
+    // wrote, when the process may not write it, or when it was read with
+    // loss. A plain-text note whose text the ANSI code page cannot hold is
+    // written (from then on) as UTF-16LE. Returns true when the file holds
+    // the note; on failure the file and this note stay as they were.
     bool Save();
 
     // True when the text holds no characters.
     bool IsEmpty() const { return m_strText.isEmpty(); }
+    // True when the text differs from what the note's file holds.
+    bool HasUnsavedText() const { return m_strText != m_strFileText; }
+    // True when the file is no longer the version the note read or wrote:
+    // another program changed, replaced or removed it, or made one where the
+    // note had none.
+    bool IsFileChanged() const;
+    // True when the file could not be read without loss; it is never written.
+    bool IsReadWithLoss() const { return m_bReadWithLoss; }
+    // The version of the file the note read or wrote; nothing while it has none.
+    const std::optional<FileStamp>& GetFileStamp() const { return m_fileStamp; }
 
-    // Decodes count bytes of UTF-8 the notebook's way: characters up to U+FFFF
-    // only, bytes F0 to FF dropped, an incomplete last sequence dropped.
-    static QString Utf8ToString(const char* bytes, qsizetype count);
+    // Reads the file again after another program changed it; true when the
+    // note now holds what the file holds. When the file is gone the note
+    // keeps its text and has no file, so that nothing is recreated until the
+    // text changes again.
+    bool Reload();
+    // The note now belongs to a file at path, in the given form, that it has
+    // not written yet: its whole text is unsaved.
+    void MoveTo(const QString& path, bool archive);
+
+    // Decodes count bytes of UTF-8; four-byte sequences become surrogate
+    // pairs. A sequence that is not UTF-8 becomes U+FFFD, and lossy, when
+    // given, tells whether there was one.
+    static QString Utf8ToString(const char* bytes, qsizetype count, bool* lossy = nullptr);
+
+    // A note file larger than this is never read; a handed-over text file
+    // larger than kLargestPlainFile neither.
+    static constexpr qint64 kLargestNoteFile = qint64(64) << 20;
+    static constexpr qint64 kLargestPlainFile = qint64(256) << 20;
 
     QString m_strTitle;
     QString m_strText;
@@ -52,9 +87,12 @@ public:
     int m_bUnicode { 0 };
 
 private:
-    bool LoadArchive(QFile& file);
-    bool LoadPlainText(QFile& file);
+    bool LoadArchive(QFile& file, qint64 size);
+    bool LoadPlainText(QFile& file, qint64 size);
 
-    // Plain form: the text as the file holds it, when known.
-    std::optional<QString> m_strFileText;
+    // The version of the file read or last written, and the text it holds
+    // (empty while the note has no file).
+    std::optional<FileStamp> m_fileStamp;
+    QString m_strFileText;
+    bool m_bReadWithLoss { false };
 };

@@ -7,6 +7,9 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+#include <set>
+#include <utility>
+
 namespace {
 
 bool IsNoteFileName(const QString& name)
@@ -14,7 +17,11 @@ bool IsNoteFileName(const QString& name)
     return name.size() > 5 && name.endsWith(u".note", Qt::CaseInsensitive);
 }
 
-void LoadNotesBelow(const QString& folder, const QString& hostFolder, int depth, std::vector<CNote>& notes)
+// Device and inode of the files loaded so far.
+using FileIds = std::set<std::pair<quint64, quint64>>;
+
+void LoadNotesBelow(const QString& folder, const QString& hostFolder, int depth, std::vector<CNote>& notes,
+                    FileIds& loaded)
 {
     QDirIterator entries(hostFolder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (entries.hasNext()) {
@@ -28,10 +35,13 @@ void LoadNotesBelow(const QString& folder, const QString& hostFolder, int depth,
         if (entry.isDir()) {
             // A link to a folder could lead back up the tree for ever.
             if (!entry.isSymLink() && depth < kDeepestNoteFolder)
-                LoadNotesBelow(path, entries.filePath(), depth + 1, notes);
+                LoadNotesBelow(path, entries.filePath(), depth + 1, notes, loaded);
         } else if (IsNoteFileName(name)) {
             CNote note;
-            if (note.LoadFromHostFile(entries.filePath(), path, true))
+            if (!note.LoadFromHostFile(entries.filePath(), path, true))
+                continue;
+            const FileStamp& stamp = *note.GetFileStamp();
+            if (loaded.emplace(stamp.device, stamp.inode).second)
                 notes.push_back(std::move(note));
         }
     }
@@ -44,6 +54,7 @@ void LoadNoteFolder(const QString& folder, std::vector<CNote>& notes)
     if (folder.isEmpty())
         return;
     const QString hostFolder = HostPathFromDevicePath(folder);
+    FileIds loaded;
     if (!hostFolder.isEmpty())
-        LoadNotesBelow(folder, hostFolder, 0, notes);
+        LoadNotesBelow(folder, hostFolder, 0, notes, loaded);
 }

@@ -27,18 +27,18 @@ bool NoteTitleLess(const std::unique_ptr<CNote>& a, const std::unique_ptr<CNote>
     return TitleLess(*a, *b);
 }
 
-QString NewNoteName(const QDateTime& now, int counter)
+QString TimeStamp(const QDateTime& now)
 {
     const QDate date = now.date();
     const QTime time = now.time();
-    const QString stamp = QString::asprintf("%d-%02d-%02d %02d%02d%02d", date.year(), date.month(), date.day(),
-                                            time.hour(), time.minute(), time.second());
-    return counter < 2 ? stamp + QStringLiteral(".note") : stamp + u'-' + QString::number(counter) + QStringLiteral(".note");
+    return QString::asprintf("%d-%02d-%02d %02d%02d%02d", date.year(), date.month(), date.day(), time.hour(),
+                             time.minute(), time.second());
 }
 
-QString FileNameOf(const QString& devicePath)
+// "-2", "-3"... make a name that is taken free again.
+QString Counted(int counter)
 {
-    return devicePath.mid(devicePath.lastIndexOf(u'\\') + 1);
+    return counter < 2 ? QString() : u'-' + QString::number(counter);
 }
 
 } // namespace
@@ -97,12 +97,7 @@ int CNoteList::AddNew()
     const QDateTime now = m_clock();
     CNote note;
     note.m_strTitle = FormatDateCaption(now, COrvaSkins::GetLanguage());
-    const QString folder = GetFolder() + u'\\';
-    for (int counter = 1;; ++counter) {
-        note.m_strPath = folder + NewNoteName(now, counter);
-        if (!IsPathTaken(note.m_strPath))
-            break;
-    }
+    note.m_strPath = NewNotePath(now);
     return Append(note);
 }
 
@@ -115,6 +110,26 @@ int CNoteList::AddFile(const QString& path)
     if (!note.Load(path, false))
         return -1;
     return Append(note);
+}
+
+CNoteList::Sync CNoteList::SyncNote(int index)
+{
+    CNote* note = GetAt(index);
+    if (!note)
+        return Sync::Failed;
+    if (!note->HasUnsavedText())
+        return note->IsFileChanged() && note->Reload() ? Sync::Reloaded : Sync::InStep;
+    if (note->IsReadWithLoss()) {
+        note->MoveTo(NewNotePath(m_clock()), true);
+    } else if (note->IsFileChanged()) {
+        const QString conflict = ConflictPath(note->m_strPath, m_clock());
+        // A name too long for a path still finds a place among the notes.
+        if (conflict.size() < MAX_PATH)
+            note->MoveTo(conflict, note->m_bArchive != 0);
+        else
+            note->MoveTo(NewNotePath(m_clock()), true);
+    }
+    return note->Save() ? Sync::InStep : Sync::Failed;
 }
 
 CNote* CNoteList::GetAt(int index)
@@ -136,18 +151,35 @@ bool CNoteList::IsPathTaken(const QString& path) const
                        [&](const std::unique_ptr<CNote>& note) { return note->m_strPath == path; });
 }
 
+QString CNoteList::NewNotePath(const QDateTime& now) const
+{
+    const QString stamp = GetFolder() + u'\\' + TimeStamp(now);
+    for (int counter = 1;; ++counter) {
+        const QString path = stamp + Counted(counter) + QStringLiteral(".note");
+        if (!IsPathTaken(path))
+            return path;
+    }
+}
+
+QString CNoteList::ConflictPath(const QString& path, const QDateTime& now) const
+{
+    const qsizetype nameStart = path.lastIndexOf(u'\\') + 1;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const qsizetype extension = dot > nameStart ? dot : path.size();
+    const QString stem = path.left(extension) + QStringLiteral(" (conflict ") + TimeStamp(now);
+    for (int counter = 1;; ++counter) {
+        const QString conflict = stem + Counted(counter) + u')' + path.mid(extension);
+        if (!IsPathTaken(conflict))
+            return conflict;
+    }
+}
+
 int CNoteList::IndexOfFile(const QString& path) const
 {
-    const QString hostPath = HostPathFromDevicePath(path);
-    const QString canonical = hostPath.isEmpty() ? QString() : QFileInfo(hostPath).canonicalFilePath();
-    const QString name = FileNameOf(path);
+    const std::optional<FileStamp> file = StampOfFile(HostPathFromDevicePath(path));
     for (int index = 0; index < GetCount(); ++index) {
-        const QString& notePath = m_notes[std::size_t(index)]->m_strPath;
-        if (notePath == path)
-            return index;
-        // One file can have several device paths: \A\x.txt is also Z:\<root>\A\x.txt.
-        if (!canonical.isEmpty() && FileNameOf(notePath) == name
-            && QFileInfo(HostPathFromDevicePath(notePath)).canonicalFilePath() == canonical)
+        const CNote& note = *m_notes[std::size_t(index)];
+        if (note.m_strPath == path || (file && note.GetFileStamp() && note.GetFileStamp()->IsSameFile(*file)))
             return index;
     }
     return -1;

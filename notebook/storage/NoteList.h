@@ -42,8 +42,22 @@ public:
     int AddNew();
     // Appends the plain-text file at path (a device path) as a note; returns
     // its index, or -1 when the file can't be read. A file that is already
-    // a page is not added again: its index is returned.
+    // a page, by this path or another (a link), is not added again: its
+    // index is returned.
     int AddFile(const QString& path);
+
+    // What SyncNote did.
+    enum class Sync { InStep, Reloaded, Failed };
+    // Brings the note at index and its file in step without losing either:
+    // - no unsaved text: when another program changed the file, the note is
+    //   read again (Reloaded); a removed file leaves the note as it is;
+    // - unsaved text: the note is saved (CNote::Save). When another program
+    //   changed, replaced or removed the file meanwhile, that file is left as
+    //   it is and the note moves to a new file beside it in the same form,
+    //   "<name> (conflict YYYY-MM-DD hhmmss)<extension>". A note read with
+    //   loss moves to a new note in the notes folder, named as AddNew names
+    //   one. Failed: the text is still unsaved, to be tried again.
+    Sync SyncNote(int index);
 
     int GetCount() const { return int(m_notes.size()); }
     // The note at index, to read or change in place; null when index is
@@ -56,6 +70,8 @@ public:
 
 private:
     bool IsPathTaken(const QString& path) const;
+    QString NewNotePath(const QDateTime& now) const;
+    QString ConflictPath(const QString& path, const QDateTime& now) const;
     int IndexOfFile(const QString& path) const;
     int Append(const CNote& note);
 

@@ -1,6 +1,7 @@
 #include "notebook/window/NoteBookDlg.h"
 
 #include "notebook/storage/ArchivedString.h"
+#include "notebook/storage/FileStamp.h"
 #include "notebook/storage/LocalText.h"
 #include "notebook/window/NoteBookFonts.h"
 #include "notebook/window/NoteBookResource.h"
@@ -35,6 +36,9 @@ constexpr int kScreenHeight = 480;
 constexpr COLORREF kInk = RGB(158, 11, 14);
 constexpr COLORREF kPaper = RGB(255, 255, 255);
 constexpr unsigned kPageTextFormat = DT_SINGLELINE | DT_RIGHT | DT_BOTTOM;
+// The hand-off's archived string at its longest: the longest length prefix
+// and a path of MAX_PATH - 1 UTF-16 code units.
+constexpr qint64 kLargestHandOff = 10 + 2 * (MAX_PATH - 1);
 
 constexpr RECT kTitleRect { 36, 36, 228, 72 };
 constexpr RECT kCaptionRect { 430, 58, 730, 75 };
@@ -156,9 +160,11 @@ void CNoteBookDlg::ShowPage(int index)
     const CNote* note = m_notes.GetAt(index);
     if (!note)
         return;
+    m_notes.SyncNote(index);
     m_nPage = index;
     m_strLineBreak = LineBreakOfNote(*note);
     m_edit.setPlainText(note->m_strText);
+    m_strShownText = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
     DrawPageTexts(*note);
     Invalidate(false);
 }
@@ -186,8 +192,13 @@ void CNoteBookDlg::SaveCurrentNote()
     CNote* note = m_notes.GetAt(m_nPage);
     if (!note)
         return;
-    note->m_strText = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
-    note->Save();
+    const QString text = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
+    if (text != m_strShownText) {
+        note->m_strText = text;
+        m_strShownText = text;
+    }
+    if (m_notes.SyncNote(m_nPage) == CNoteList::Sync::Reloaded)
+        ShowPage(m_nPage);
 }
 
 bool CNoteBookDlg::OpenRequestedNote()
@@ -195,8 +206,11 @@ bool CNoteBookDlg::OpenRequestedNote()
     char16_t handOffPath[MAX_PATH] = {};
     COrvaCore::GetPath(handOffPath, u"Note.path", 0);
     const QString handOff = QString::fromUtf16(handOffPath);
-    QFile file(HostPathFromDevicePath(handOff));
-    if (handOff.isEmpty() || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    const std::optional<FileStamp> handOffFile = OpenRegularFile(file, HostPathFromDevicePath(handOff));
+    // A pipe, a device or a file too large to name a path is no hand-off,
+    // and is left as it is.
+    if (!handOffFile || handOffFile->size > kLargestHandOff)
         return false;
     QString notePath;
     const bool read = ReadArchivedString(file, notePath);

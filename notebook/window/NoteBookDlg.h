@@ -13,7 +13,9 @@
 // page holds the ruled editor under the note's caption, the left-hand page a
 // picture over the page label. One note is one page; the text goes back into
 // its note and file every 10 seconds, before every page change, before a
-// handed-over file is opened and when the window is destroyed.
+// handed-over file is opened and when the window is destroyed, whenever the
+// person changed it. Every save, every page shown and every 10-second tick
+// also brings the page in step with a file another program changed.
 class CNoteBookDlg : public CDialog {
     Q_OBJECT
 
@@ -26,7 +28,8 @@ public:
 
     // Makes note number index the current page; nothing for an invalid index.
     void ShowPage(int index);
-    // Copies the editor's text into the current note and saves it.
+    // Copies the editor's text, when the person changed it, into the current
+    // note and brings the note in step with its file (CNoteList::SyncNote).
     void SaveCurrentNote();
     // Fetches the skin's images anew and redraws the window, current page included.
     void ReloadSkin();
@@ -73,4 +76,9 @@ private:
     CPoemList m_poems;
     // The line break the current note's text uses ("\r\n" or "\n").
     QString m_strLineBreak;
+    // The editor's text when the current note last took it or gave it: the
+    // person changed the page only when the editor's text differs from it.
+    // A text the editor shows otherwise (a lone "\r" becomes a line break)
+    // is not a change.
+    QString m_strShownText;
 };

@@ -31,7 +31,10 @@ TEST_F(AnsiConversionTest, RoundTripsInEachCodePage)
         std::vector<char> buffer(text.size() * 2 + 2, '#');
         ASSERT_EQ(UnicodeToAnsi(c.text, buffer.data(), static_cast<int>(buffer.size())), c.bytes.size()) << c.codepage;
         EXPECT_EQ(QByteArray(buffer.data()), c.bytes) << c.codepage;
-        EXPECT_EQ(AnsiToUnicode(c.bytes.constData(), static_cast<int>(c.bytes.size())), QString::fromStdU16String(text));
+        bool lossy = true;
+        EXPECT_EQ(AnsiToUnicode(c.bytes.constData(), static_cast<int>(c.bytes.size()), &lossy),
+                  QString::fromStdU16String(text));
+        EXPECT_FALSE(lossy) << c.codepage;
     }
 }
 
@@ -64,15 +67,25 @@ TEST_F(AnsiConversionTest, ReportsTextThatDoesNotFitTheBuffer)
     EXPECT_EQ(UnicodeToAnsi(nullptr, buffer.data(), 8), 0);
 }
 
-TEST_F(AnsiConversionTest, ShowsUndefinedBytesAsReplacementCharacters)
+TEST_F(AnsiConversionTest, ShowsAndReportsUndefinedBytesAsReplacementCharacters)
 {
     const QString replacement(QChar::ReplacementCharacter);
-    EXPECT_EQ(AnsiToUnicode("a\xff" "b", 3), u'a' + replacement + u'b');
-    EXPECT_EQ(AnsiToUnicode("a\xe4\xb8", 3), u'a' + replacement) << "cut off at the end";
-    WriteSettings("codepage=1252");
-    EXPECT_EQ(AnsiToUnicode("\x81x", 2), replacement + u'x');
-    WriteSettings("codepage=936");
-    EXPECT_EQ(AnsiToUnicode("\xd6\xd0\xd6", 3), QStringLiteral("中") + replacement);
+    const struct {
+        const char* codepage;
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        { "65001", QByteArray("a\xff" "b"), u'a' + replacement + u'b' },
+        { "65001", QByteArray("a\xe4\xb8"), u'a' + replacement }, // cut off at the end
+        { "1252", QByteArray("\x81x"), replacement + u'x' },
+        { "936", QByteArray("\xd6\xd0\xd6"), QStringLiteral("中") + replacement },
+    };
+    for (const auto& c : cases) {
+        WriteSettings(QByteArray("codepage=") + c.codepage);
+        bool lossy = false;
+        EXPECT_EQ(AnsiToUnicode(c.bytes.constData(), static_cast<int>(c.bytes.size()), &lossy), c.text);
+        EXPECT_TRUE(lossy) << c.codepage;
+    }
     EXPECT_EQ(AnsiToUnicode(nullptr, 5), QString());
     const QByteArray many(100000, 'a');
     EXPECT_EQ(AnsiToUnicode(many.constData(), static_cast<int>(many.size())).size(), 100000);

@@ -5,17 +5,15 @@
 
 namespace {
 
-QString Units(std::initializer_list<char16_t> units)
-{
-    return QString::fromUtf16(units.begin(), qsizetype(units.size()));
-}
-
 struct PlainCase {
     const char* name;
+    const char* codepage;
     QByteArray bytes;
     QString text;
     int unicode;
-    QByteArray afterEdit; // the file once "!" is appended to the text and saved
+    // The file once "!" is appended to the text and saved; a file read with
+    // loss keeps its bytes.
+    QByteArray afterEdit;
 };
 
 void PrintTo(const PlainCase& c, std::ostream* out)
@@ -25,10 +23,10 @@ void PrintTo(const PlainCase& c, std::ostream* out)
 
 class PlainTextFile : public DeviceFixture, public testing::WithParamInterface<PlainCase> {};
 
-TEST_P(PlainTextFile, LoadsAndIsWrittenBackAfterAnEdit)
+TEST_P(PlainTextFile, LoadsAndIsWrittenBackAfterAnEditUnlessReadWithLoss)
 {
     const PlainCase& c = GetParam();
-    SetShellSetting(QStringLiteral("codepage"), QStringLiteral("1252"));
+    SetShellSetting(QStringLiteral("codepage"), QString::fromLatin1(c.codepage));
     const QString path = QStringLiteral("\\Docs\\letter.txt");
     WriteDeviceFile(path, c.bytes);
 
@@ -39,35 +37,42 @@ TEST_P(PlainTextFile, LoadsAndIsWrittenBackAfterAnEdit)
     EXPECT_EQ(note.m_strPath, path);
     EXPECT_EQ(note.m_bArchive, 0);
     EXPECT_EQ(note.m_bUnicode, c.unicode);
+    const bool lossless = c.afterEdit != c.bytes;
+    EXPECT_EQ(note.IsReadWithLoss(), !lossless);
 
     note.m_strText += u'!';
-    ASSERT_TRUE(note.Save());
+    EXPECT_EQ(note.Save(), lossless);
     EXPECT_EQ(ReadDeviceFile(path).toHex(' '), c.afterEdit.toHex(' '));
 }
 
+const QString kReplacement(QChar::ReplacementCharacter);
+
 INSTANTIATE_TEST_SUITE_P(Encodings, PlainTextFile, testing::Values(
-    PlainCase { "Utf16", QByteArray::fromHex("FFFE680069006000"), QStringLiteral("hi`"), 1,
+    PlainCase { "Utf16", "1252", QByteArray::fromHex("FFFE680069006000"), QStringLiteral("hi`"), 1,
                 QByteArray::fromHex("FFFE68006900600021 00") },
-    PlainCase { "Utf16StopsAtZeroUnit", QByteArray::fromHex("FFFE610000006200"), QStringLiteral("a"), 1,
-                QByteArray::fromHex("FFFE61002100") },
-    PlainCase { "Utf16OddByteDropped", QByteArray::fromHex("FFFE610062"), QStringLiteral("a"), 1,
-                QByteArray::fromHex("FFFE61002100") },
-    PlainCase { "Utf16SignatureOnly", QByteArray::fromHex("FFFE"), QString(), 1, QByteArray::fromHex("FFFE2100") },
-    PlainCase { "Utf8", QByteArray::fromHex("EFBBBF63C3A9E4BDA0"), QStringLiteral("cé你"), 1,
+    PlainCase { "Utf16ZeroUnitIsLoss", "1252", QByteArray::fromHex("FFFE610000006200"), QStringLiteral("a"), 1,
+                QByteArray::fromHex("FFFE610000006200") },
+    PlainCase { "Utf16OddByteIsLoss", "1252", QByteArray::fromHex("FFFE610062"), QStringLiteral("a"), 1,
+                QByteArray::fromHex("FFFE610062") },
+    PlainCase { "Utf16SignatureOnly", "1252", QByteArray::fromHex("FFFE"), QString(), 1, QByteArray::fromHex("FFFE2100") },
+    PlainCase { "Utf8", "1252", QByteArray::fromHex("EFBBBF63C3A9E4BDA0"), QStringLiteral("cé你"), 1,
                 QByteArray::fromHex("FFFE6300E900604F2100") },
-    PlainCase { "Utf8LeadOnly", QByteArray::fromHex("EF"), QString(), 1, QByteArray::fromHex("FFFE2100") },
-    PlainCase { "Utf8ShortSignatureSkipsThreeBytes", QByteArray::fromHex("EF414243"), QStringLiteral("C"), 1,
-                QByteArray::fromHex("FFFE43002100") },
-    PlainCase { "Utf8CutInsideSequence", QByteArray::fromHex("EFBBBF61E4BD"), QStringLiteral("a"), 1,
-                QByteArray::fromHex("FFFE61002100") },
-    PlainCase { "Utf8FourBytes", QByteArray::fromHex("EFBBBFF09F98807A"), Units({ 0xF7D8, 0xEFFA }), 1,
-                QByteArray::fromHex("FFFED8F7FAEF2100") },
-    PlainCase { "Ansi", QByteArray("caf\xE9"), QStringLiteral("café"), 0, QByteArray("caf\xE9!") },
-    PlainCase { "AnsiEmptyFile", QByteArray(), QString(), 0, QByteArray("!") },
-    PlainCase { "AnsiFFWithoutFE", QByteArray("\xFF" "A"), QStringLiteral("ÿA"), 0, QByteArray("\xFF" "A!") },
-    PlainCase { "AnsiStopsAtZeroByte", QByteArray("ab\0cd", 5), QStringLiteral("ab"), 0, QByteArray("ab!") },
-    PlainCase { "Utf16WithoutSignatureIsAnsi", QByteArray("h\0i\0", 4), QStringLiteral("h"), 0, QByteArray("h!") },
-    PlainCase { "Utf8WithoutSignatureIsAnsi", QByteArray("\xC3\xA9"), QStringLiteral("Ã©"), 0,
+    PlainCase { "Utf8FourBytes", "1252", QByteArray::fromHex("EFBBBFF09F98807A"), QStringLiteral("😀z"), 1,
+                QByteArray::fromHex("FFFE3DD800DE7A002100") },
+    PlainCase { "Utf8Invalid", "1252", QByteArray::fromHex("EFBBBF61FF62"), u'a' + kReplacement + u'b', 1,
+                QByteArray::fromHex("EFBBBF61FF62") },
+    // Only all three signature bytes make UTF-8; any other EF is the code page's.
+    PlainCase { "LoneEFIsAnsi", "1252", QByteArray("\xEF"), QStringLiteral("ï"), 0, QByteArray("\xEF!") },
+    PlainCase { "EFWithoutSignatureIsAnsi", "65001", QStringLiteral("（注意）").toUtf8(), QStringLiteral("（注意）"), 0,
+                QStringLiteral("（注意）!").toUtf8() },
+    PlainCase { "Ansi", "1252", QByteArray("caf\xE9"), QStringLiteral("café"), 0, QByteArray("caf\xE9!") },
+    PlainCase { "AnsiUndefinedByteIsLoss", "1252", QByteArray("a\x81"), u'a' + kReplacement, 0, QByteArray("a\x81") },
+    PlainCase { "AnsiInvalidUtf8IsLoss", "65001", QByteArray("caf\xE9"), QStringLiteral("caf") + kReplacement, 0,
+                QByteArray("caf\xE9") },
+    PlainCase { "AnsiEmptyFile", "1252", QByteArray(), QString(), 0, QByteArray("!") },
+    PlainCase { "AnsiFFWithoutFE", "1252", QByteArray("\xFF" "A"), QStringLiteral("ÿA"), 0, QByteArray("\xFF" "A!") },
+    PlainCase { "AnsiZeroByteIsLoss", "1252", QByteArray("h\0i\0", 4), QStringLiteral("h"), 0, QByteArray("h\0i\0", 4) },
+    PlainCase { "Utf8WithoutSignatureIsAnsi", "1252", QByteArray("\xC3\xA9"), QStringLiteral("Ã©"), 0,
                 QByteArray("\xC3\xA9!") }),
     [](const testing::TestParamInfo<PlainCase>& info) { return std::string(info.param.name); });
 

@@ -6,6 +6,8 @@
 #include <QDirIterator>
 #include <QFile>
 
+#include <unistd.h>
+
 namespace {
 
 const QString kFolder = QStringLiteral("\\Notes");
@@ -67,12 +69,36 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolder)
     WriteNote(QStringLiteral("bad.note"), QStringLiteral("cut")); // replaced by a cut file below
     WriteDeviceFile(kFolder + QStringLiteral("\\bad.note"), QByteArray::fromHex("FFFEFF05 6100"));
     QDir().mkpath(HostPath(kFolder + QStringLiteral("\\folder.note")));
+    // Zero bytes read as an empty title and text: a note as long as the size allows.
+    for (const qint64 size : { CNote::kLargestNoteFile, CNote::kLargestNoteFile + 1 }) {
+        QFile sparse(HostPath(kFolder + QStringLiteral("\\%1.note").arg(size)));
+        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(size));
+    }
 
     CNoteList list;
-    EXPECT_EQ(list.LoadFolder(kFolder), 3);
-    EXPECT_EQ(Titles(list), (QStringList { "deep", "mixed case", "upper case" }));
-    EXPECT_EQ(list.GetAt(0)->m_strPath, kFolder + QStringLiteral("\\sub\\deeper\\c.note"));
-    EXPECT_EQ(list.GetAt(0)->m_bArchive, 1);
+    EXPECT_EQ(list.LoadFolder(kFolder), 4);
+    EXPECT_EQ(Titles(list), (QStringList { "", "deep", "mixed case", "upper case" }));
+    EXPECT_EQ(list.GetAt(0)->m_strPath, kFolder + QStringLiteral("\\%1.note").arg(CNote::kLargestNoteFile));
+    EXPECT_EQ(list.GetAt(1)->m_strPath, kFolder + QStringLiteral("\\sub\\deeper\\c.note"));
+    EXPECT_EQ(list.GetAt(1)->m_bArchive, 1);
+}
+
+TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("a"));
+    const QByteArray real = QFile::encodeName(HostPath(kFolder + QStringLiteral("\\a.note")));
+    ASSERT_TRUE(QFile::link(QString::fromUtf8(real), HostPath(kFolder + QStringLiteral("\\symbolic.note"))));
+    QDir().mkpath(HostPath(kFolder + QStringLiteral("\\sub")));
+    ASSERT_EQ(::link(real.constData(), QFile::encodeName(HostPath(kFolder + QStringLiteral("\\sub\\hard.note"))).constData()), 0);
+    WriteDeviceFile(QStringLiteral("\\Docs\\a.txt"), "hello");
+    ASSERT_TRUE(QFile::link(HostPath(QStringLiteral("\\Docs\\a.txt")), HostPath(QStringLiteral("\\Docs\\b.txt"))));
+
+    CNoteList list;
+    EXPECT_EQ(list.LoadFolder(kFolder), 1);
+    EXPECT_EQ(list.AddFile(kFolder + QStringLiteral("\\sub\\hard.note")), 0);
+    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\b.txt")), 1);
+    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\a.txt")), 1);
+    EXPECT_EQ(list.GetCount(), 2);
 }
 
 TEST_F(NoteList, OrdersByStoredTitleAsCodeUnits)

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -126,37 +127,14 @@ TEST_F(SafeSave, ReadOnlyFolderKeepsTheOldFile)
     EXPECT_EQ(ReadDeviceFile(note.m_strPath), before);
 }
 
-TEST_F(SafeSave, UnchangedPlainTextIsNotWrittenBack)
+TEST_F(SafeSave, TextIsComparedWithWhatTheFileHoldsNow)
 {
-    SetShellSetting(QStringLiteral("codepage"), QStringLiteral("1252"));
-    const QByteArray utf8 = QByteArray::fromHex("EFBBBF") + "caf\xC3\xA9";
-    CNote note = LoadPlain(utf8);
-    EXPECT_TRUE(note.Save());
-    EXPECT_EQ(ReadDeviceFile(m_strPlain), utf8);
-
-    // UTF-16 without a signature reads as ANSI up to its first zero byte.
-    const QByteArray utf16("h\0i\0", 4);
-    CNote cut = LoadPlain(utf16);
-    EXPECT_EQ(cut.m_strText, QStringLiteral("h"));
-    EXPECT_TRUE(cut.Save());
-    EXPECT_EQ(ReadDeviceFile(m_strPlain), utf16);
-
-    // Once edited and saved, an edit back to the loaded text is written too.
     CNote edited = LoadPlain("abc");
     edited.m_strText = QStringLiteral("abcd");
     ASSERT_TRUE(edited.Save());
     edited.m_strText = QStringLiteral("abc");
     ASSERT_TRUE(edited.Save());
     EXPECT_EQ(ReadDeviceFile(m_strPlain), QByteArray("abc"));
-}
-
-TEST_F(SafeSave, ArchiveNoteIsAlwaysWritten)
-{
-    CNote note = ArchiveNote(QStringLiteral("same"));
-    ASSERT_TRUE(note.Save());
-    QFile::remove(HostPath(note.m_strPath));
-    ASSERT_TRUE(note.Save());
-    EXPECT_TRUE(DeviceFileExists(note.m_strPath));
 }
 
 TEST_F(SafeSave, TextTheCodePageCannotHoldIsSavedAsUtf16)
@@ -192,16 +170,71 @@ TEST_F(SafeSave, MultiByteCodePageTextIsKeptInIt)
     EXPECT_EQ(ReadDeviceFile(m_strPlain), QStringLiteral("你好你好").toUtf8());
 }
 
-TEST_F(SafeSave, LinkedNoteFileStaysALink)
+TEST_F(SafeSave, EveryNameOfALinkedFileSeesTheNewText)
 {
-    CNote note = ArchiveNote(QStringLiteral("first"));
-    WriteDeviceFile(QStringLiteral("\\Elsewhere\\real.note"), QByteArray());
-    ASSERT_TRUE(QFile::link(HostPath(QStringLiteral("\\Elsewhere\\real.note")), HostPath(note.m_strPath)));
+    WriteDeviceFile(QStringLiteral("\\Elsewhere\\real.note"), QByteArray::fromHex("FFFEFF0154 00 FFFEFF0161 00"));
+    const QString real = HostPath(QStringLiteral("\\Elsewhere\\real.note"));
+    QDir().mkpath(HostPath(QStringLiteral("\\Note")));
+    ASSERT_TRUE(QFile::link(real, HostPath(QStringLiteral("\\Note\\symbolic.note"))));
+    const QString hard = HostPath(QStringLiteral("\\Note\\hard.note"));
+    ASSERT_EQ(::link(QFile::encodeName(real).constData(), QFile::encodeName(hard).constData()), 0);
+
+    for (const char* name : { "symbolic", "hard" }) {
+        CNote note;
+        const QString path = QStringLiteral("\\Note\\%1.note").arg(QString::fromLatin1(name));
+        ASSERT_TRUE(note.Load(path, true));
+        note.m_strText = QString::fromLatin1(name);
+        ASSERT_TRUE(note.Save()) << name;
+        CNote back;
+        ASSERT_TRUE(back.Load(QStringLiteral("\\Elsewhere\\real.note"), true));
+        EXPECT_EQ(back.m_strText, QString::fromLatin1(name));
+    }
+    EXPECT_TRUE(QFileInfo(HostPath(QStringLiteral("\\Note\\symbolic.note"))).isSymLink());
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(real).constData(), &status), 0);
+    EXPECT_EQ(status.st_nlink, 2u) << "the hard link is kept";
+    const QStringList leftovers = QDir(QFileInfo(real).absolutePath()).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_EQ(leftovers, QStringList { "real.note" }) << "no copy is left behind";
+}
+
+TEST_F(SafeSave, ReplacedFileKeepsItsModeOwnerAndGroup)
+{
+    CNote note = LoadPlain("mine");
+    const QByteArray host = QFile::encodeName(HostPath(m_strPlain));
+    ASSERT_EQ(::chmod(host.constData(), 0640), 0);
+    const bool mayChown = ::chown(host.constData(), 65534, 65534) == 0;
+    ASSERT_TRUE(note.Load(m_strPlain, false));
+    note.m_strText = QStringLiteral("yours");
     ASSERT_TRUE(note.Save());
-    EXPECT_TRUE(QFileInfo(HostPath(note.m_strPath)).isSymLink());
-    CNote back;
-    ASSERT_TRUE(back.Load(QStringLiteral("\\Elsewhere\\real.note"), true));
-    EXPECT_EQ(back.m_strText, QStringLiteral("first"));
+    struct stat status {};
+    ASSERT_EQ(::stat(host.constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    if (mayChown) {
+        EXPECT_EQ(status.st_uid, 65534u);
+        EXPECT_EQ(status.st_gid, 65534u);
+    }
+    EXPECT_EQ(ReadDeviceFile(m_strPlain), QByteArray("yours"));
+}
+
+// The superuser may write anything, so a user who may not write the file
+// (its owner, without write permission) makes the save.
+TEST_F(SafeSave, FileThePersonMayNotWriteIsNeverReplaced)
+{
+    CNote note = LoadPlain("read only");
+    const QByteArray host = QFile::encodeName(HostPath(m_strPlain));
+    for (QString path = HostPath(m_strPlain); path.startsWith(m_dir.path()); path = QFileInfo(path).absolutePath())
+        ::chmod(QFile::encodeName(path).constData(), QFileInfo(path).isDir() ? 0777 : 0444);
+    const uid_t user = geteuid() == 0 ? 65534 : geteuid();
+    ASSERT_EQ(::chown(host.constData(), user, gid_t(-1)), 0);
+    ASSERT_TRUE(note.Load(m_strPlain, false));
+    const int status = InChild([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return 2;
+        note.m_strText = QStringLiteral("changed");
+        return note.Save() ? 1 : 0;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadDeviceFile(m_strPlain), QByteArray("read only"));
 }
 
 } // namespace

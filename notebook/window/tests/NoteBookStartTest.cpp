@@ -1,9 +1,12 @@
+#include "notebook/storage/ArchivedString.h"
 #include "notebook/storage/DateCaption.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "shell/ShellSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -110,20 +113,33 @@ TEST_F(NoteBookTest, HandOffOfAMissingFileIsDeletedAndTheLastFolderPageShows)
     EXPECT_FALSE(QFileInfo::exists(HandOffHostPath()));
 }
 
-TEST_F(NoteBookTest, DamagedHandOffIsLeftAloneAndTheLastPageShows)
+TEST_F(NoteBookTest, HandOffThatIsNoPathIsLeftAloneAndTheLastPageShows)
 {
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
-    QDir().mkpath(QFileInfo(HandOffHostPath()).absolutePath());
-    QFile handOff(HandOffHostPath());
-    ASSERT_TRUE(handOff.open(QIODevice::WriteOnly));
-    handOff.write("\xFF\xFE\xFF\x40\x41");
-    handOff.close();
+    const QString named = WriteOutsideFile(QStringLiteral("named.txt"), "named");
+    QByteArray tooLarge;
+    AppendArchivedString(tooLarge, DevicePathFromHostPath(named));
+    tooLarge.resize(10 + 2 * (MAX_PATH - 1) + 1, ' ');
+    const QByteArray damaged("\xFF\xFE\xFF\x40\x41");
+    for (const QByteArray* bytes : std::initializer_list<const QByteArray*> { &damaged, &tooLarge, nullptr }) {
+        QDir().mkpath(QFileInfo(HandOffHostPath()).absolutePath());
+        QFile::remove(HandOffHostPath());
+        if (bytes) {
+            QFile handOff(HandOffHostPath());
+            ASSERT_TRUE(handOff.open(QIODevice::WriteOnly));
+            handOff.write(*bytes);
+        } else {
+            // A pipe nobody writes to would block a reader for ever.
+            ASSERT_EQ(::mkfifo(QFile::encodeName(HandOffHostPath()).constData(), 0600), 0);
+        }
 
-    CNoteBookDlg& dlg = Start();
+        CNoteBookDlg& dlg = Start();
 
-    EXPECT_EQ(dlg.GetNotes().GetCount(), 1);
-    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("first page"));
-    EXPECT_TRUE(QFileInfo::exists(HandOffHostPath()));
+        EXPECT_EQ(dlg.GetNotes().GetCount(), 1);
+        EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("first page"));
+        EXPECT_TRUE(QFileInfo::exists(HandOffHostPath()));
+        EXPECT_EQ(QFileInfo(HandOffHostPath()).size(), bytes ? bytes->size() : 0);
+    }
 }
 
 } // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include <optional>
+
+struct stat;
+
+// One version of one file as the file system tells it: which file it is
+// (device and inode) and its size and modification time. A write, a rename
+// over it or a replacement by another program gives another stamp.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+
+    bool IsSameFile(const FileStamp& other) const { return device == other.device && inode == other.inode; }
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+FileStamp StampOfStatus(const struct stat& status);
+
+// The stamp of whatever the host path names now, links followed; nothing
+// when there is nothing there.
+std::optional<FileStamp> StampOfFile(const QString& hostPath);
+
+// Opens the regular file at hostPath for reading and returns the stamp of
+// what was opened. Nothing, and file stays closed, for anything else: a
+// pipe or a device is never opened in a way that could block.
+std::optional<FileStamp> OpenRegularFile(QFile& file, const QString& hostPath);

@@ -11,6 +11,7 @@
 namespace {
 
 using testing::AnyOf;
+using testing::Contains;
 
 constexpr int kWhiteColor = 0;
 constexpr int kBlackColor = 1;
@@ -81,39 +82,34 @@ TEST(RankTables, RankEveryClassInTheOrderOfUrgency)
     }
 }
 
-TEST(ChooseComputerMove, CompletesItsOwnFiveBeforeBlockingThePersons)
-{
-    for (int level = 1; level <= 3; ++level) {
-        CGoEngine engine = AscendingEngine();
-        engine.g_nLevel = level;
-        Place(engine.m_board, { { 3, 7 }, { 4, 7 }, { 5, 7 }, { 6, 7 } }, kGoBlack);
-        Place(engine.m_board, { { 3, 9 }, { 4, 9 }, { 5, 9 }, { 6, 9 } }, kGoWhite);
-        const GoPoint move = engine.ChooseComputerMove(kBlackColor);
-        EXPECT_THAT(move, AnyOf(GoPoint { 2, 7 }, GoPoint { 7, 7 })) << "level " << level;
-    }
-}
+// At every level: its own five before blocking the person's, blocking a five
+// before its own open four, its own open four before blocking one.
+struct UrgencyCase {
+    const char* name;
+    Stones black;
+    Stones white;
+    int color;
+    std::vector<GoPoint> expected;
+};
 
-TEST(ChooseComputerMove, BlocksAFiveBeforeMakingAnOpenFour)
+TEST(ChooseComputerMove, TakesTheMostUrgentPointOnTheBoard)
 {
-    for (int level = 1; level <= 3; ++level) {
-        CGoEngine engine = AscendingEngine();
-        engine.g_nLevel = level;
-        Place(engine.m_board, { { 4, 7 }, { 5, 7 }, { 6, 7 } }, kGoBlack);
-        Place(engine.m_board, { { 2, 11 }, { 3, 11 }, { 4, 11 }, { 5, 11 } }, kGoWhite);
-        const GoPoint move = engine.ChooseComputerMove(kBlackColor);
-        EXPECT_THAT(move, AnyOf(GoPoint { 1, 11 }, GoPoint { 6, 11 })) << "level " << level;
-    }
-}
-
-TEST(ChooseComputerMove, MakesAnOpenFourBeforeBlockingAnOpenFour)
-{
-    for (int level = 1; level <= 3; ++level) {
-        CGoEngine engine = AscendingEngine();
-        engine.g_nLevel = level;
-        Place(engine.m_board, { { 4, 7 }, { 5, 7 }, { 6, 7 } }, kGoWhite);
-        Place(engine.m_board, { { 4, 11 }, { 5, 11 }, { 6, 11 } }, kGoBlack);
-        const GoPoint move = engine.ChooseComputerMove(kWhiteColor);
-        EXPECT_THAT(move, AnyOf(GoPoint { 3, 7 }, GoPoint { 7, 7 })) << "level " << level;
+    const UrgencyCase cases[] = {
+        { "own five before blocking five", { { 3, 7 }, { 4, 7 }, { 5, 7 }, { 6, 7 } },
+            { { 3, 9 }, { 4, 9 }, { 5, 9 }, { 6, 9 } }, kBlackColor, { { 2, 7 }, { 7, 7 } } },
+        { "blocking five before own open four", { { 4, 7 }, { 5, 7 }, { 6, 7 } },
+            { { 2, 11 }, { 3, 11 }, { 4, 11 }, { 5, 11 } }, kBlackColor, { { 1, 11 }, { 6, 11 } } },
+        { "own open four before blocking one", { { 4, 11 }, { 5, 11 }, { 6, 11 } }, { { 4, 7 }, { 5, 7 }, { 6, 7 } },
+            kWhiteColor, { { 3, 7 }, { 7, 7 } } },
+    };
+    for (const UrgencyCase& c : cases) {
+        for (int level = 1; level <= 3; ++level) {
+            CGoEngine engine = AscendingEngine();
+            engine.g_nLevel = level;
+            Place(engine.m_board, c.black, kGoBlack);
+            Place(engine.m_board, c.white, kGoWhite);
+            EXPECT_THAT(c.expected, Contains(engine.ChooseComputerMove(c.color))) << c.name << ", level " << level;
+        }
     }
 }
 
@@ -121,7 +117,8 @@ TEST(ChooseComputerMove, MakesAnOpenFourBeforeBlockingAnOpenFour)
 // (8, 9) also has an open one (class 12) and blocks nothing of white's;
 // (8, 6) is the open three alone (class 14) but also the point where white
 // would make an open two (class 16). Hard and Normal tell classes 12 and 14
-// apart; Easy ranks them alike and lets the better block decide.
+// apart; Easy ranks them alike and lets the better block decide. A level
+// outside 1 to 3 counts as the nearest.
 TEST(ChooseComputerMove, ALevelChangeChangesTheNextChoice)
 {
     CGoEngine engine = AscendingEngine();
@@ -130,24 +127,16 @@ TEST(ChooseComputerMove, ALevelChangeChangesTheNextChoice)
     ASSERT_EQ(engine.EvaluatePoint(8, 9, kGoBlack), 12);
     ASSERT_EQ(engine.EvaluatePoint(8, 6, kGoBlack), 14);
     ASSERT_EQ(engine.EvaluatePoint(8, 6, kGoWhite), 16);
+    const GoBoard board = engine.m_board;
 
-    engine.g_nLevel = 3;
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 9 }));
-    engine.g_nLevel = 1;
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 6 }));
-    engine.g_nLevel = 2;
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 9 }));
-}
-
-TEST(ChooseComputerMove, ALevelOutsideOneToThreeCountsAsTheNearest)
-{
-    CGoEngine engine = AscendingEngine();
-    Place(engine.m_board, { { 8, 7 }, { 8, 8 } }, kGoBlack);
-    Place(engine.m_board, { { 7, 7 }, { 9, 6 }, { 9, 7 } }, kGoWhite);
-    engine.g_nLevel = 0;
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 6 }));
-    engine.g_nLevel = 4;
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 9 }));
+    const std::pair<int, GoPoint> choices[] = {
+        { 3, { 8, 9 } }, { 1, { 8, 6 } }, { 2, { 8, 9 } }, { 0, { 8, 6 } }, { 4, { 8, 9 } },
+    };
+    for (const auto& [level, expected] : choices) {
+        engine.g_nLevel = level;
+        EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), expected) << "level " << level;
+    }
+    EXPECT_EQ(engine.m_board, board) << "the choice leaves the board as it is";
 }
 
 // The two-stone opening: the computer's black stone on the centre, the
@@ -203,20 +192,6 @@ TEST(ChooseComputerMove, TheRealScanPicksOneOfTheBestPoints)
         AnyOf(GoPoint { 8, 8 }, GoPoint { 8, 6 }, GoPoint { 7, 8 }, GoPoint { 7, 6 }));
 }
 
-TEST(ChooseComputerMove, NeverChangesTheBoard)
-{
-    CGoEngine engine = AscendingEngine();
-    Place(engine.m_board, { { 7, 7 }, { 8, 8 }, { 6, 7 }, { 9, 10 } }, kGoBlack);
-    Place(engine.m_board, { { 8, 7 }, { 7, 8 }, { 5, 5 } }, kGoWhite);
-    const GoBoard before = engine.m_board;
-    for (int level = 1; level <= 3; ++level) {
-        engine.g_nLevel = level;
-        engine.ChooseComputerMove(kWhiteColor);
-        engine.ChooseComputerMove(kBlackColor);
-        EXPECT_EQ(engine.m_board, before);
-    }
-}
-
 void FillBoard(GoBoard& board)
 {
     for (int x = 0; x < kGoBoardSize; ++x) {
@@ -225,18 +200,12 @@ void FillBoard(GoBoard& board)
     }
 }
 
-TEST(ChooseComputerMove, AFullBoardGivesNoPoint)
+TEST(ChooseComputerMove, TakesTheLastEmptyPointAndNoneOnAFullBoard)
 {
     CGoEngine engine = AscendingEngine();
     FillBoard(engine.m_board);
     EXPECT_EQ(engine.ChooseComputerMove(kWhiteColor), (GoPoint { -1, -1 }));
     EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { -1, -1 }));
-}
-
-TEST(ChooseComputerMove, TakesTheLastEmptyPoint)
-{
-    CGoEngine engine = AscendingEngine();
-    FillBoard(engine.m_board);
     engine.SetStone(14, 0, kGoEmpty);
     EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 14, 0 }));
 }

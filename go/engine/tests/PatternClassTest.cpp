@@ -3,18 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
-
-using Points = std::vector<std::pair<int, int>>;
 
 // A position drawn by hand, with its class read off the rules: "own" stones
 // are those of the colour rated, "other" stones the other colour's.
 struct PatternCase {
     const char* name;
-    Points own;
-    Points other;
+    Stones own;
+    Stones other;
     int expectedClass;
     std::pair<int, int> point { 7, 7 };
 };
@@ -37,11 +33,14 @@ const PatternCase kCases[] = {
     { "FourAndBrokenFour", { { 4, 7 }, { 5, 7 }, { 6, 7 }, { 7, 5 }, { 7, 6 }, { 7, 9 } }, { { 8, 7 } }, 2 },
     { "TwoBrokenFours", { { 5, 7 }, { 6, 7 }, { 9, 7 }, { 7, 5 }, { 7, 6 }, { 7, 9 } }, {}, 2 },
     // A gap run of three reaches past the cells next to the point.
-    { "FourAndBrokenFourOverThreeStones", { { 9, 7 }, { 10, 7 }, { 11, 7 }, { 7, 4 }, { 7, 5 }, { 7, 6 } }, { { 7, 8 } }, 2 },
+    { "FourAndBrokenFourOverThreeStones", { { 9, 7 }, { 10, 7 }, { 11, 7 }, { 7, 4 }, { 7, 5 }, { 7, 6 } },
+        { { 7, 8 } }, 2 },
     // Closed on one side and by the edge beyond its gap run, the broken line
     // is no broken four: the four on the column alone, with open ones.
-    { "BrokenFourClosedByTheEdge", { { 12, 7 }, { 13, 7 }, { 14, 7 }, { 10, 4 }, { 10, 5 }, { 10, 6 } }, { { 9, 7 }, { 10, 8 } }, 7, { 10, 7 } },
-    { "BrokenFourClosedByAStone", { { 6, 7 }, { 9, 7 }, { 10, 7 }, { 7, 4 }, { 7, 5 }, { 7, 6 } }, { { 5, 7 }, { 11, 7 }, { 7, 8 }, { 6, 8 }, { 6, 6 } }, 8 },
+    { "BrokenFourClosedByTheEdge", { { 12, 7 }, { 13, 7 }, { 14, 7 }, { 10, 4 }, { 10, 5 }, { 10, 6 } },
+        { { 9, 7 }, { 10, 8 } }, 7, { 10, 7 } },
+    { "BrokenFourClosedByAStone", { { 6, 7 }, { 9, 7 }, { 10, 7 }, { 7, 4 }, { 7, 5 }, { 7, 6 } },
+        { { 5, 7 }, { 11, 7 }, { 7, 8 }, { 6, 8 }, { 6, 6 } }, 8 },
     { "FourAndOpenThree", { { 4, 7 }, { 5, 7 }, { 6, 7 }, { 7, 5 }, { 7, 6 } }, { { 8, 7 } }, 3 },
     { "FourAndBrokenOpenThree", { { 4, 7 }, { 5, 7 }, { 6, 7 }, { 7, 6 }, { 7, 9 } }, { { 8, 7 } }, 3 },
     { "FourAndBrokenOpenThreeOverTwoStones", { { 4, 7 }, { 5, 7 }, { 6, 7 }, { 7, 9 }, { 7, 10 } }, { { 8, 7 } }, 3 },
@@ -143,8 +142,10 @@ TEST(PatternClass, APointOffTheBoardOrAStrangeColourRatesNothing)
 {
     // Each point just off the board would complete a five.
     CGoEngine engine;
-    Place(engine.m_board, { { 0, 7 }, { 1, 7 }, { 2, 7 }, { 3, 7 }, { 11, 7 }, { 12, 7 }, { 13, 7 }, { 14, 7 } }, kGoBlack);
-    Place(engine.m_board, { { 7, 0 }, { 7, 1 }, { 7, 2 }, { 7, 3 }, { 7, 11 }, { 7, 12 }, { 7, 13 }, { 7, 14 } }, kGoBlack);
+    Place(engine.m_board, { { 0, 7 }, { 1, 7 }, { 2, 7 }, { 3, 7 }, { 11, 7 }, { 12, 7 }, { 13, 7 }, { 14, 7 } },
+        kGoBlack);
+    Place(engine.m_board, { { 7, 0 }, { 7, 1 }, { 7, 2 }, { 7, 3 }, { 7, 11 }, { 7, 12 }, { 7, 13 }, { 7, 14 } },
+        kGoBlack);
     for (const auto& [x, y] : { std::pair { -1, 7 }, { 15, 7 }, { 7, -1 }, { 7, 15 } })
         EXPECT_EQ(engine.EvaluatePoint(x, y, kGoBlack), 20) << x << "," << y;
     EXPECT_EQ(engine.EvaluatePoint(4, 7, kGoBlack), 0);

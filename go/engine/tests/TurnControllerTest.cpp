@@ -38,11 +38,11 @@ public:
     GoPoint cursor { 7, 7 };
 };
 
-// A status text by the numbers of its entries in the game's text table:
-// 4 the title, 5 the draw, 6 the step, 10 and 14 refused take-backs, 9 a
-// take-back after a draw, 11 the total, 12 and 13 the winner, 15 a tap after
-// the end.
-TurnStatus Shown(int first, int step, int second = -1)
+// The status at a step count: entries of the game's text table by number,
+// shown one after the other. 4 the title, 5 the draw, 6 the step, 9 a
+// take-back after a draw, 10 and 14 refused take-backs, 11 the total, 12
+// and 13 the winner, 15 a tap after the end.
+TurnStatus Shown(int step, int first, int second = -1)
 {
     return { static_cast<GoTextEntry>(first), second, step };
 }
@@ -57,7 +57,7 @@ protected:
     TurnStatus LastStatus() const { return view.statuses.back(); }
     int StoneCount() const { return CountStones(game.m_board); }
     // Puts stones on the board as if they had been played.
-    void Put(Stones points, std::int8_t code)
+    void Put(const Stones& points, std::int8_t code)
     {
         Place(game.m_board, points, code);
         game.g_nStep = StoneCount();
@@ -80,7 +80,7 @@ TEST_F(TurnControllerTest, StartUpTimerOpensWithBlackOnTheCentre)
     EXPECT_EQ(game.g_nStep, 1);
     EXPECT_EQ(game.m_lastColor, 1);
     EXPECT_FALSE(game.m_bCanUndo);
-    EXPECT_EQ(LastStatus(), Shown(6, 1));
+    EXPECT_EQ(LastStatus(), Shown(1, 6));
     EXPECT_EQ(view.cursor, (GoPoint { 7, 7 }));
     EXPECT_EQ(view.pointer, (GoPoint { 7, 7 }));
     const std::vector<RecordingView::Invalidation> opening = { { { 276, 220, 300, 244 }, false } };
@@ -93,7 +93,7 @@ TEST_F(TurnControllerTest, NewGameRepaintsAllAndOpensOnceBeforeTheFirstTick)
     game.SetStone(3, 3, kGoWhite);
     NewGame(false);
     EXPECT_EQ(view.windowInvalidations, 1);
-    EXPECT_EQ(LastStatus(), Shown(4, 1)) << "the title replaces the opening's step text";
+    EXPECT_EQ(LastStatus(), Shown(1, 4)) << "the title replaces the opening's step text";
     turns.OnTimer();
     EXPECT_EQ(StoneCount(), 1);
     EXPECT_EQ(game.StoneAt(7, 7), kGoBlack);
@@ -104,7 +104,7 @@ TEST_F(TurnControllerTest, NewGameRepaintsAllAndOpensOnceBeforeTheFirstTick)
     EXPECT_EQ(StoneCount(), 0);
     EXPECT_EQ(game.g_nStep, 0);
     EXPECT_TRUE(game.g_bPersonFirst);
-    EXPECT_EQ(LastStatus(), Shown(4, 0));
+    EXPECT_EQ(LastStatus(), Shown(0, 4));
 }
 
 TEST_F(TurnControllerTest, PersonPlaysWhiteAndTheComputerAnswersAtOnce)
@@ -125,7 +125,7 @@ TEST_F(TurnControllerTest, PersonPlaysWhiteAndTheComputerAnswersAtOnce)
     EXPECT_EQ(view.cursor, answer);
     EXPECT_EQ(view.pointer, answer);
     EXPECT_EQ(view.waitDepth, 0);
-    EXPECT_EQ(LastStatus(), Shown(6, 3));
+    EXPECT_EQ(LastStatus(), Shown(3, 6));
     // Only the two stone boxes are repainted, the person's first.
     const std::vector<RecordingView::Invalidation> boxes = { { view.StoneBox({ 6, 6 }), false },
         { view.StoneBox(answer), false } };
@@ -144,7 +144,7 @@ TEST_F(TurnControllerTest, PersonOpensWithBlack)
     EXPECT_EQ(game.StoneAt(7, 7), kGoBlack);
     EXPECT_EQ(game.StoneAt(game.m_ptComputerLast.x, game.m_ptComputerLast.y), kGoWhite);
     EXPECT_EQ(StoneCount(), 2);
-    EXPECT_EQ(LastStatus(), Shown(6, 2));
+    EXPECT_EQ(LastStatus(), Shown(2, 6));
     EXPECT_EQ(game.m_lastColor, 0) << "black moves next";
 }
 
@@ -178,30 +178,30 @@ TEST_F(TurnControllerTest, UndoTakesBackExactlyThePair)
     const std::vector<RecordingView::Invalidation> erased = { { view.StoneBox({ 6, 6 }), true },
         { view.StoneBox(answer), true } };
     EXPECT_EQ(view.invalidated, erased);
-    EXPECT_EQ(LastStatus(), Shown(6, 3)) << "the status stays as it was";
+    EXPECT_EQ(LastStatus(), Shown(3, 6)) << "the status stays as it was";
 
     turns.OnUndo();
-    EXPECT_EQ(LastStatus(), Shown(14, 1));
+    EXPECT_EQ(LastStatus(), Shown(1, 14));
 }
 
 TEST_F(TurnControllerTest, UndoAfterThePersonOpenedEmptiesTheBoardAndOnlyOnce)
 {
     NewGame(true);
     turns.OnUndo();
-    EXPECT_EQ(LastStatus(), Shown(14, 0));
+    EXPECT_EQ(LastStatus(), Shown(0, 14));
     turns.PersonMove(7, 7);
     turns.OnUndo();
     EXPECT_EQ(StoneCount(), 0);
     EXPECT_EQ(game.g_nStep, 0);
     turns.OnUndo();
-    EXPECT_EQ(LastStatus(), Shown(14, 0));
+    EXPECT_EQ(LastStatus(), Shown(0, 14));
 
     turns.PersonMove(7, 7);
     turns.PersonMove(0, 14);
     turns.OnUndo();
     EXPECT_EQ(StoneCount(), 2);
     turns.OnUndo();
-    EXPECT_EQ(LastStatus(), Shown(10, 2)) << "two stones remain";
+    EXPECT_EQ(LastStatus(), Shown(2, 10)) << "two stones remain";
 }
 
 // A five ends the game whoever opened it: the person's with entry 13 and the
@@ -217,15 +217,17 @@ struct WinCase {
 
 TEST_F(TurnControllerTest, AFiveEndsTheGame)
 {
+    const Stones fourOnColumn2 = { { 2, 2 }, { 2, 3 }, { 2, 4 }, { 2, 5 } };
+    const Stones fourOnRow7 = { { 7, 7 }, { 8, 7 }, { 9, 7 }, { 10, 7 } };
     const WinCase cases[] = {
-        { "person's five as white", false, { { 2, 2 }, { 2, 3 }, { 2, 4 }, { 2, 5 } }, { { 10, 10 }, { 12, 3 }, { 12, 10 } },
-            { 2, 6 }, Shown(13, 9, 11) },
+        { "person's five as white", false, fourOnColumn2, { { 10, 10 }, { 12, 3 }, { 12, 10 } }, { 2, 6 },
+            Shown(9, 13, 11) },
         { "computer's five as black", false, { { 6, 7 }, { 0, 0 }, { 0, 14 } }, { { 8, 7 }, { 9, 7 }, { 10, 7 } },
-            { 14, 14 }, Shown(11, 9, 12) },
-        { "person's five as black", true, { { 2, 2 }, { 2, 3 }, { 2, 4 }, { 2, 5 } }, { { 10, 10 }, { 12, 3 }, { 12, 10 }, { 10, 12 } },
-            { 2, 6 }, Shown(13, 9, 11) },
-        { "computer's five as white", true, { { 6, 7 }, { 0, 0 }, { 0, 14 }, { 14, 0 } }, { { 7, 7 }, { 8, 7 }, { 9, 7 }, { 10, 7 } },
-            { 14, 14 }, Shown(11, 10, 12) },
+            { 14, 14 }, Shown(9, 11, 12) },
+        { "person's five as black", true, fourOnColumn2, { { 10, 10 }, { 12, 3 }, { 12, 10 }, { 10, 12 } }, { 2, 6 },
+            Shown(9, 13, 11) },
+        { "computer's five as white", true, { { 6, 7 }, { 0, 0 }, { 0, 14 }, { 14, 0 } }, fourOnRow7, { 14, 14 },
+            Shown(10, 11, 12) },
     };
     for (const WinCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -242,9 +244,9 @@ TEST_F(TurnControllerTest, AFiveEndsTheGame)
         turns.PersonMove(c.tap.x, c.tap.y);
         EXPECT_EQ(view.statuses.size(), shown) << "a tap on a stone changes nothing";
         turns.OnUndo();
-        EXPECT_EQ(LastStatus(), Shown(10, stones));
+        EXPECT_EQ(LastStatus(), Shown(stones, 10));
         turns.PersonMove(14, 1);
-        EXPECT_EQ(LastStatus(), Shown(15, stones));
+        EXPECT_EQ(LastStatus(), Shown(stones, 15));
         EXPECT_EQ(StoneCount(), stones);
     }
 }
@@ -271,15 +273,15 @@ TEST_F(TurnControllerTest, The224thStoneDrawsTheGameEvenWhenItCompletesFive)
     ASSERT_EQ(game.EvaluatePoint(12, 14, kGoWhite), 0);
 
     turns.PersonMove(12, 14);
-    EXPECT_EQ(LastStatus(), Shown(5, 224));
+    EXPECT_EQ(LastStatus(), Shown(224, 5));
     EXPECT_TRUE(game.m_bDraw);
     EXPECT_TRUE(game.m_bGameOver);
     EXPECT_EQ(StoneCount(), 224) << "the computer does not answer";
 
     turns.PersonMove(0, 0);
-    EXPECT_EQ(LastStatus(), Shown(5, 224));
+    EXPECT_EQ(LastStatus(), Shown(224, 5));
     turns.OnUndo();
-    EXPECT_EQ(LastStatus(), Shown(9, 224)) << "the take-back left from the pair before";
+    EXPECT_EQ(LastStatus(), Shown(224, 9)) << "the take-back left from the pair before";
     EXPECT_EQ(StoneCount(), 224);
 }
 

@@ -35,6 +35,11 @@ const PatternCase kCases[] = {
     // A gap run of three reaches past the cells next to the point.
     { "FourAndBrokenFourOverThreeStones", { { 9, 7 }, { 10, 7 }, { 11, 7 }, { 7, 4 }, { 7, 5 }, { 7, 6 } },
         { { 7, 8 } }, 2 },
+    // One open end makes a broken four, either end.
+    { "BrokenFourOpenOnlyOnTheNearSide", { { 6, 7 }, { 9, 7 }, { 10, 7 }, { 7, 4 }, { 7, 5 }, { 7, 6 } },
+        { { 11, 7 }, { 7, 8 } }, 2 },
+    { "BrokenFourOpenOnlyBeyondTheGap", { { 9, 7 }, { 10, 7 }, { 11, 7 }, { 7, 4 }, { 7, 5 }, { 7, 6 } },
+        { { 6, 7 }, { 7, 8 } }, 2 },
     // Closed on one side and by the edge beyond its gap run, the broken line
     // is no broken four: the four on the column alone, with open ones.
     { "BrokenFourClosedByTheEdge", { { 12, 7 }, { 13, 7 }, { 14, 7 }, { 10, 4 }, { 10, 5 }, { 10, 6 } },

@@ -33,9 +33,9 @@ CGoEngine AscendingEngine()
     return ScanningEngine(true, true);
 }
 
-// Ranks by the order of urgency the levels share: the computer's own class
-// (attack) or the person's (defence), most urgent first; the classes of one
-// group share a rank.
+// The order of urgency the levels share, most urgent first: groups of the
+// computer's own classes (attack) or the person's (defence). Ranks count up
+// from 0 along it, and the classes of one group share a rank.
 struct RankGroup {
     bool attack;
     std::vector<int> classes;

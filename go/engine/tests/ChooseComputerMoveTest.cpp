@@ -71,14 +71,20 @@ TEST(RankTables, RankEveryClassInTheOrderOfUrgency)
 {
     for (int level = 1; level <= 3; ++level) {
         int rank = 0;
+        std::size_t attackClasses = 0;
+        std::size_t defenceClasses = 0;
         for (const RankGroup& group : UrgencyOrder(level)) {
             for (const int patternClass : group.classes) {
                 const int actual = group.attack ? AttackRank(level, patternClass) : DefenceRank(level, patternClass);
                 EXPECT_EQ(actual, rank) << "level " << level << (group.attack ? " attack" : " defence") << " class "
                                         << patternClass;
+                ++(group.attack ? attackClasses : defenceClasses);
             }
             ++rank;
         }
+        // Each table ranks the classes 0 to 20, all of them in the order.
+        EXPECT_EQ(attackClasses, kAttackRanks[level - 1].size());
+        EXPECT_EQ(defenceClasses, kDefenceRanks[level - 1].size());
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-void Place(GoBoard& board, Stones points, std::int8_t code)
+void Place(GoBoard& board, const Stones& points, std::int8_t code)
 {
     for (const auto& [x, y] : points)
         board[GoPointIndex(x, y)] = code;

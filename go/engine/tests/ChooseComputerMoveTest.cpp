@@ -1,16 +1,17 @@
 #include "go/engine/GoEngine.h"
+#include "go/engine/RankTables.h"
 #include "go/engine/tests/BoardTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
 namespace {
 
 using testing::AnyOf;
+using testing::Contains;
 
 constexpr int kWhiteColor = 0;
 constexpr int kBlackColor = 1;
@@ -32,44 +33,98 @@ CGoEngine AscendingEngine()
     return ScanningEngine(true, true);
 }
 
-TEST(ChooseComputerMove, CompletesItsOwnFiveBeforeBlockingThePersons)
+// The order of urgency the levels share, most urgent first: groups of the
+// computer's own classes (attack) or the person's (defence). Ranks count up
+// from 0 along it, and the classes of one group share a rank.
+struct RankGroup {
+    bool attack;
+    std::vector<int> classes;
+};
+
+std::vector<RankGroup> UrgencyOrder(int level)
+{
+    // Five, open four, double four, four with open three, double open three.
+    std::vector<RankGroup> order = { { true, { 0 } }, { false, { 0 } }, { true, { 1 } }, { false, { 1 } },
+        { true, { 2 } }, { true, { 3 } }, { false, { 2 } }, { false, { 3 } }, { true, { 4 } }, { false, { 4 } } };
+    // Classes 5 to 15, all of the computer's before any of the person's:
+    // Hard tells them apart, Normal and Easy merge some.
+    std::vector<std::vector<int>> middle;
+    if (level == 1)
+        middle = { { 5, 6, 7, 8, 9, 10 }, { 11, 12, 13, 14, 15 } };
+    else if (level == 2)
+        middle = { { 5, 6, 7 }, { 8, 9, 10 }, { 11 }, { 12 }, { 13, 14, 15 } };
+    else
+        middle = { { 5 }, { 6 }, { 7 }, { 8 }, { 9 }, { 10 }, { 11 }, { 12 }, { 13 }, { 14 }, { 15 } };
+    for (const bool attack : { true, false }) {
+        for (const std::vector<int>& classes : middle)
+            order.push_back({ attack, classes });
+    }
+    // The weak classes, attack before defence class by class.
+    for (int patternClass = 16; patternClass <= 20; ++patternClass) {
+        order.push_back({ true, { patternClass } });
+        order.push_back({ false, { patternClass } });
+    }
+    return order;
+}
+
+TEST(RankTables, RankEveryClassInTheOrderOfUrgency)
 {
     for (int level = 1; level <= 3; ++level) {
-        CGoEngine engine = AscendingEngine();
-        engine.g_nLevel = level;
-        Place(engine.m_board, { { 3, 7 }, { 4, 7 }, { 5, 7 }, { 6, 7 } }, kGoBlack);
-        Place(engine.m_board, { { 3, 9 }, { 4, 9 }, { 5, 9 }, { 6, 9 } }, kGoWhite);
-        const GoPoint move = engine.ChooseComputerMove(kBlackColor);
-        EXPECT_THAT(move, AnyOf(GoPoint { 2, 7 }, GoPoint { 7, 7 })) << "level " << level;
+        int rank = 0;
+        std::size_t attackClasses = 0;
+        std::size_t defenceClasses = 0;
+        for (const RankGroup& group : UrgencyOrder(level)) {
+            for (const int patternClass : group.classes) {
+                const int actual = group.attack ? AttackRank(level, patternClass) : DefenceRank(level, patternClass);
+                EXPECT_EQ(actual, rank) << "level " << level << (group.attack ? " attack" : " defence") << " class "
+                                        << patternClass;
+                ++(group.attack ? attackClasses : defenceClasses);
+            }
+            ++rank;
+        }
+        // Each table ranks the classes 0 to 20, all of them in the order.
+        EXPECT_EQ(attackClasses, kAttackRanks[level - 1].size());
+        EXPECT_EQ(defenceClasses, kDefenceRanks[level - 1].size());
     }
 }
 
-TEST(ChooseComputerMove, BlocksAFiveBeforeMakingAnOpenFour)
-{
-    for (int level = 1; level <= 3; ++level) {
-        CGoEngine engine = AscendingEngine();
-        engine.g_nLevel = level;
-        Place(engine.m_board, { { 4, 7 }, { 5, 7 }, { 6, 7 } }, kGoBlack);
-        Place(engine.m_board, { { 2, 11 }, { 3, 11 }, { 4, 11 }, { 5, 11 } }, kGoWhite);
-        const GoPoint move = engine.ChooseComputerMove(kBlackColor);
-        EXPECT_THAT(move, AnyOf(GoPoint { 1, 11 }, GoPoint { 6, 11 })) << "level " << level;
-    }
-}
+// At every level: its own five before blocking the person's, blocking a five
+// before its own open four, its own open four before blocking one.
+struct UrgencyCase {
+    const char* name;
+    Stones black;
+    Stones white;
+    int color;
+    std::vector<GoPoint> expected;
+};
 
-TEST(ChooseComputerMove, MakesAnOpenFourBeforeBlockingAnOpenFour)
+TEST(ChooseComputerMove, TakesTheMostUrgentPointOnTheBoard)
 {
-    CGoEngine engine = AscendingEngine();
-    Place(engine.m_board, { { 4, 7 }, { 5, 7 }, { 6, 7 } }, kGoWhite);
-    Place(engine.m_board, { { 4, 11 }, { 5, 11 }, { 6, 11 } }, kGoBlack);
-    const GoPoint move = engine.ChooseComputerMove(kWhiteColor);
-    EXPECT_THAT(move, AnyOf(GoPoint { 3, 7 }, GoPoint { 7, 7 }));
+    const UrgencyCase cases[] = {
+        { "own five before blocking five", { { 3, 7 }, { 4, 7 }, { 5, 7 }, { 6, 7 } },
+            { { 3, 9 }, { 4, 9 }, { 5, 9 }, { 6, 9 } }, kBlackColor, { { 2, 7 }, { 7, 7 } } },
+        { "blocking five before own open four", { { 4, 7 }, { 5, 7 }, { 6, 7 } },
+            { { 2, 11 }, { 3, 11 }, { 4, 11 }, { 5, 11 } }, kBlackColor, { { 1, 11 }, { 6, 11 } } },
+        { "own open four before blocking one", { { 4, 11 }, { 5, 11 }, { 6, 11 } }, { { 4, 7 }, { 5, 7 }, { 6, 7 } },
+            kWhiteColor, { { 3, 7 }, { 7, 7 } } },
+    };
+    for (const UrgencyCase& c : cases) {
+        for (int level = 1; level <= 3; ++level) {
+            CGoEngine engine = AscendingEngine();
+            engine.g_nLevel = level;
+            Place(engine.m_board, c.black, kGoBlack);
+            Place(engine.m_board, c.white, kGoWhite);
+            EXPECT_THAT(c.expected, Contains(engine.ChooseComputerMove(c.color))) << c.name << ", level " << level;
+        }
+    }
 }
 
 // Black's two on column 8 becomes an open three at (8, 6) or at (8, 9).
 // (8, 9) also has an open one (class 12) and blocks nothing of white's;
 // (8, 6) is the open three alone (class 14) but also the point where white
 // would make an open two (class 16). Hard and Normal tell classes 12 and 14
-// apart; Easy ranks them alike and lets the better block decide.
+// apart; Easy ranks them alike and lets the better block decide. A level
+// outside 1 to 3 counts as the nearest.
 TEST(ChooseComputerMove, ALevelChangeChangesTheNextChoice)
 {
     CGoEngine engine = AscendingEngine();
@@ -78,54 +133,50 @@ TEST(ChooseComputerMove, ALevelChangeChangesTheNextChoice)
     ASSERT_EQ(engine.EvaluatePoint(8, 9, kGoBlack), 12);
     ASSERT_EQ(engine.EvaluatePoint(8, 6, kGoBlack), 14);
     ASSERT_EQ(engine.EvaluatePoint(8, 6, kGoWhite), 16);
+    const GoBoard board = engine.m_board;
 
-    engine.g_nLevel = 3;
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 9 }));
-    engine.g_nLevel = 1;
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 6 }));
-    engine.g_nLevel = 2;
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 9 }));
+    const std::pair<int, GoPoint> choices[] = {
+        { 3, { 8, 9 } }, { 1, { 8, 6 } }, { 2, { 8, 9 } }, { 0, { 8, 6 } }, { 4, { 8, 9 } },
+    };
+    for (const auto& [level, expected] : choices) {
+        engine.g_nLevel = level;
+        EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), expected) << "level " << level;
+    }
+    EXPECT_EQ(engine.m_board, board) << "the choice leaves the board as it is";
 }
 
-TEST(ChooseComputerMove, ALevelOutsideOneToThreeCountsAsTheNearest)
-{
-    CGoEngine engine = AscendingEngine();
-    Place(engine.m_board, { { 8, 7 }, { 8, 8 } }, kGoBlack);
-    Place(engine.m_board, { { 7, 7 }, { 9, 6 }, { 9, 7 } }, kGoWhite);
-    engine.g_nLevel = 0;
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 6 }));
-    engine.g_nLevel = 4;
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 8, 9 }));
-}
-
-// With one black stone at the centre its eight neighbours tie at every
-// level; the scan's last visit among them wins.
+// The two-stone opening: the computer's black stone on the centre, the
+// person's white one beside it. At every level the best pair of ranks is an
+// open two for black that also blocks an open two of white's, on one of four
+// points; the scan decides among them, and the point visited last wins.
 struct ScanCase {
     bool columnsAscending;
     bool rowsAscending;
     GoPoint expected;
 };
 
-void PrintTo(const ScanCase& c, std::ostream* out)
+void PlaceTwoStoneOpening(CGoEngine& engine)
 {
-    *out << (c.columnsAscending ? "columns up, " : "columns down, ") << (c.rowsAscending ? "rows up" : "rows down");
+    engine.SetStone(7, 7, kGoBlack);
+    engine.SetStone(8, 7, kGoWhite);
 }
 
-class TieTest : public testing::TestWithParam<ScanCase> {};
-
-TEST_P(TieTest, GoesToThePointVisitedLast)
+TEST(ChooseComputerMove, AnswersTheTwoStoneOpeningByTheScanDirection)
 {
-    for (int level = 1; level <= 3; ++level) {
-        CGoEngine engine = ScanningEngine(GetParam().columnsAscending, GetParam().rowsAscending);
-        engine.g_nLevel = level;
-        engine.SetStone(7, 7, kGoBlack);
-        EXPECT_EQ(engine.ChooseComputerMove(kWhiteColor), GetParam().expected) << "level " << level;
+    const ScanCase cases[] = {
+        { true, true, { 8, 8 } }, { true, false, { 8, 6 } }, { false, true, { 7, 8 } }, { false, false, { 7, 6 } },
+    };
+    for (const ScanCase& c : cases) {
+        for (int level = 1; level <= 3; ++level) {
+            CGoEngine engine = ScanningEngine(c.columnsAscending, c.rowsAscending);
+            engine.g_nLevel = level;
+            PlaceTwoStoneOpening(engine);
+            EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), c.expected)
+                << "level " << level << ", columns " << (c.columnsAscending ? "up" : "down") << ", rows "
+                << (c.rowsAscending ? "up" : "down");
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(ScanDirections, TieTest,
-    testing::Values(ScanCase { true, true, { 8, 8 } }, ScanCase { true, false, { 8, 6 } },
-        ScanCase { false, true, { 6, 8 } }, ScanCase { false, false, { 6, 6 } }));
 
 TEST(ChooseComputerMove, SeedsEveryDrawWithTheTickCount)
 {
@@ -142,25 +193,9 @@ TEST(ChooseComputerMove, SeedsEveryDrawWithTheTickCount)
 TEST(ChooseComputerMove, TheRealScanPicksOneOfTheBestPoints)
 {
     CGoEngine engine;
-    engine.SetStone(7, 7, kGoBlack);
-    const GoPoint move = engine.ChooseComputerMove(kWhiteColor);
-    EXPECT_LE(std::abs(move.x - 7), 1);
-    EXPECT_LE(std::abs(move.y - 7), 1);
-    EXPECT_NE(move, (GoPoint { 7, 7 }));
-}
-
-TEST(ChooseComputerMove, NeverChangesTheBoard)
-{
-    CGoEngine engine = AscendingEngine();
-    Place(engine.m_board, { { 7, 7 }, { 8, 8 }, { 6, 7 }, { 9, 10 } }, kGoBlack);
-    Place(engine.m_board, { { 8, 7 }, { 7, 8 }, { 5, 5 } }, kGoWhite);
-    const GoBoard before = engine.m_board;
-    for (int level = 1; level <= 3; ++level) {
-        engine.g_nLevel = level;
-        engine.ChooseComputerMove(kWhiteColor);
-        engine.ChooseComputerMove(kBlackColor);
-        EXPECT_EQ(engine.m_board, before);
-    }
+    PlaceTwoStoneOpening(engine);
+    EXPECT_THAT(engine.ChooseComputerMove(kBlackColor),
+        AnyOf(GoPoint { 8, 8 }, GoPoint { 8, 6 }, GoPoint { 7, 8 }, GoPoint { 7, 6 }));
 }
 
 void FillBoard(GoBoard& board)
@@ -171,18 +206,12 @@ void FillBoard(GoBoard& board)
     }
 }
 
-TEST(ChooseComputerMove, AFullBoardGivesNoPoint)
+TEST(ChooseComputerMove, TakesTheLastEmptyPointAndNoneOnAFullBoard)
 {
     CGoEngine engine = AscendingEngine();
     FillBoard(engine.m_board);
-    EXPECT_EQ(engine.ChooseComputerMove(kWhiteColor), kNoGoPoint);
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), kNoGoPoint);
-}
-
-TEST(ChooseComputerMove, TakesTheLastEmptyPoint)
-{
-    CGoEngine engine = AscendingEngine();
-    FillBoard(engine.m_board);
+    EXPECT_EQ(engine.ChooseComputerMove(kWhiteColor), (GoPoint { -1, -1 }));
+    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { -1, -1 }));
     engine.SetStone(14, 0, kGoEmpty);
     EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 14, 0 }));
 }

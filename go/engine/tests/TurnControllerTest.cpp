@@ -1,7 +1,8 @@
 #include "go/engine/TurnController.h"
+#include "go/engine/tests/BoardTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <string>
+
 #include <vector>
 
 namespace {
@@ -13,10 +14,7 @@ public:
     {
         return { 30 * pt.x + 66, 30 * pt.y + 10, 30 * pt.x + 90, 30 * pt.y + 34 };
     }
-    void InvalidateBox(const GoRect& rect, bool erase) override
-    {
-        invalidated.push_back({ rect, erase });
-    }
+    void InvalidateBox(const GoRect& rect, bool erase) override { invalidated.push_back({ rect, erase }); }
     void InvalidateWindow() override { ++windowInvalidations; }
     void RepaintNow() override { ++repaints; }
     void MovePointerTo(GoPoint pt) override { pointer = pt; }
@@ -28,6 +26,8 @@ public:
     struct Invalidation {
         GoRect rect;
         bool erase;
+
+        friend bool operator==(const Invalidation&, const Invalidation&) = default;
     };
     std::vector<Invalidation> invalidated;
     std::vector<TurnStatus> statuses;
@@ -38,6 +38,15 @@ public:
     GoPoint cursor { 7, 7 };
 };
 
+// The status at a step count: entries of the game's text table by number,
+// shown one after the other. 4 the title, 5 the draw, 6 the step, 9 a
+// take-back after a draw, 10 and 14 refused take-backs, 11 the total, 12
+// and 13 the winner, 15 a tap after the end.
+TurnStatus Shown(int step, int first, int second = -1)
+{
+    return { static_cast<GoTextEntry>(first), second, step };
+}
+
 class TurnControllerTest : public testing::Test {
 protected:
     // Fixed scan directions: the computer's choices repeat from run to run.
@@ -46,17 +55,17 @@ protected:
     CTurnController turns { game, view };
 
     TurnStatus LastStatus() const { return view.statuses.back(); }
-    int StoneCount() const
+    int StoneCount() const { return CountStones(game.m_board); }
+    // Puts stones on the board as if they had been played.
+    void Put(const Stones& points, std::int8_t code)
     {
-        int count = 0;
-        for (std::int8_t code : game.m_board)
-            count += code != kGoEmpty;
-        return count;
+        Place(game.m_board, points, code);
+        game.g_nStep = StoneCount();
     }
-    void Place(std::initializer_list<GoPoint> points, std::int8_t code)
+    void NewGame(bool personFirst)
     {
-        for (GoPoint pt : points)
-            game.SetStone(pt.x, pt.y, code);
+        game.m_bPersonFirst = personFirst;
+        turns.OnNewGame();
     }
 };
 
@@ -64,39 +73,45 @@ TEST_F(TurnControllerTest, StartUpTimerOpensWithBlackOnTheCentre)
 {
     turns.PersonMove(3, 3);
     EXPECT_EQ(StoneCount(), 0) << "the person may not move before the opening";
+    EXPECT_TRUE(view.statuses.empty());
 
     turns.OnTimer();
     EXPECT_EQ(game.StoneAt(7, 7), kGoBlack);
     EXPECT_EQ(game.g_nStep, 1);
     EXPECT_EQ(game.m_lastColor, 1);
     EXPECT_FALSE(game.m_bCanUndo);
-    EXPECT_EQ(LastStatus(), (TurnStatus { kTextStep, -1, 1 }));
+    EXPECT_EQ(LastStatus(), Shown(1, 6));
     EXPECT_EQ(view.cursor, (GoPoint { 7, 7 }));
     EXPECT_EQ(view.pointer, (GoPoint { 7, 7 }));
-    ASSERT_EQ(view.invalidated.size(), 1u);
-    EXPECT_EQ(view.invalidated[0].rect, (GoRect { 276, 220, 300, 244 }));
-    EXPECT_FALSE(view.invalidated[0].erase);
+    const std::vector<RecordingView::Invalidation> opening = { { { 276, 220, 300, 244 }, false } };
+    EXPECT_EQ(view.invalidated, opening);
+    EXPECT_EQ(view.repaints, 1);
 }
 
-TEST_F(TurnControllerTest, NewGameBeforeTheFirstTickGetsOneOpeningStone)
+TEST_F(TurnControllerTest, NewGameRepaintsAllAndOpensOnceBeforeTheFirstTick)
 {
-    turns.OnNewGame();
-    EXPECT_EQ(LastStatus(), (TurnStatus { kTextTitle, -1, 1 }));
+    game.SetStone(3, 3, kGoWhite);
+    NewGame(false);
+    EXPECT_EQ(view.windowInvalidations, 1);
+    EXPECT_EQ(LastStatus(), Shown(1, 4)) << "the title replaces the opening's step text";
     turns.OnTimer();
     EXPECT_EQ(StoneCount(), 1);
+    EXPECT_EQ(game.StoneAt(7, 7), kGoBlack);
     EXPECT_EQ(game.g_nStep, 1);
 
-    game.m_bPersonFirst = true;
-    turns.OnNewGame();
+    NewGame(true);
     turns.OnTimer();
     EXPECT_EQ(StoneCount(), 0);
     EXPECT_EQ(game.g_nStep, 0);
+    EXPECT_TRUE(game.g_bPersonFirst);
+    EXPECT_EQ(LastStatus(), Shown(0, 4));
 }
 
 TEST_F(TurnControllerTest, PersonPlaysWhiteAndTheComputerAnswersAtOnce)
 {
     turns.OnTimer();
     view.invalidated.clear();
+    view.repaints = 0;
     turns.PersonMove(6, 6);
 
     EXPECT_EQ(game.StoneAt(6, 6), kGoWhite);
@@ -110,25 +125,37 @@ TEST_F(TurnControllerTest, PersonPlaysWhiteAndTheComputerAnswersAtOnce)
     EXPECT_EQ(view.cursor, answer);
     EXPECT_EQ(view.pointer, answer);
     EXPECT_EQ(view.waitDepth, 0);
-    EXPECT_EQ(LastStatus(), (TurnStatus { kTextStep, -1, 3 }));
+    EXPECT_EQ(LastStatus(), Shown(3, 6));
     // Only the two stone boxes are repainted, the person's first.
-    ASSERT_EQ(view.invalidated.size(), 2u);
-    EXPECT_EQ(view.invalidated[0].rect, view.StoneBox({ 6, 6 }));
-    EXPECT_EQ(view.invalidated[1].rect, view.StoneBox(answer));
+    const std::vector<RecordingView::Invalidation> boxes = { { view.StoneBox({ 6, 6 }), false },
+        { view.StoneBox(answer), false } };
+    EXPECT_EQ(view.invalidated, boxes);
+    EXPECT_EQ(view.repaints, 2);
     EXPECT_EQ(game.m_rcPersonLast, view.StoneBox({ 6, 6 }));
     EXPECT_EQ(game.m_rcComputerLast, view.StoneBox(answer));
 }
 
-TEST_F(TurnControllerTest, TapsOnStonesAndOutOfTurnChangeNothing)
+TEST_F(TurnControllerTest, PersonOpensWithBlack)
+{
+    turns.OnTimer();
+    NewGame(true);
+    EXPECT_EQ(StoneCount(), 0);
+    turns.PersonMove(7, 7);
+    EXPECT_EQ(game.StoneAt(7, 7), kGoBlack);
+    EXPECT_EQ(game.StoneAt(game.m_ptComputerLast.x, game.m_ptComputerLast.y), kGoWhite);
+    EXPECT_EQ(StoneCount(), 2);
+    EXPECT_EQ(LastStatus(), Shown(2, 6));
+    EXPECT_EQ(game.m_lastColor, 0) << "black moves next";
+}
+
+TEST_F(TurnControllerTest, TapsOnStonesAndOffTheBoardChangeNothing)
 {
     turns.OnTimer();
     const std::size_t shown = view.statuses.size();
-    turns.PersonMove(7, 7);
+    for (const auto& [x, y] : { std::pair { 7, 7 }, { -1, 3 }, { 15, 0 }, { 3, -1 }, { 0, 15 } })
+        turns.PersonMove(x, y);
     EXPECT_EQ(game.g_nStep, 1);
-    EXPECT_EQ(view.statuses.size(), shown);
-    turns.PersonMove(-1, 3);
-    turns.PersonMove(15, 0);
-    EXPECT_EQ(game.g_nStep, 1);
+    EXPECT_EQ(StoneCount(), 1);
     EXPECT_EQ(view.statuses.size(), shown);
 }
 
@@ -148,50 +175,114 @@ TEST_F(TurnControllerTest, UndoTakesBackExactlyThePair)
     EXPECT_FALSE(game.m_bCanUndo);
     EXPECT_TRUE(game.m_rcPersonLast.IsEmpty());
     EXPECT_TRUE(game.m_rcComputerLast.IsEmpty());
-    ASSERT_EQ(view.invalidated.size(), 2u);
-    EXPECT_TRUE(view.invalidated[0].erase);
-    EXPECT_EQ(view.invalidated[0].rect, view.StoneBox({ 6, 6 }));
-    EXPECT_EQ(view.invalidated[1].rect, view.StoneBox(answer));
-    EXPECT_EQ(LastStatus(), (TurnStatus { kTextStep, -1, 3 })) << "the status stays as it was";
+    const std::vector<RecordingView::Invalidation> erased = { { view.StoneBox({ 6, 6 }), true },
+        { view.StoneBox(answer), true } };
+    EXPECT_EQ(view.invalidated, erased);
+    EXPECT_EQ(LastStatus(), Shown(3, 6)) << "the status stays as it was";
 
     turns.OnUndo();
-    EXPECT_EQ(LastStatus().first, kTextNoUndoAtStart);
+    EXPECT_EQ(LastStatus(), Shown(1, 14));
+}
 
-    turns.PersonMove(6, 6);
+TEST_F(TurnControllerTest, UndoAfterThePersonOpenedEmptiesTheBoardAndOnlyOnce)
+{
+    NewGame(true);
+    turns.OnUndo();
+    EXPECT_EQ(LastStatus(), Shown(0, 14));
+    turns.PersonMove(7, 7);
+    turns.OnUndo();
+    EXPECT_EQ(StoneCount(), 0);
+    EXPECT_EQ(game.g_nStep, 0);
+    turns.OnUndo();
+    EXPECT_EQ(LastStatus(), Shown(0, 14));
+
+    turns.PersonMove(7, 7);
     turns.PersonMove(0, 14);
     turns.OnUndo();
-    EXPECT_EQ(game.g_nStep, 3);
+    EXPECT_EQ(StoneCount(), 2);
     turns.OnUndo();
-    EXPECT_EQ(LastStatus().first, kTextNoMoreUndo);
+    EXPECT_EQ(LastStatus(), Shown(2, 10)) << "two stones remain";
 }
 
-// 222 stones without five in a row anywhere; the three points of the last
-// row's right end stay empty.
-void FillWithoutFive(CGoEngine& game)
+// A five ends the game whoever opened it: the person's with entry 13 and the
+// total, the computer's with the total and entry 12.
+struct WinCase {
+    const char* name;
+    bool personFirst;
+    Stones person;
+    Stones computer;
+    GoPoint tap;
+    TurnStatus result;
+};
+
+TEST_F(TurnControllerTest, AFiveEndsTheGame)
 {
-    int placed = 0;
-    for (int y = 0; y < kGoBoardSize; ++y) {
-        for (int x = 0; x < kGoBoardSize; ++x) {
-            if (y == 14 && x >= 12)
-                continue;
-            game.SetStone(x, y, (x + 2 * y) % 4 < 2 ? kGoBlack : kGoWhite);
-            ++placed;
-        }
+    const Stones fourOnColumn2 = { { 2, 2 }, { 2, 3 }, { 2, 4 }, { 2, 5 } };
+    const Stones fourOnRow7 = { { 7, 7 }, { 8, 7 }, { 9, 7 }, { 10, 7 } };
+    const WinCase cases[] = {
+        { "person's five as white", false, fourOnColumn2, { { 10, 10 }, { 12, 3 }, { 12, 10 } }, { 2, 6 },
+            Shown(9, 13, 11) },
+        { "computer's five as black", false, { { 6, 7 }, { 0, 0 }, { 0, 14 } }, { { 8, 7 }, { 9, 7 }, { 10, 7 } },
+            { 14, 14 }, Shown(9, 11, 12) },
+        { "person's five as black", true, fourOnColumn2, { { 10, 10 }, { 12, 3 }, { 12, 10 }, { 10, 12 } }, { 2, 6 },
+            Shown(9, 13, 11) },
+        { "computer's five as white", true, { { 6, 7 }, { 0, 0 }, { 0, 14 }, { 14, 0 } }, fourOnRow7, { 14, 14 },
+            Shown(10, 11, 12) },
+    };
+    for (const WinCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        NewGame(c.personFirst);
+        Put(c.person, c.personFirst ? kGoBlack : kGoWhite);
+        Put(c.computer, c.personFirst ? kGoWhite : kGoBlack);
+        turns.PersonMove(c.tap.x, c.tap.y);
+        EXPECT_EQ(LastStatus(), c.result);
+        EXPECT_TRUE(game.m_bGameOver);
+        EXPECT_FALSE(game.m_bDraw);
+        const int stones = StoneCount();
+
+        const std::size_t shown = view.statuses.size();
+        turns.PersonMove(c.tap.x, c.tap.y);
+        EXPECT_EQ(view.statuses.size(), shown) << "a tap on a stone changes nothing";
+        turns.OnUndo();
+        EXPECT_EQ(LastStatus(), Shown(stones, 10));
+        turns.PersonMove(14, 1);
+        EXPECT_EQ(LastStatus(), Shown(stones, 15));
+        EXPECT_EQ(StoneCount(), stones);
     }
-    game.g_nStep = placed;
 }
 
-TEST_F(TurnControllerTest, DrawComesBeforeFive)
+// 223 stones and no five anywhere; (12, 14) and (0, 0) stay empty, and white
+// on (12, 14) completes five in the last row.
+void FillToTheLastStone(CGoEngine& game)
 {
-    FillWithoutFive(game);
-    game.g_nStep = 223;
-    game.m_lastColor = 1;
-    // White on (12..14, 14) and (10, 14), (11, 14) would make five in the row;
-    // the draw at 224 wins over it.
-    Place({ { 10, 14 }, { 11, 14 }, { 13, 14 }, { 14, 14 } }, kGoWhite);
+    for (int y = 0; y < kGoBoardSize; ++y) {
+        for (int x = 0; x < kGoBoardSize; ++x)
+            game.SetStone(x, y, (x + 2 * y) % 4 < 2 ? kGoBlack : kGoWhite);
+    }
+    Place(game.m_board, { { 10, 14 }, { 11, 14 }, { 13, 14 }, { 14, 14 } }, kGoWhite);
+    Place(game.m_board, { { 12, 14 }, { 0, 0 } }, kGoEmpty);
+    game.g_nStep = CountStones(game.m_board);
+}
+
+TEST_F(TurnControllerTest, The224thStoneDrawsTheGameEvenWhenItCompletesFive)
+{
+    turns.OnTimer();
+    turns.PersonMove(6, 6);
+    FillToTheLastStone(game);
+    ASSERT_EQ(game.g_nStep, 223);
+    ASSERT_EQ(game.EvaluatePoint(12, 14, kGoWhite), 0);
+
     turns.PersonMove(12, 14);
+    EXPECT_EQ(LastStatus(), Shown(224, 5));
     EXPECT_TRUE(game.m_bDraw);
-    EXPECT_EQ(LastStatus().first, kTextDraw);
+    EXPECT_TRUE(game.m_bGameOver);
+    EXPECT_EQ(StoneCount(), 224) << "the computer does not answer";
+
+    turns.PersonMove(0, 0);
+    EXPECT_EQ(LastStatus(), Shown(224, 5));
+    turns.OnUndo();
+    EXPECT_EQ(LastStatus(), Shown(224, 9)) << "the take-back left from the pair before";
+    EXPECT_EQ(StoneCount(), 224);
 }
 
 } // namespace

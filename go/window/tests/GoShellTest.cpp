@@ -104,6 +104,8 @@ TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
     EXPECT_EQ(Dlg().GetNewButton().GetTextColor(), COrvaSkins::GetSkinInfo()->color[49]);
     EXPECT_EQ(Dlg().GetUndoButton().GetBkColor(), GetPixel(Dlg().GetBackground(), 605, 234));
     EXPECT_EQ(Dlg().GetStatus().GetTextColor(), COrvaSkins::GetSkinInfo()->color[48]);
+    EXPECT_EQ(after.copy(QRectFromRect(kRectLevels[2])), ExpectedOption(Dlg(), kRectLevels[2], u"Hard"_qs, true, 1))
+        << "the option labels take the new skin's colour";
 }
 
 TEST_F(GoShell, FrontAndUnknownCodes)

@@ -32,6 +32,7 @@ TEST(GoText, StatusTextsKeepTheirExactSpacingAndBreaks)
     EXPECT_EQ(Text(kTextTotalSteps, 0), u"Total step is %d. ");
     EXPECT_EQ(Text(kTextTotalSteps, 1), u"共下 %d 手。");
     EXPECT_EQ(Text(kTextTapAfterEnd, 0), u"\nGame Over!\nPlay again!");
+    EXPECT_EQ(Text(kTextGameOverNoUndo, 0), u"Game Over! Play again!");
     EXPECT_EQ(Text(kTextNoMoreUndo, 0), u"You can't undo the game any more!");
     EXPECT_EQ(Text(kTextNoUndoAtStart, 0), u"You can't undo the game in beginning");
     EXPECT_EQ(Text(kTextHelpTitle, 1), u"Talvo帮助");

@@ -1,7 +1,5 @@
 #include "go/window/tests/GoWindowTest.h"
 
-#include "go/window/GoLayout.h"
-
 #include <QCoreApplication>
 
 void GoWindowTest::TearDown()
@@ -21,14 +19,6 @@ CGoDlg& GoWindowTest::OpenAfterOpening()
 {
     Open();
     EXPECT_TRUE(m_dlg->FireTimer(CGoDlg::kOpeningTimer));
-    return *m_dlg;
-}
-
-CGoDlg& GoWindowTest::OpenWithPersonFirst()
-{
-    Open();
-    m_dlg->TapAt(QRectFromRect(kRectCpuFirst).center());
-    m_dlg->SendCommand(IDC_NEW);
     return *m_dlg;
 }
 

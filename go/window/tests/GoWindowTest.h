@@ -19,8 +19,6 @@ protected:
     CGoDlg& Open();
     // Opens the window and lets the start-up timer place the opening stone.
     CGoDlg& OpenAfterOpening();
-    // Opens the window with the person to open the game.
-    CGoDlg& OpenWithPersonFirst();
 
     CGoDlg& Dlg() { return *m_dlg; }
     QString Status() const;

@@ -14,9 +14,7 @@
 
 namespace {
 
-using testing::ElementsAre;
 using testing::MatchesRegex;
-using testing::StartsWith;
 
 struct BrainRun {
     std::vector<std::string> lines;
@@ -51,50 +49,17 @@ BrainRun RunBrain(const std::string& input)
     return run;
 }
 
-constexpr const char* kMove = "[0-9]+,[0-9]+";
-
-TEST(PbrainPipe, PlaysAScriptedGame)
+// The protocol itself is tested on streams; here the program answers
+// through its standard input and output and ends with the right status.
+TEST(PbrainPipe, PlaysThroughAPipe)
 {
-    const BrainRun run = RunBrain("START 15\r\n"
-                                  "BEGIN\r\n"
-                                  "TURN 8,8\r\n"
-                                  "TAKEBACK 8,8\r\n"
-                                  "RESTART\r\n"
-                                  "INFO level 2\r\n"
-                                  "BOARD\r\n"
-                                  "3,7,1\r\n4,7,1\r\n5,7,1\r\n6,7,1\r\n3,9,2\r\n4,9,2\r\n5,9,2\r\n6,9,2\r\n"
-                                  "DONE\r\n"
-                                  "ABOUT\r\n"
-                                  "END\r\n"
-                                  "TURN 1,1\r\n");
+    const BrainRun run = RunBrain("START 15\r\nBEGIN\r\nTURN 8,8\r\nEND\r\nTURN 1,1\r\n");
     EXPECT_EQ(run.status, 0);
-    ASSERT_EQ(run.lines.size(), 7u);
+    ASSERT_EQ(run.lines.size(), 3u);
     EXPECT_EQ(run.lines[0], "OK");
     EXPECT_EQ(run.lines[1], "7,7");
-    EXPECT_THAT(run.lines[2], MatchesRegex(kMove));
+    EXPECT_THAT(run.lines[2], MatchesRegex("[0-9]+,[0-9]+"));
     EXPECT_NE(run.lines[2], "8,8");
-    EXPECT_EQ(run.lines[3], "OK");
-    EXPECT_EQ(run.lines[4], "OK");
-    EXPECT_THAT(run.lines[5], testing::AnyOf("2,7", "7,7"));
-    EXPECT_THAT(run.lines[6], StartsWith("name=\"pbrain-gobang\""));
-}
-
-TEST(PbrainPipe, AnswersMalformedInputWithErrors)
-{
-    const BrainRun run = RunBrain("TURN 7,7\n"
-                                  "START 19\n"
-                                  "START 15\n"
-                                  "TURN x,7\n"
-                                  "TURN 7,15\n"
-                                  "TURN 7,7\n"
-                                  "TURN 7,7\n"
-                                  + std::string(200000, '7') + "\n"
-                                  + "HELLO\n");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_THAT(run.lines,
-        ElementsAre(StartsWith("ERROR "), StartsWith("ERROR "), "OK", StartsWith("ERROR "), StartsWith("ERROR "),
-            MatchesRegex(kMove), StartsWith("ERROR "), "ERROR line too long", StartsWith("UNKNOWN"),
-            "ERROR end of input before END"));
 }
 
 TEST(PbrainPipe, SurvivesInputWithoutLineEndsOrText)

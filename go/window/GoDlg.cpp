@@ -33,11 +33,6 @@ constexpr COLORREF kNewButtonTextColour = 0x00FFFFFF;
 constexpr int kSkinWordStatusText = 48;
 constexpr int kSkinWordButtonText = 49;
 
-QString Text(int entry)
-{
-    return QString::fromUtf16(GetLocalText(entry));
-}
-
 } // namespace
 
 CGoDlg::CGoDlg(QWidget* parent)
@@ -99,7 +94,7 @@ bool CGoDlg::OnInitDialog()
     m_geometry.m_nOriginY = QRectFromRect(g_rcBoard).top() + kBoardLineInset;
     SetTimer(kOpeningTimer, kOpeningDelayMs);
     m_rcBoard = QRectFromRect(g_rcBoard);
-    m_status.SetText(Text(kTextTitle));
+    m_status.SetText(GetLocalQString(kTextTitle));
     m_bmpBlack = COrvaSkins::LoadBitmapW(u"GO_Black", 0);
     m_bmpWhite = COrvaSkins::LoadBitmapW(u"GO_White", 0);
     m_stonePointers = { LoadProgramCursor(kPointerWhiteStone), LoadProgramCursor(kPointerBlackStone) };
@@ -143,7 +138,7 @@ void CGoDlg::LoadSkin()
     for (auto [button, caption] : { std::pair { &m_btnNew, kTextNew }, std::pair { &m_btnUndo, kTextUndo } }) {
         button->SetTextColor(skin->color[kSkinWordButtonText]);
         button->SetBkColor(g_crOptionBk);
-        button->setText(Text(caption));
+        button->setText(GetLocalQString(caption));
     }
     m_status.SetTextColor(skin->color[kSkinWordStatusText]);
     Invalidate(false);

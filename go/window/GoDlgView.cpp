@@ -19,11 +19,6 @@ QRect ToQRect(const GoRect& rect)
     return QRectFromRect(RECT { rect.left, rect.top, rect.right, rect.bottom });
 }
 
-QString Text(int entry)
-{
-    return QString::fromUtf16(GetLocalText(entry));
-}
-
 } // namespace
 
 void CGoDlg::OnPaint(QPainter& dc)
@@ -42,10 +37,10 @@ void CGoDlg::DrawOptions(QPainter& dc) const
     constexpr std::array<GoTextEntry, 3> levelNames = { kTextEasy, kTextNormal, kTextHard };
     for (std::size_t i = 0; i < levelNames.size(); ++i) {
         const int level = static_cast<int>(i) + 1;
-        DrawRadioButton(&dc, QRectFromRect(kRectLevels[i]), Text(levelNames[i]), &m_fontOption,
+        DrawRadioButton(&dc, QRectFromRect(kRectLevels[i]), GetLocalQString(levelNames[i]), &m_fontOption,
                         g_nLevel == level, 0);
     }
-    DrawCheckButton(&dc, QRectFromRect(kRectCpuFirst), Text(kTextCpuFirst), &m_fontOption, !m_bPersonFirst);
+    DrawCheckButton(&dc, QRectFromRect(kRectCpuFirst), GetLocalQString(kTextCpuFirst), &m_fontOption, !m_bPersonFirst);
 }
 
 void CGoDlg::InvalidateCell(QPoint pt)

@@ -40,6 +40,11 @@ const char16_t* GetLocalText(int index)
     return LocalText(index, COrvaSkins::GetLanguage());
 }
 
+QString GetLocalQString(int index)
+{
+    return QString::fromUtf16(GetLocalText(index));
+}
+
 QString FormatLocalText(int index, int number)
 {
     return QString::fromUtf16(GetLocalText(index)).replace(QStringLiteral("%d"), QString::number(number));

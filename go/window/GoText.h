@@ -14,5 +14,8 @@ const char16_t* LocalText(int index, int language);
 // The entry's text for the shell's current language, asked anew at each call.
 const char16_t* GetLocalText(int index);
 
+// GetLocalText as a QString.
+QString GetLocalQString(int index);
+
 // The entry with every "%d" replaced by number in decimal.
 QString FormatLocalText(int index, int number);

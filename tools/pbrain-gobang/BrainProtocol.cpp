@@ -30,12 +30,6 @@ std::string_view TrimmedLeft(std::string_view text)
     return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    text = TrimmedLeft(text);
-    return text.substr(0, text.find_last_not_of(" \t") + 1);
-}
-
 std::string PointText(const GoPoint& point)
 {
     return std::to_string(point.x) + "," + std::to_string(point.y);

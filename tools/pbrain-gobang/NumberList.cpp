@@ -2,8 +2,6 @@
 
 #include <charconv>
 
-namespace {
-
 std::string_view Trimmed(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
@@ -12,6 +10,8 @@ std::string_view Trimmed(std::string_view text)
     const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
+
+namespace {
 
 std::optional<int> ParseNumber(std::string_view text)
 {

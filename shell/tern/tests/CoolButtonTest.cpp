@@ -96,16 +96,6 @@ TEST_F(CoolButton, NullImagesShowNothing)
     EXPECT_EQ(CountPixels(Rendered(button), QRect(0, 0, 30, 30), kPaper), 900);
 }
 
-QFont OptionFont()
-{
-    LOGFONT description;
-    description.lfHeight = 25;
-    description.lfWeight = 600;
-    description.lfPitchAndFamily = FF_SWISS;
-    description.lfFaceName = QStringLiteral("Arial");
-    return FontFromLogFont(description);
-}
-
 TEST_F(CoolButton, TextButtonShowsItsCaptionInItsColoursAndChangesAtOnce)
 {
     button.setGeometry(605, 234, 170, 50);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/LogFont.h"
+
 #include <QDir>
+#include <QFont>
 #include <QImage>
 #include <QRect>
 
@@ -8,6 +11,18 @@
 #include <vector>
 
 // Reading what a person would see in a rendered image.
+
+// The game's option font: "Arial" semi-bold with a 25-pixel cell.
+inline QFont OptionFont()
+{
+    LOGFONT description;
+    description.lfHeight = 25;
+    description.lfWeight = 600;
+    description.lfQuality = CLEARTYPE_QUALITY;
+    description.lfPitchAndFamily = FF_SWISS;
+    description.lfFaceName = QStringLiteral("Arial");
+    return FontFromLogFont(description);
+}
 
 inline bool IsInk(QRgb pixel, QRgb paper)
 {

@@ -9,17 +9,6 @@
 
 namespace {
 
-QFont OptionFont()
-{
-    LOGFONT description;
-    description.lfHeight = 25;
-    description.lfWeight = 600;
-    description.lfQuality = CLEARTYPE_QUALITY;
-    description.lfPitchAndFamily = FF_SWISS;
-    description.lfFaceName = QStringLiteral("Arial");
-    return FontFromLogFont(description);
-}
-
 struct Skin {
     QRgb paper;
     QRgb ink;

@@ -60,29 +60,6 @@ protected:
     QPlainTextEdit m_editor{&m_window};
 };
 
-TEST_F(SoftKeyboardTest, ShowsAlongTheBottomOfTheActiveWindowAndHidesByItsOwnKey)
-{
-    int changes = 0;
-    QObject watcher;
-    SipWatch(&watcher, [&changes] { ++changes; });
-    EXPECT_EQ(SipGetState(), SIP_HIDDEN);
-    EXPECT_TRUE(SipGetRect().isEmpty());
-
-    SipShowCorrectIM(ORVA_LANG_ENGLISH);
-    EXPECT_NE(SipGetState(), SIP_HIDDEN);
-    EXPECT_EQ(SipGetRect(), QRect(m_window.mapToGlobal(QPoint(0, 480 - SoftKeyboard::kHeight)), QSize(800, SoftKeyboard::kHeight)));
-    EXPECT_EQ(changes, 1);
-
-    Tap({QStringLiteral("hide")});
-    EXPECT_EQ(SipGetState(), SIP_HIDDEN);
-    EXPECT_TRUE(SipGetRect().isEmpty());
-    EXPECT_EQ(changes, 2);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(m_window.findChild<SoftKeyboard*>(), nullptr);
-    SipHideIM();
-    EXPECT_EQ(changes, 2) << "hiding a hidden keyboard changes nothing";
-}
-
 TEST_F(SoftKeyboardTest, TypesIntoTheFocusedEditorWithoutTakingTheFocus)
 {
     SipShowCorrectIM(ORVA_LANG_ENGLISH);

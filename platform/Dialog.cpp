@@ -86,6 +86,7 @@ void CDialog::SendToBottom()
 void CDialog::BringWindowToTop()
 {
     raise();
+    RaiseModalWindow(false);
     m_zPlace = ZPlace::Top;
 }
 
@@ -93,7 +94,18 @@ void CDialog::SetForegroundWindow()
 {
     raise();
     activateWindow();
+    RaiseModalWindow(true);
     m_zPlace = ZPlace::Top;
+}
+
+void CDialog::RaiseModalWindow(bool activate)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == this)
+        return;
+    modal->raise();
+    if (activate)
+        modal->activateWindow();
 }
 
 bool CDialog::PreTranslateMessage(MSG* msg)

@@ -40,6 +40,8 @@ public:
     // Initialises and shows the dialog without a modal run.
     void Create();
     // Ends the modal run with result; without one, destroys the window at once.
+    // Windows with their own loops that are open over it (help, message boxes)
+    // close first, so that the run ends at once.
     void EndDialog(int result);
     void DestroyWindow();
     bool IsWindow() const { return m_state == State::Created; }
@@ -67,6 +69,8 @@ public:
     // show(), mapToGlobal() (client to screen) and mapFromGlobal().
     void MoveWindow(int x, int y, int width, int height, bool repaint = true);
     void SendToBottom();
+    // Both keep a window with its own loop (help, a message box) over this
+    // one, where the person left it.
     void BringWindowToTop();
     void SetForegroundWindow();
     ZPlace GetZPlace() const { return m_zPlace; }
@@ -147,6 +151,7 @@ private:
     const DialogControl* FindControl(int id) const;
     bool IsFirstKeyTarget(const QWidget* receiver) const;
     void UpdatePointerShape();
+    void RaiseModalWindow(bool activate);
 
     std::span<const DialogControl> m_template;
     std::map<int, QWidget*> m_controls;

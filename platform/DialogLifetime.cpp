@@ -31,6 +31,17 @@ QuitState& Quit()
     return state;
 }
 
+// Windows with a loop of their own (the help window, a message box) would keep
+// a dialog's run from returning until a person closed them.
+void CloseModalWindows()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(window);
+        if (dialog && !qobject_cast<CDialog*>(dialog) && dialog->isVisible() && dialog->isModal())
+            dialog->reject();
+    }
+}
+
 void ForgetModalRun(CDialog* dialog)
 {
     ModalRuns().erase(std::remove(ModalRuns().begin(), ModalRuns().end(), dialog), ModalRuns().end());
@@ -93,6 +104,7 @@ void CDialog::EndDialog(int result)
 {
     m_result = result;
     m_ended = true;
+    CloseModalWindows();
     if (m_modalLoop)
         m_modalLoop->exit(result);
     else if (!m_modal)

@@ -6,6 +6,22 @@
 // Strings are NUL-terminated UTF-16; buffers hold MAX_PATH characters.
 constexpr int MAX_PATH = 260;
 
+// The commands of the shell message.
+enum class ShellCode : unsigned long {
+    ComeToFront = 1,
+    Quit = 2,
+    // The shell's appearance changed: the skin (or the touch setting), the
+    // language.
+    SkinChanged = 3,
+    LanguageChanged = 4,
+    OpenNote = 28,
+};
+
+constexpr unsigned long ShellWParam(ShellCode code)
+{
+    return static_cast<unsigned long>(code);
+}
+
 class COrvaCore {
 public:
     // Non-zero when a program with this id is registered as running.

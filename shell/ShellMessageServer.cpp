@@ -1,6 +1,9 @@
 #include "shell/ShellMessageServer.h"
 
+#include "platform/Cursor.h"
 #include "platform/ShellMessage.h"
+#include "shell/OrvaCore.h"
+#include "shell/ShellSettings.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -86,6 +89,10 @@ void ShellMessageServer::Deliver(unsigned long code)
 {
     // More than a start-up could ever gather; older codes give way.
     constexpr size_t kMaxWaiting = 64;
+    // The pointer follows the "touch" setting at once, as the program's
+    // window follows the skin and the language.
+    if (code == ShellWParam(ShellCode::SkinChanged) || code == ShellWParam(ShellCode::LanguageChanged))
+        SetCursorHidingEnabled(ShellSettings::IsTouchScreen());
     if (m_window) {
         PostShellMessage(m_window, code);
         return;

@@ -1,80 +1,121 @@
 #include "shell/SoftKeyboard.h"
 
+#include "shell/Wren.h"
+
 #include <QApplication>
-#include <QGridLayout>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
-// Every row is laid out on a grid of this many columns.
-constexpr int kColumns = 30;
+constexpr int kRows = 5;
+constexpr int kMargin = 6;
+constexpr int kSpacing = 5;
+// Widths in half-key columns.
+constexpr int kLetterSpan = 2;
+constexpr int kSideKeySpan = 3;
+constexpr int kHideKeySpan = 4;
 
 const QString kStyle = QStringLiteral(
-    "SoftKeyboard { background: #2b2f36; }"
+    "SoftKeyboard { background: #2b2f36; border-top: 1px solid #15171b; }"
     "QToolButton { color: white; background: #4a505a; border: 1px solid #1d2026; border-radius: 6px;"
     " font: 22px 'DejaVu Sans'; }"
-    "QToolButton:pressed, QToolButton:checked { background: #7a8494; }");
+    "QToolButton#backspace, QToolButton#enter, QToolButton#shift, QToolButton#hide { background: #383d45; }"
+    "QToolButton:pressed, QToolButton#shift:checked { background: #7a8494; }");
+
+int LettersSpan(const QString& letters)
+{
+    return static_cast<int>(letters.size()) * kLetterSpan;
+}
 
 } // namespace
 
-SoftKeyboard::SoftKeyboard(KeyboardLayout layout)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
+SoftKeyboard::SoftKeyboard(KeyboardLayout layout, QWidget* window)
+    : QWidget(window)
     , m_layout(std::move(layout))
 {
     setObjectName(QStringLiteral("SoftKeyboard"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_StyledBackground);
+    // A tap between the keys stops here instead of going on to the window.
+    setAttribute(Qt::WA_NoMousePropagation);
     setFocusPolicy(Qt::NoFocus);
     setStyleSheet(kStyle);
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(6, 6, 6, 6);
-    grid->setSpacing(5);
-    for (int row = 0; row < m_layout.rows.size(); ++row)
-        AddLetterRow(grid, m_layout.rows[row], row);
-    AddSpecialKeys(grid);
-    PlaceAtTheBottom();
+    AddKeys();
+    setGeometry(0, window->height() - kHeight, window->width(), kHeight);
+    raise();
 }
 
-QAbstractButton* SoftKeyboard::AddKey(QGridLayout* grid, const QString& text, int row, int column, int span)
+// Rows 0 to 3 are centred, each with its special key: backspace after the
+// digits, Enter after the middle letters, Shift before the bottom letters.
+// The widest row leaves half a key free at either side.
+void SoftKeyboard::AddKeys()
+{
+    const QStringList& rows = m_layout.rows;
+    const int widths[] = {LettersSpan(rows.value(0)) + kSideKeySpan, LettersSpan(rows.value(1)),
+        LettersSpan(rows.value(2)) + kSideKeySpan, kSideKeySpan + LettersSpan(rows.value(3))};
+    m_columns = *std::max_element(std::begin(widths), std::end(widths)) + 2;
+    const auto start = [this, &widths](int row) { return (m_columns - widths[row]) / 2; };
+
+    AddLetters(rows.value(0), 0, start(0));
+    QAbstractButton* backspace
+        = AddKey(QStringLiteral("backspace"), QStringLiteral("⌫"), 0, start(0) + LettersSpan(rows.value(0)), kSideKeySpan);
+    AddLetters(rows.value(1), 1, start(1));
+    AddLetters(rows.value(2), 2, start(2));
+    QAbstractButton* enter
+        = AddKey(QStringLiteral("enter"), QStringLiteral("⏎"), 2, start(2) + LettersSpan(rows.value(2)), kSideKeySpan);
+    QAbstractButton* shift = AddKey(QStringLiteral("shift"), QStringLiteral("⇧"), 3, start(3), kSideKeySpan);
+    const int bottomLetters = start(3) + kSideKeySpan;
+    AddLetters(rows.value(3), 3, bottomLetters);
+    const int hideColumn = m_columns - 1 - kHideKeySpan;
+    QAbstractButton* space = AddKey(QStringLiteral("space"), QString(), 4, bottomLetters, hideColumn - 1 - bottomLetters);
+    QAbstractButton* hide = AddKey(QStringLiteral("hide"), QStringLiteral("⌨ ▾"), 4, hideColumn, kHideKeySpan);
+
+    connect(backspace, &QAbstractButton::clicked, this, [this] { SendKey(Qt::Key_Backspace, QString()); });
+    connect(enter, &QAbstractButton::clicked, this, [this] { SendKey(Qt::Key_Return, QStringLiteral("\r")); });
+    shift->setCheckable(true);
+    connect(shift, &QAbstractButton::toggled, this, &SoftKeyboard::SetShifted);
+    connect(space, &QAbstractButton::clicked, this, [this] { SendKey(Qt::Key_Space, QStringLiteral(" ")); });
+    connect(hide, &QAbstractButton::clicked, this, [] { SipHideIM(); });
+}
+
+QAbstractButton* SoftKeyboard::AddKey(const QString& name, const QString& text, int row, int column, int span)
 {
     auto* key = new QToolButton(this);
+    key->setObjectName(name);
     key->setText(text);
     key->setFocusPolicy(Qt::NoFocus);
-    key->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    grid->addWidget(key, row, column, 1, span);
+    m_places.append({key, row, column, span});
     return key;
 }
 
-void SoftKeyboard::AddLetterRow(QGridLayout* grid, const QString& letters, int row)
+void SoftKeyboard::AddLetters(const QString& letters, int row, int column)
 {
-    // Rows are centred; the last columns of rows 0 to 2 hold the special keys.
-    const int width = static_cast<int>(letters.size()) * 2;
-    const int start = row == 3 ? 3 : (kColumns - 3 - width) / 2;
     for (int i = 0; i < letters.size(); ++i) {
-        QAbstractButton* key = AddKey(grid, letters.mid(i, 1), row, start + i * 2, 2);
-        key->setObjectName(QStringLiteral("key"));
+        const QString letter = letters.mid(i, 1);
+        QAbstractButton* key = AddKey(QStringLiteral("key"), letter, row, column + i * kLetterSpan, kLetterSpan);
         connect(key, &QAbstractButton::clicked, this, [this, key] { TypeText(key->text()); });
-        m_letterKeys.append(key);
+        m_letterKeys.append({key, letter});
     }
 }
 
-void SoftKeyboard::AddSpecialKeys(QGridLayout* grid)
+void SoftKeyboard::resizeEvent(QResizeEvent*)
 {
-    QAbstractButton* backspace = AddKey(grid, QStringLiteral("⌫"), 0, kColumns - 3, 3);
-    backspace->setObjectName(QStringLiteral("backspace"));
-    connect(backspace, &QAbstractButton::clicked, this, [this] { SendKey(Qt::Key_Backspace, QString()); });
-    QAbstractButton* enter = AddKey(grid, QStringLiteral("⏎"), 2, kColumns - 3, 3);
-    enter->setObjectName(QStringLiteral("enter"));
-    connect(enter, &QAbstractButton::clicked, this, [this] { SendKey(Qt::Key_Return, QStringLiteral("\r")); });
-    QAbstractButton* shift = AddKey(grid, QStringLiteral("⇧"), 3, 0, 3);
-    shift->setObjectName(QStringLiteral("shift"));
-    shift->setCheckable(true);
-    connect(shift, &QAbstractButton::toggled, this, &SoftKeyboard::SetShifted);
-    QAbstractButton* space = AddKey(grid, QString(), 4, 5, kColumns - 10);
-    space->setObjectName(QStringLiteral("space"));
-    connect(space, &QAbstractButton::clicked, this, [this] { SendKey(Qt::Key_Space, QStringLiteral(" ")); });
+    PlaceKeys();
+}
+
+void SoftKeyboard::PlaceKeys()
+{
+    const double column = (width() - 2 * kMargin + kSpacing) / double(m_columns);
+    const double row = (height() - 2 * kMargin + kSpacing) / double(kRows);
+    for (const KeyPlace& place : m_places) {
+        const int left = kMargin + qRound(place.column * column);
+        const int right = kMargin + qRound((place.column + place.span) * column) - kSpacing;
+        const int top = kMargin + qRound(place.row * row);
+        const int bottom = kMargin + qRound((place.row + 1) * row) - kSpacing;
+        place.button->setGeometry(left, top, right - left, bottom - top);
+    }
 }
 
 void SoftKeyboard::TypeText(const QString& letters)
@@ -98,15 +139,6 @@ void SoftKeyboard::SendKey(int key, const QString& text)
 void SoftKeyboard::SetShifted(bool shifted)
 {
     m_shifted = shifted;
-    for (QAbstractButton* key : m_letterKeys) {
-        const QString text = key->text();
-        key->setText(shifted ? m_layout.locale.toUpper(text) : m_layout.locale.toLower(text));
-    }
-}
-
-void SoftKeyboard::PlaceAtTheBottom()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 800, 480);
-    setGeometry(area.left(), area.bottom() + 1 - kHeight, area.width(), kHeight);
+    for (const LetterKey& key : m_letterKeys)
+        key.button->setText(shifted ? m_layout.locale.toUpper(key.letter) : key.letter);
 }

@@ -2,6 +2,10 @@
 
 #include "shell/OrvaSkins.h"
 
+#include <QRect>
+
+#include <functional>
+
 // Wren: the soft keyboard and the conversion to the device's ANSI code page.
 enum SIP_STATE : int {
     SIP_HIDDEN = 0,
@@ -9,8 +13,16 @@ enum SIP_STATE : int {
 };
 
 SIP_STATE SipGetState();
+// Shows the keyboard along the bottom of the active window; with no active
+// window there is nothing to type into, and it stays hidden.
 void SipShowCorrectIM(ORVA_LANG language);
+// Also what the keyboard's own hide key does.
 void SipHideIM();
+// Where the keyboard shows, in screen coordinates; empty while it is hidden.
+QRect SipGetRect();
+// Calls onChange each time the keyboard shows or hides, for as long as
+// receiver lives.
+void SipWatch(QObject* receiver, std::function<void()> onChange);
 
 // Converts NUL-terminated UTF-16 text to the configured ANSI code page,
 // NUL-terminated, writing at most dstSize bytes. Returns the byte length of the

@@ -1,10 +1,21 @@
 #include "notebook/window/RuledEdit.h"
 
 #include "platform/Drawing.h"
+#include "shell/Wren.h"
 
 #include <QPainter>
 #include <QTextLayout>
 #include <QtMath>
+
+#include <algorithm>
+
+namespace {
+
+// The extra pixel at the bottom makes the viewport count its last line as a
+// whole one: without it, 308 pixels count only thirteen whole lines.
+constexpr int kWholeLineAllowance = 1;
+
+} // namespace
 
 CRuledEdit::CRuledEdit(QWidget* parent)
     : QPlainTextEdit(parent)
@@ -20,9 +31,9 @@ CRuledEdit::CRuledEdit(QWidget* parent)
     colors.setColor(QPalette::Base, Qt::transparent);
     colors.setColor(QPalette::Text, Qt::black);
     setPalette(colors);
-    // Without the extra pixel the viewport counts only thirteen whole lines.
-    setViewportMargins(0, 0, 0, -1);
+    setViewportMargins(0, 0, 0, -kWholeLineAllowance);
     connect(this, &QPlainTextEdit::textChanged, this, &CRuledEdit::InvalidateAll);
+    SipWatch(this, [this] { FitAboveKeyboard(); });
 }
 
 void CRuledEdit::DrawRuledPaper(QPainter& painter)
@@ -78,4 +89,17 @@ void CRuledEdit::scrollContentsBy(int dx, int dy)
 void CRuledEdit::InvalidateAll()
 {
     viewport()->update();
+}
+
+void CRuledEdit::FitAboveKeyboard()
+{
+    int bottomMargin = -kWholeLineAllowance;
+    const QRect keyboard = SipGetRect();
+    const QRect editor(mapToGlobal(QPoint(0, 0)), size());
+    if (keyboard.intersects(editor)) {
+        const int lines = std::max(1, (keyboard.top() - editor.top()) / kRuleSpacing);
+        bottomMargin = height() - lines * kRuleSpacing - kWholeLineAllowance;
+    }
+    setViewportMargins(0, 0, 0, bottomMargin);
+    ensureCursorVisible();
 }

@@ -9,7 +9,9 @@ class QPainter;
 // The note editor: ruled writing paper under the text. The rules are fixed in
 // the viewport and the text scrolls by whole 22-pixel lines, so every text
 // line stays between the same two rules. The whole viewport is repainted
-// after every change, key, scroll and button release.
+// after every change, key, scroll and button release. While the soft keyboard
+// covers its lower lines, the viewport ends at the last whole line above the
+// keyboard, so the caret's line is never under it.
 class CRuledEdit : public QPlainTextEdit {
     Q_OBJECT
 
@@ -35,4 +37,5 @@ protected:
 
 private:
     void InvalidateAll();
+    void FitAboveKeyboard();
 };

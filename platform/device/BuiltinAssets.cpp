@@ -44,12 +44,13 @@ QString BuiltinHostPath(const QString& devicePath)
     // Map through the normalised host path so that "..", "." and doubled
     // separators cannot reach outside the built-in folders.
     const QString homeOnHost = HostPathFromDevicePath(QStringLiteral("\\Orva"));
-    if (homeOnHost.isEmpty() || !userPath.startsWith(homeOnHost + u'/'))
+    if (homeOnHost.isEmpty() || !userPath.startsWith(homeOnHost + u'/', Qt::CaseInsensitive))
         return {};
     const QString below = userPath.mid(homeOnHost.size() + 1);
     const QString folder = below.section(u'/', 0, 0);
+    // Device paths name folders in any case.
     for (QLatin1StringView builtin : kBuiltinFolders) {
-        if (folder == builtin)
+        if (folder.compare(builtin, Qt::CaseInsensitive) == 0)
             return BuiltinAssetsFolder() + u'/' + builtin + below.mid(folder.size());
     }
     return {};

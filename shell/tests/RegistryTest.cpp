@@ -1,3 +1,4 @@
+#include "platform/Cursor.h"
 #include "platform/ShellMessage.h"
 #include "shell/AppRegistry.h"
 #include "shell/OrvaCore.h"
@@ -10,6 +11,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -90,6 +92,26 @@ TEST_F(RegistryTest, MessagesReachAProgramInItsOwnProcessAndItsIdIsFreeAfterward
     EXPECT_EQ(probe->readAllStandardOutput(), QByteArray("4\n305419896\n2\n"));
     EXPECT_FALSE(AppRegistry::IsRunningAnywhere(43));
     EXPECT_EQ(COrvaCore::SendAppMsg(43, 0, 1), 0) << "nobody to receive it";
+}
+
+// As the skin and the language do, the "touch" setting shows at once: the
+// pointer a program hid stays hidden only on a touch screen.
+TEST_F(RegistryTest, AppearanceCodesApplyTheTouchSettingAtOnce)
+{
+    RecordingWindow window;
+    ASSERT_EQ(COrvaCore::IsAppRunning(44), 0);
+    COrvaCore::SetAppStatus(44, 1);
+    COrvaCore::SetAppMainWnd(44, &window);
+    ShowCursor(false);
+    for (const auto& [settings, code, shown] : {std::tuple{"touch=1\n", 3ul, false}, std::tuple{"touch=0\n", 4ul, true},
+             std::tuple{"touch=1\n", 4ul, false}, std::tuple{"touch=0\n", 1ul, false}}) {
+        WriteSettings(settings);
+        EXPECT_EQ(COrvaCore::SendAppMsg(44, 0, code), 1);
+        EXPECT_EQ(IsCursorShown(), shown) << settings << code;
+    }
+    ShowCursor(true);
+    SetCursorHidingEnabled(false);
+    COrvaCore::SetAppStatus(44, 0);
 }
 
 TEST_F(RegistryTest, AKilledProgramLeavesNothingStale)

@@ -133,20 +133,30 @@ TEST_F(SkinsTest, ASkinChangeShowsAtTheNextLoad)
     EXPECT_EQ(Load(u"GAME"), classic);
 }
 
-TEST_F(SkinsTest, AUsersOwnSkinIsUsed)
+// Names are found whatever their case, as on the device; where two differ only
+// in case, the exact one wins.
+TEST_F(SkinsTest, AUsersOwnSkinIsUsedWhateverTheCaseOfItsNames)
 {
-    const QString folder = m_root + QStringLiteral("/Orva/Skins/Mine");
+    const QString folder = m_root + QStringLiteral("/orva/skins/mine");
     QDir().mkpath(folder);
-    QImage background(800, 480, QImage::Format_RGB32);
-    background.fill(Qt::red);
-    ASSERT_TRUE(background.save(folder + QStringLiteral("/GAME.bmp")));
-    QFile words(folder + QStringLiteral("/Skin.ini"));
+    const auto save = [&folder](const QString& name, QSize size, Qt::GlobalColor colour) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(folder + u'/' + name, "BMP"));
+    };
+    save(QStringLiteral("game.bmp"), QSize(800, 480), Qt::red);
+    save(QStringLiteral("go_black.bmp"), QSize(24, 24), Qt::blue);
+    save(QStringLiteral("go_white.bmp"), QSize(24, 24), Qt::green);
+    save(QStringLiteral("GO_White.bmp"), QSize(24, 24), Qt::yellow);
+    QFile words(folder + QStringLiteral("/skin.ini"));
     ASSERT_TRUE(words.open(QIODevice::WriteOnly));
     words.write("48=0x000000FF\n49=255\n99=1\nx=2\n");
     words.close();
-    EXPECT_TRUE(SkinFolder::Available().contains(QStringLiteral("Mine")));
+    EXPECT_TRUE(SkinFolder::Available().contains(QStringLiteral("mine")));
     UseSkin("Mine");
     EXPECT_EQ(Load(u"GAME").pixel(0, 0), QColor(Qt::red).rgb());
+    EXPECT_EQ(Load(u"GO_Black").pixel(0, 0), QColor(Qt::blue).rgb());
+    EXPECT_EQ(Load(u"GO_White").pixel(0, 0), QColor(Qt::yellow).rgb());
     EXPECT_TRUE(Load(u"GO_BOARD").isNull()) << "the skin has no board";
     EXPECT_EQ(COrvaSkins::GetSkinInfo()->color[48], 0xFFu);
     EXPECT_EQ(COrvaSkins::GetSkinInfo()->color[49], 255u);

@@ -16,10 +16,6 @@
 
 namespace {
 
-constexpr unsigned long kComeToFront = 1;
-constexpr unsigned long kSkinChanged = 3;
-constexpr unsigned long kLanguageChanged = 4;
-constexpr unsigned long kOpenNote = 28;
 
 const char* const kUsage = R"(usage: orva-shell COMMAND [ARGUMENTS]
 
@@ -32,8 +28,8 @@ commands:
                       the front, 2 quit, 3 skin changed, 4 language changed,
                       28 open the handed-over note
   get KEY             print a setting (language, skin, note_path, codepage, touch)
-  set KEY VALUE       change a setting; a new language or skin is shown by the
-                      running programs at once
+  set KEY VALUE       change a setting; a new language, skin or touch setting
+                      is shown by the running programs at once
   open-note FILE      hand a text file to the notebook, starting it if needed
   open-note           bring the notebook forward, starting it if needed
   --help              show this text
@@ -141,10 +137,11 @@ int ShellCommandLine::Set(const QString& key, const QString& value)
         return Fail(QStringLiteral("%1: %2").arg(rule->key, problem), 2);
     if (!ShellSettings::SetValue(rule->key, value))
         return Fail(QStringLiteral("cannot write %1").arg(ShellSettings::FilePath()));
-    if (rule->key == u"skin")
-        NotifyRunningPrograms(kSkinChanged);
+    // The programs show or hide the pointer as they reload their skin.
+    if (rule->key == u"skin" || rule->key == u"touch")
+        NotifyRunningPrograms(ShellCode::SkinChanged);
     else if (rule->key == u"language")
-        NotifyRunningPrograms(kLanguageChanged);
+        NotifyRunningPrograms(ShellCode::LanguageChanged);
     return 0;
 }
 
@@ -160,7 +157,7 @@ int ShellCommandLine::OpenNote(const QString& file)
         return Fail(QStringLiteral("cannot write the hand-off file"));
     const ShellProgram& notebook = ShellPrograms::Notebook();
     if (AppRegistry::IsRunningAnywhere(notebook.appId)) {
-        if (COrvaCore::SendAppMsg(notebook.appId, 0, kOpenNote) != 1)
+        if (COrvaCore::SendAppMsg(notebook.appId, 0, ShellWParam(ShellCode::OpenNote)) != 1)
             return Fail(QStringLiteral("the notebook did not take the note"));
         return 0;
     }
@@ -172,7 +169,7 @@ int ShellCommandLine::ShowNotebook()
 {
     const ShellProgram& notebook = ShellPrograms::Notebook();
     if (AppRegistry::IsRunningAnywhere(notebook.appId)) {
-        COrvaCore::SendAppMsg(notebook.appId, 0, kComeToFront);
+        COrvaCore::SendAppMsg(notebook.appId, 0, ShellWParam(ShellCode::ComeToFront));
         return 0;
     }
     return StartNotebook();
@@ -192,11 +189,11 @@ int ShellCommandLine::StartNotebook()
     return 0;
 }
 
-void ShellCommandLine::NotifyRunningPrograms(unsigned long code)
+void ShellCommandLine::NotifyRunningPrograms(ShellCode code)
 {
     for (const ShellProgram& program : ShellPrograms::Known()) {
         if (AppRegistry::IsRunningAnywhere(program.appId))
-            COrvaCore::SendAppMsg(program.appId, 0, code);
+            COrvaCore::SendAppMsg(program.appId, 0, ShellWParam(code));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/OrvaCore.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -21,8 +23,8 @@ private:
     int StartNotebook();
     int Usage(int exitCode);
     int Fail(const QString& message, int exitCode = 1);
-    // Tells the running programs that the skin (3) or the language (4) changed.
-    void NotifyRunningPrograms(unsigned long code);
+    // Tells the running programs that their appearance changed.
+    void NotifyRunningPrograms(ShellCode code);
 
     QTextStream& m_out;
     QTextStream& m_err;

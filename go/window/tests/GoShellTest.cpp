@@ -171,6 +171,35 @@ TEST_F(GoShell, SecondStartBringsTheRunningGameForwardAndQuitFreesTheRegistry)
     COrvaCore::SetAppStatus(CGoDlg::kAppId, 0);
 }
 
+// The help window runs a loop of its own inside the game's: code 1 keeps it
+// over the game, and code 2 closes it and ends the game at once.
+TEST_F(GoShell, TheShellReachesTheGameThroughItsOpenHelp)
+{
+    m_dlg = std::make_unique<CGoDlg>([] { return 0u; }, [](std::uint32_t) { return 1u; });
+    bool helpShown = false;
+    bool helpActiveAfterFront = false;
+    // A timer, not a queued call: it fires once the game's own run has begun.
+    QTimer openHelp;
+    openHelp.setSingleShot(true);
+    QObject::connect(&openHelp, &QTimer::timeout, m_dlg.get(), [this, &helpShown, &helpActiveAfterFront] {
+        QTimer::singleShot(0, m_dlg.get(), [this, &helpShown, &helpActiveAfterFront] {
+            QWidget* help = QApplication::activeModalWidget();
+            helpShown = help && help->isVisible();
+            PostShellMessage(m_dlg.get(), 1);
+            QCoreApplication::processEvents();
+            helpActiveAfterFront = help && QApplication::activeWindow() == help;
+            PostShellMessage(m_dlg.get(), 2);
+        });
+        m_dlg->TapAt(m_dlg->GetDlgItem(IDC_HELP)->geometry().center());
+    });
+    openHelp.start(0);
+    EXPECT_EQ(m_dlg->DoModal(), -1) << "ended by the quit message";
+    EXPECT_TRUE(helpShown);
+    EXPECT_TRUE(helpActiveAfterFront);
+    EXPECT_EQ(m_dlg->GetZPlace(), ZPlace::Top);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
 TEST_F(GoShell, HelpShowsTheGamesHelpInTheCurrentLanguage)
 {
     OpenAfterOpening();

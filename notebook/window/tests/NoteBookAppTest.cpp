@@ -2,6 +2,7 @@
 #include "notebook/window/NoteBookApp.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "shell/AppRegistry.h"
+#include "shell/FileSystem.h"
 #include "shell/OrvaCore.h"
 
 #include <QApplication>
@@ -57,12 +58,14 @@ TEST_F(NoteBookAppTest, RegistersWhileItRunsAndNoLongerAfterwards)
     EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
 }
 
+// Even through a window with a loop of its own, such as the shell's help.
 TEST_F(NoteBookAppTest, QuitFromTheShellSavesChangedText)
 {
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
     Run([this](CNoteBookDlg&) {
         Type(QStringLiteral(" changed"));
-        COrvaCore::SendAppMsg(16, 0, 2);
+        QTimer::singleShot(0, [] { COrvaCore::SendAppMsg(16, 0, 2); });
+        CFileSystem::ShowHelpDlg(QImage(), u"Help", u"Tap to close.", RGB(255, 255, 255));
     });
     EXPECT_EQ(SavedText(QStringLiteral("a.note")), QStringLiteral("one changed"));
     EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));

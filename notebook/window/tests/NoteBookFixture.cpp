@@ -7,6 +7,7 @@
 #include "platform/device/DevicePath.h"
 #include "shell/ShellSettings.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -95,6 +96,32 @@ QByteArray NoteBookTest::NoteFileBytes(const QString& fileName) const
 void NoteBookTest::Type(const QString& text)
 {
     m_active->PressQtKey(Qt::Key_unknown, text);
+}
+
+void NoteBookTest::TapKey(const QString& key)
+{
+    QAbstractButton* found = nullptr;
+    for (QAbstractButton* button : m_active->findChildren<QAbstractButton*>()) {
+        if (button->parentWidget() != m_active && button->isVisible() && (button->objectName() == key || button->text() == key))
+            found = button;
+    }
+    ASSERT_NE(found, nullptr) << "no key " << key.toStdString();
+    m_active->TapAt(found->mapTo(m_active, found->rect().center()));
+}
+
+void NoteBookTest::TypeOnKeyboard(const QString& text)
+{
+    for (const QChar letter : text) {
+        if (letter == u'\n') {
+            TapKey(QStringLiteral("enter"));
+        } else if (letter == u' ') {
+            TapKey(QStringLiteral("space"));
+        } else {
+            if (letter.isUpper())
+                TapKey(QStringLiteral("shift"));
+            TapKey(letter);
+        }
+    }
 }
 
 void NoteBookTest::ProcessEvents()

@@ -36,6 +36,12 @@ protected:
 
     // Types text into the focused control, any script.
     void Type(const QString& text);
+    // Taps the soft keyboard's key with this name ("shift", "enter", "space",
+    // "backspace", "hide") or label.
+    void TapKey(const QString& key);
+    // Types text by taps on the soft keyboard: Shift before a capital, Enter
+    // for a line break.
+    void TypeOnKeyboard(const QString& text);
     static void ProcessEvents();
     // The window as it shows now.
     QImage Screen();

@@ -3,7 +3,6 @@
 #include "notebook/storage/Note.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/VirtualKey.h"
-#include "shell/Wren.h"
 
 #include <QTextBlock>
 
@@ -133,22 +132,6 @@ TEST_F(NoteBookPagesTest, TypedTextReachesTheFileAtTheAutosaveTick)
     const CNote saved = Reload(NoteFiles().first());
     EXPECT_EQ(saved.m_strTitle, title);
     EXPECT_EQ(saved.m_strText, text);
-}
-
-TEST_F(NoteBookPagesTest, InputShowsAndHidesTheSoftKeyboardAndKeepsTheFocus)
-{
-    CNoteBookDlg& dlg = StartWithThreeNotes();
-    ASSERT_EQ(SipGetState(), SIP_HIDDEN);
-    dlg.SendCommand(1003);
-    EXPECT_NE(SipGetState(), SIP_HIDDEN);
-    EXPECT_TRUE(dlg.GetEdit().hasFocus());
-    dlg.SendCommand(1003);
-    EXPECT_EQ(SipGetState(), SIP_HIDDEN);
-    EXPECT_TRUE(dlg.GetEdit().hasFocus());
-
-    dlg.SendCommand(1003);
-    dlg.SendCommand(1000);
-    EXPECT_EQ(SipGetState(), SIP_HIDDEN) << "closing hides it";
 }
 
 TEST_F(NoteBookPagesTest, ClosingSavesTheCurrentPage)

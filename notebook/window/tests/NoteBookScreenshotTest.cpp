@@ -54,4 +54,29 @@ TEST_F(NoteBookTest, ScreenshotOfAPageWithTextAndPicture)
     EXPECT_GT(picture, 500);
 }
 
+// The book with the soft keyboard open over its lower part, Shift on, after
+// more lines than fit above the keyboard.
+TEST_F(NoteBookTest, ScreenshotWithTheSoftKeyboard)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("December 5, 2026 21:40 SAT "),
+              QStringLiteral("Shopping list:\nbread\ntea\napples\nolive oil\nrice\nlemons\ncheese\neggs"));
+    CNoteBookDlg& dlg = Start();
+    dlg.FireTimer(102);
+    dlg.TapAt(QPoint(560, 430));
+    TypeOnKeyboard(QStringLiteral("\nhoney"));
+    TapKey(QStringLiteral("shift"));
+    const QImage screen = Screen();
+    screen.save(QDir::current().filePath(QStringLiteral("notebook-keyboard-screenshot.png")));
+
+    // "honey" on the seventh line, the last above the keyboard.
+    int ink = 0;
+    for (int y = 87 + 6 * 22; y < 87 + 7 * 22; ++y)
+        for (int x = 440; x < 540; ++x)
+            ink += qGray(screen.pixel(x, y)) < 80;
+    EXPECT_GT(ink, 50);
+    // The keyboard's dark background from there down, its keys lighter.
+    EXPECT_EQ(screen.pixel(2, 478), qRgb(0x2b, 0x2f, 0x36));
+    EXPECT_GT(qGray(screen.pixel(400, 455)), qGray(screen.pixel(2, 478)));
+}
+
 } // namespace

@@ -72,6 +72,17 @@ TEST_F(DeviceFilesTest, SeesTheUsersAndTheBuiltInPictures)
     EXPECT_EQ(HostPathForReading(QStringLiteral("\\Orva\\Poem\\c.bmp")), m_builtin + QStringLiteral("/Poem/c.bmp"));
 }
 
+TEST_F(DeviceFilesTest, FindsThePicturesWhateverTheCaseOfTheirNames)
+{
+    WriteImage(m_builtin + QStringLiteral("/Poem/pine.bmp"), 10, 10);
+    WriteImage(m_builtin + QStringLiteral("/Poem/plum.bmp"), 30, 30);
+    WriteImage(m_root + QStringLiteral("/ORVA/poem/PINE.BMP"), 20, 20);
+    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Orva\\Poem\\*.bmp")), QStringList({QStringLiteral("PINE.BMP"), QStringLiteral("plum.bmp")}));
+    EXPECT_EQ(LoadDeviceBitmap(QStringLiteral("\\Orva\\Poem\\pine.bmp")).size(), QSize(20, 20)) << "the user's file comes first";
+    EXPECT_EQ(LoadDeviceBitmap(QStringLiteral("\\orva\\POEM\\Plum.Bmp")).size(), QSize(30, 30));
+    EXPECT_TRUE(LoadDeviceBitmap(QStringLiteral("\\Orva\\Poem\\pine.bmp.bmp")).isNull());
+}
+
 TEST_F(DeviceFilesTest, BuiltInFoldersWorkWithoutAUserFolder)
 {
     WriteImage(m_builtin + QStringLiteral("/Skins/Classic/GAME.bmp"), 8, 4);

@@ -144,7 +144,7 @@ TEST_F(OrvaShellTest, SendsACodeToARunningProgram)
     EXPECT_EQ(gone.err, "orva-shell: 99 is not running\n");
 }
 
-TEST_F(OrvaShellTest, LanguageAndSkinChangesReachTheRunningPrograms)
+TEST_F(OrvaShellTest, LanguageSkinAndTouchChangesReachTheRunningPrograms)
 {
     QProcess& game = StartProgram(7);
     QProcess& notebook = StartProgram(16);
@@ -154,8 +154,12 @@ TEST_F(OrvaShellTest, LanguageAndSkinChangesReachTheRunningPrograms)
     EXPECT_EQ(Shell({QStringLiteral("get"), QStringLiteral("skin")}).out, "Ocean\n");
     EXPECT_TRUE(LogOf(game, "4\n3\n").endsWith("running\n4\n3\n"));
     EXPECT_TRUE(LogOf(notebook, "4\n3\n").endsWith("4\n3\n"));
+    // The touch setting goes out as the skin does: the programs show or hide
+    // the pointer as they reload their skin.
     EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("touch"), QStringLiteral("1")}).exitCode, 0);
-    EXPECT_TRUE(LogOf(game, "").endsWith("4\n3\n")) << "other settings send nothing";
+    EXPECT_TRUE(LogOf(game, "4\n3\n3\n").endsWith("running\n4\n3\n3\n"));
+    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("codepage"), QStringLiteral("1254")}).exitCode, 0);
+    EXPECT_TRUE(LogOf(notebook, "").endsWith("4\n3\n3\n")) << "other settings send nothing";
 }
 
 TEST_F(OrvaShellTest, HandsANoteToTheRunningNotebook)

@@ -1,0 +1,138 @@
+// The notebook on a screen without keys: the soft keyboard and the buttons
+// under it, driven by taps at pixels.
+#include "notebook/storage/Note.h"
+#include "notebook/window/NoteBookResource.h"
+#include "notebook/window/tests/NoteBookFixture.h"
+#include "shell/SoftKeyboard.h"
+#include "shell/Wren.h"
+
+namespace {
+
+// Counts the presses that reach one widget itself.
+class PressCounter : public QObject {
+public:
+    explicit PressCounter(QWidget* widget) : m_widget(widget) { widget->installEventFilter(this); }
+    int Count() const { return m_count; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        m_count += watched == m_widget && event->type() == QEvent::MouseButtonPress;
+        return false;
+    }
+
+private:
+    QWidget* m_widget;
+    int m_count = 0;
+};
+
+class NoteBookKeyboardTest : public NoteBookTest {
+protected:
+    void TapButton(int id) { m_active->TapAt(m_active->GetDlgItem(id)->geometry().center()); }
+
+    QRect KeyboardRect() const
+    {
+        const QRect screen = SipGetRect();
+        return screen.isEmpty() ? QRect() : QRect(m_active->mapFromGlobal(screen.topLeft()), screen.size());
+    }
+
+    // A pixel over the button where the keyboard shows its background
+    // between keys.
+    QPoint KeyboardGapOver(int id) const
+    {
+        const auto* keyboard = m_active->findChild<SoftKeyboard*>();
+        const QRect button = m_active->GetDlgItem(id)->geometry();
+        for (int y = button.top(); y <= button.bottom(); ++y) {
+            for (int x = button.left(); x <= button.right(); ++x) {
+                if (m_active->childAt(x, y) == keyboard)
+                    return {x, y};
+            }
+        }
+        ADD_FAILURE() << "no gap between the keys over button " << id;
+        return {};
+    }
+
+    // The caret's line in window pixels.
+    QRect CaretLine() const
+    {
+        CRuledEdit& edit = m_dlg->GetEdit();
+        const QRect caret = edit.cursorRect();
+        return {edit.viewport()->mapTo(m_active, QPoint(0, caret.top())), QSize(edit.width(), caret.height())};
+    }
+};
+
+TEST_F(NoteBookKeyboardTest, TypingAndTurningPagesByTapsAlone)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
+    WriteNote(QStringLiteral("b.note"), QStringLiteral("B"), QStringLiteral("two"));
+    CNoteBookDlg& dlg = Start();
+    dlg.FireTimer(IDT_CARET_TO_END);
+
+    TapButton(IDC_BTN_INPUT);
+    ASSERT_NE(SipGetState(), SIP_HIDDEN);
+    EXPECT_EQ(KeyboardRect(), QRect(0, 480 - SoftKeyboard::kHeight, 800, SoftKeyboard::kHeight));
+    TypeOnKeyboard(QStringLiteral(" Tea"));
+    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("two Tea"));
+    EXPECT_TRUE(dlg.GetEdit().hasFocus());
+
+    // Taps between the keys stop at the keyboard; one above it reaches the
+    // page as before.
+    const PressCounter pressesOnThePage(&dlg);
+    for (int covered : {IDC_BTN_CLEAR, IDC_BTN_NEXT, IDC_BTN_PREV})
+        dlg.TapAt(KeyboardGapOver(covered));
+    EXPECT_EQ(pressesOnThePage.Count(), 0);
+    dlg.TapAt(dlg.GetEdit().geometry().topLeft() + QPoint(2, 10));
+    TypeOnKeyboard(QStringLiteral("Z"));
+    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("Ztwo Tea"));
+    EXPECT_EQ(dlg.GetPage(), 1);
+    EXPECT_EQ(dlg.GetNotes().GetCount(), 2);
+
+    // The keyboard's own key hides it, and Input brings it back.
+    for (int round = 0; round < 2; ++round) {
+        TapKey(QStringLiteral("hide"));
+        EXPECT_EQ(SipGetState(), SIP_HIDDEN);
+        EXPECT_TRUE(dlg.GetEdit().hasFocus());
+        TapButton(IDC_BTN_INPUT);
+        EXPECT_NE(SipGetState(), SIP_HIDDEN);
+    }
+    TapKey(QStringLiteral("hide"));
+    ASSERT_EQ(SipGetState(), SIP_HIDDEN);
+
+    TapButton(IDC_BTN_PREV);
+    EXPECT_EQ(dlg.GetPage(), 0);
+    CNote saved;
+    ASSERT_TRUE(saved.Load(QStringLiteral("\\Notes\\b.note"), true));
+    EXPECT_EQ(saved.m_strText, QStringLiteral("Ztwo Tea"));
+    TapButton(IDC_BTN_NEXT);
+    EXPECT_EQ(dlg.GetPage(), 1);
+
+    TapButton(IDC_BTN_INPUT);
+    TapButton(IDC_BTN_CLOSE);
+    EXPECT_FALSE(dlg.IsWindow());
+    EXPECT_EQ(SipGetState(), SIP_HIDDEN) << "closing hides it";
+}
+
+TEST_F(NoteBookKeyboardTest, TheCaretsLineStaysAboveTheKeyboardOnTheRules)
+{
+    CNoteBookDlg& dlg = Start();
+    TapButton(IDC_BTN_INPUT);
+    const int keyboardTop = KeyboardRect().top();
+    const int editorTop = dlg.GetEdit().geometry().top();
+    EXPECT_GE(keyboardTop - editorTop, 5 * CRuledEdit::kRuleSpacing) << "five lines show at least";
+    for (int line = 1; line <= 15; ++line) {
+        TypeOnKeyboard(QStringLiteral("\nline %1").arg(line));
+        const QRect caretLine = CaretLine();
+        EXPECT_LE(caretLine.bottom(), keyboardTop) << "line " << line;
+        EXPECT_EQ((caretLine.top() - editorTop) % CRuledEdit::kRuleSpacing, 0) << "line " << line;
+    }
+    const QRect above = CaretLine();
+
+    // Hidden, the editor scrolls as ever: fourteen lines to the page.
+    TapKey(QStringLiteral("hide"));
+    EXPECT_EQ(dlg.GetEdit().viewport()->height(), CRuledEdit::kPaperHeight + 1);
+    EXPECT_EQ(CaretLine().top(), editorTop + 13 * CRuledEdit::kRuleSpacing);
+    TapButton(IDC_BTN_INPUT);
+    EXPECT_EQ(CaretLine(), above);
+}
+
+} // namespace

@@ -23,7 +23,7 @@ enum class ZPlace { Unchanged, Bottom, Top };
 // come from a template table and are bound to members by id, with handlers
 // named after the messages they handle. How to build one: platform/README.md.
 //
-// Life: the constructor builds nothing on screen. DoModal (or Create) runs
+// Life: the constructor builds nothing on screen. DoModal runs
 // OnInitDialog, whose base binds the controls through DoDataExchange, then
 // shows the window; EndDialog ends the run with a result; the window is then
 // destroyed (OnDestroy, timers killed, hidden) while the object lives on.
@@ -37,16 +37,12 @@ public:
     // Runs the dialog until EndDialog or the quit message; returns the result
     // (-1 after the quit message). The window is destroyed on return.
     int DoModal();
-    // Initialises and shows the dialog without a modal run.
-    void Create();
     // Ends the modal run with result; without one, destroys the window at once.
     // Windows with their own loops that are open over it (help, message boxes)
     // close first, so that the run ends at once.
     void EndDialog(int result);
     void DestroyWindow();
     bool IsWindow() const { return m_state == State::Created; }
-    bool IsEnded() const { return m_ended; }
-    int GetResult() const { return m_result; }
 
     // The widget bound to a template id, or nullptr.
     QWidget* GetDlgItem(int id) const;
@@ -54,16 +50,13 @@ public:
     // Window timers: OnTimer(id) every periodMs; 0 = at the next idle moment.
     UINT_PTR SetTimer(UINT_PTR id, unsigned periodMs);
     bool KillTimer(UINT_PTR id);
-    bool IsTimerActive(UINT_PTR id) const { return m_timers.IsActive(id); }
 
     // Marks client areas for the next paint; with erase, OnEraseBkgnd runs
     // over the whole update region first. UpdateWindow paints what is marked
-    // now. Every call is recorded in GetPaintRecord().
+    // now. Every call is recorded in the paint record.
     void Invalidate(bool erase = true);
     void InvalidateRect(const QRect& rect, bool erase = true);
     void UpdateWindow();
-    const PaintRecord& GetPaintRecord() const { return m_paintRecord; }
-    void ClearPaintRecord() { m_paintRecord.Clear(); }
 
     // Window placement; the caption is plain Qt (setWindowTitle), and so are
     // show(), mapToGlobal() (client to screen) and mapFromGlobal().
@@ -73,29 +66,12 @@ public:
     // one, where the person left it.
     void BringWindowToTop();
     void SetForegroundWindow();
-    ZPlace GetZPlace() const { return m_zPlace; }
 
     // Sees every key-down of the dialog and its controls before it is
     // dispatched (WM_KEYDOWN, virtual key in wParam, target in hwnd); true
     // eats the message. The base does the framework's part: Escape raises
     // IDCANCEL, Enter raises IDOK unless a multi-line editor has the focus.
     virtual bool PreTranslateMessage(MSG* msg);
-
-    // Test seams: input and output the way the window system would deliver it.
-    // A tap (pointer moved there, pressed, released) at a client pixel.
-    void TapAt(QPoint point);
-    // The pointer moved to a client pixel (OnSetCursor is asked).
-    void HoverAt(QPoint point);
-    // A key-down and key-up of a virtual key to the focused control.
-    void PressKey(int virtualKey);
-    // A key-down and key-up of a Qt key with its text (any script).
-    void PressQtKey(Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // A tick of timer id, as if it were due; false when it is not running.
-    bool FireTimer(UINT_PTR id);
-    // The command of a control (a button's click).
-    void SendCommand(int id);
-    // Paints what is invalid and returns the window as it shows on screen.
-    QImage Render();
 
 protected:
     // Bind members here with BindControl; runs inside the base OnInitDialog.
@@ -144,7 +120,12 @@ public slots:
 private:
     enum class State { Constructed, Created, Destroyed };
 
+    // Initialises and shows the dialog: the first half of DoModal.
+    void Create();
+
     friend void PostQuitMessage(int exitCode);
+    // Tests drive the real handlers through it (platform/testsupport).
+    friend class DialogDriver;
     static void EndModalRunsForQuit();
 
     void WaitUntilExposed();

@@ -5,6 +5,7 @@
 // prints the median of one full-window paint. Target: a tap is answered
 // within 16 ms, one frame at 60 Hz.
 #include "go/window/GoDlg.h"
+#include "platform/testsupport/DialogDriver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -51,15 +52,15 @@ struct GameFigures {
 void PlayGame(unsigned game, GameFigures& figures)
 {
     CGoDlg dlg;
-    dlg.Create();
-    dlg.FireTimer(CGoDlg::kOpeningTimer);
-    dlg.Render();
+    Drive(dlg).Create();
+    Drive(dlg).FireTimer(CGoDlg::kOpeningTimer);
+    Drive(dlg).Render();
     while (!dlg.m_bGameOver) {
         const GoPoint point = PersonsChoice(dlg, game);
-        const QPoint pixel = dlg.GetGeometry().CellCentre({ point.x, point.y });
+        const QPoint pixel = CBoardGeometry().CellCentre({ point.x, point.y });
         QElapsedTimer timer;
         timer.start();
-        dlg.TapAt(pixel);
+        Drive(dlg).TapAt(pixel);
         figures.answerMs.push_back(Milliseconds(timer));
         dlg.UpdateWindow();
         figures.settledMs.push_back(Milliseconds(timer));
@@ -70,8 +71,8 @@ void PlayGame(unsigned game, GameFigures& figures)
 double MedianFullPaint()
 {
     CGoDlg dlg;
-    dlg.Create();
-    dlg.FireTimer(CGoDlg::kOpeningTimer);
+    Drive(dlg).Create();
+    Drive(dlg).FireTimer(CGoDlg::kOpeningTimer);
     std::vector<double> paints;
     for (int i = 0; i < kFullPaints; ++i) {
         dlg.Invalidate(false);

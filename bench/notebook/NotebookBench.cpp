@@ -7,6 +7,7 @@
 #include "notebook/storage/DateCaption.h"
 #include "notebook/storage/Note.h"
 #include "notebook/window/NoteBookDlg.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/ShellSettings.h"
 
 #include <QApplication>
@@ -62,8 +63,8 @@ void MeasureStartUp()
     QElapsedTimer timer;
     timer.start();
     CNoteBookDlg dlg(&Now);
-    dlg.Create();
-    dlg.Render();
+    Drive(dlg).Create();
+    Drive(dlg).Render();
     std::printf("start-up to the first painted page, %d pages: %.1f ms\n", dlg.GetNotes().GetCount(),
                 timer.nsecsElapsed() / 1e6);
     dlg.DestroyWindow();
@@ -87,9 +88,9 @@ void MeasureFileChecks()
 {
     constexpr int kRounds = 1000;
     CNoteBookDlg dlg(&Now);
-    dlg.Create();
+    Drive(dlg).Create();
     const int pages = dlg.GetNotes().GetCount();
-    const double tick = MedianMicroseconds(kRounds, [&](int) { dlg.FireTimer(101); });
+    const double tick = MedianMicroseconds(kRounds, [&](int) { Drive(dlg).FireTimer(101); });
     const double check = MedianMicroseconds(kRounds, [&](int) { dlg.GetNotes().GetAt(dlg.GetPage())->IsFileChanged(); });
     const double save = MedianMicroseconds(kRounds / 10, [&](int i) {
         dlg.GetEdit().setPlainText(QStringLiteral("Edited %1 times.").arg(i));
@@ -104,10 +105,10 @@ void MeasureFileChecks()
 void MeasureLargeNote(const char* shape, const QString& lineEnd, int keyCount)
 {
     CNoteBookDlg dlg(&Now);
-    dlg.Create();
+    Drive(dlg).Create();
     dlg.GetEdit().setPlainText(MegabyteText(lineEnd));
     dlg.GetEdit().moveCursor(QTextCursor::End);
-    dlg.Render();
+    Drive(dlg).Render();
 
     QElapsedTimer timer;
     timer.start();
@@ -117,8 +118,8 @@ void MeasureLargeNote(const char* shape, const QString& lineEnd, int keyCount)
     std::vector<double> keys;
     for (int i = 0; i < keyCount; ++i) {
         timer.restart();
-        dlg.PressQtKey(Qt::Key_unknown, QStringLiteral("x"));
-        dlg.Render();
+        Drive(dlg).PressQtKey(Qt::Key_unknown, QStringLiteral("x"));
+        Drive(dlg).Render();
         keys.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::sort(keys.begin(), keys.end());

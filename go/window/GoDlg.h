@@ -52,14 +52,6 @@ public:
 
     bool PreTranslateMessage(MSG* msg) override;
 
-    QPoint GetCursorCell() const { return m_ptCursor; }
-    const CCoolStatic& GetStatus() const { return m_status; }
-    const CBoardGeometry& GetGeometry() const { return m_geometry; }
-    const QFont& GetOptionFont() const { return m_fontOption; }
-    const CCoolButton& GetNewButton() const { return m_btnNew; }
-    const CCoolButton& GetUndoButton() const { return m_btnUndo; }
-    const QImage& GetBackground() const { return *m_surface.GetDC(); }
-
 protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
@@ -75,6 +67,9 @@ protected:
     LRESULT OnShellMessage(WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Tests read what the window shows through it (go/window/tests).
+    friend class CGoDlgProbe;
+
     // The turn controller's view of this window.
     GoRect StoneBox(GoPoint pt) const override;
     void InvalidateBox(const GoRect& rect, bool erase) override;

@@ -2,6 +2,7 @@
 
 #include "platform/Cursor.h"
 #include "platform/VirtualKey.h"
+#include "platform/testsupport/DialogDriver.h"
 
 #include <QKeyEvent>
 #include <QWindow>
@@ -12,14 +13,14 @@ namespace {
 
 class DialogInput : public testing::Test {
 protected:
-    void SetUp() override { dialog.Create(); }
+    void SetUp() override { Drive(dialog).Create(); }
     TestDialog dialog;
 };
 
 TEST_F(DialogInput, PreTranslationSeesKeysForTheDialog)
 {
     for (int key : {VK_BACK, VK_TAB, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, int('0'), int('1'), int('2'), int('3')})
-        dialog.PressKey(key);
+        Drive(dialog).PressKey(key);
     EXPECT_EQ(dialog.m_preTranslated,
               (std::vector<int>{VK_BACK, VK_TAB, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, '0', '1', '2', '3'}));
 }
@@ -27,9 +28,9 @@ TEST_F(DialogInput, PreTranslationSeesKeysForTheDialog)
 TEST_F(DialogInput, PreTranslationSeesKeysMeantForChildControlsOnce)
 {
     dialog.m_edit.setFocus();
-    dialog.PressKey(VK_NEXT);
-    dialog.PressKey('A');
-    dialog.PressKey(VK_RETURN);
+    Drive(dialog).PressKey(VK_NEXT);
+    Drive(dialog).PressKey('A');
+    Drive(dialog).PressKey(VK_RETURN);
     EXPECT_EQ(dialog.m_preTranslated, (std::vector<int>{VK_NEXT, 'A', VK_RETURN}));
     EXPECT_EQ(dialog.m_keyTargets.front(), &dialog.m_edit);
     // Not eaten: the editor received them too, Enter included.
@@ -54,8 +55,8 @@ TEST_F(DialogInput, PreTranslationCanEatKeys)
 {
     dialog.m_edit.setFocus();
     dialog.m_eatKeys = true;
-    dialog.PressKey('A');
-    dialog.PressKey(VK_ESCAPE);
+    Drive(dialog).PressKey('A');
+    Drive(dialog).PressKey(VK_ESCAPE);
     EXPECT_EQ(dialog.m_edit.toPlainText(), QString());
     EXPECT_TRUE(dialog.IsWindow());
 }
@@ -63,7 +64,7 @@ TEST_F(DialogInput, PreTranslationCanEatKeys)
 TEST_F(DialogInput, TextOfAnyScriptReachesTheEditor)
 {
     dialog.m_edit.setFocus();
-    dialog.PressQtKey(Qt::Key_unknown, QString::fromUtf16(u"ğ五"));
+    Drive(dialog).PressQtKey(Qt::Key_unknown, QString::fromUtf16(u"ğ五"));
     EXPECT_EQ(dialog.m_edit.toPlainText(), QString::fromUtf16(u"ğ五"));
     EXPECT_EQ(dialog.m_preTranslated, std::vector<int>{0});
 }
@@ -71,33 +72,33 @@ TEST_F(DialogInput, TextOfAnyScriptReachesTheEditor)
 TEST_F(DialogInput, EscapeInTheEditorCancelsTheDialog)
 {
     dialog.m_edit.setFocus();
-    dialog.PressKey(VK_ESCAPE);
+    Drive(dialog).PressKey(VK_ESCAPE);
     EXPECT_FALSE(dialog.IsWindow());
-    EXPECT_EQ(dialog.GetResult(), IDCANCEL);
+    EXPECT_EQ(Drive(dialog).GetResult(), IDCANCEL);
 }
 
 TEST_F(DialogInput, TapsReachTheHandlerOrTheControl)
 {
-    dialog.TapAt(QPoint(93, 45));
+    Drive(dialog).TapAt(QPoint(93, 45));
     EXPECT_EQ(dialog.m_taps, std::vector<QPoint>{QPoint(93, 45)});
-    dialog.TapAt(QPoint(620, 20));
+    Drive(dialog).TapAt(QPoint(620, 20));
     EXPECT_EQ(dialog.m_taps.size(), 1u);
     EXPECT_EQ(dialog.m_commands, std::vector<int>{TestDialog::kButton});
 }
 
 TEST_F(DialogInput, PointerMovesOverControlsAskForTheShapeToo)
 {
-    dialog.HoverAt(QPoint(200, 200));
+    Drive(dialog).HoverAt(QPoint(200, 200));
     const int overDialog = dialog.m_setCursors;
     EXPECT_GE(overDialog, 1);
-    dialog.HoverAt(QPoint(620, 20));
+    Drive(dialog).HoverAt(QPoint(620, 20));
     EXPECT_GT(dialog.m_setCursors, overDialog);
     EXPECT_TRUE(dialog.m_taps.empty());
 }
 
 TEST_F(DialogInput, TapsMoveThePointerAndAskForItsShape)
 {
-    dialog.TapAt(QPoint(93, 45));
+    Drive(dialog).TapAt(QPoint(93, 45));
     EXPECT_EQ(dialog.mapFromGlobal(GetCursorPos()), QPoint(93, 45));
     EXPECT_GE(dialog.m_setCursors, 1);
     EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);

@@ -1,6 +1,7 @@
 #include "TestDialog.h"
 
 #include "platform/ShellMessage.h"
+#include "platform/testsupport/DialogDriver.h"
 
 #include <QTimer>
 
@@ -11,7 +12,7 @@ namespace {
 TEST(DialogTemplate, BindsMembersByIdWithTemplateTextAndStyle)
 {
     TestDialog dialog;
-    dialog.Create();
+    Drive(dialog).Create();
     EXPECT_EQ(dialog.GetDlgItem(TestDialog::kButton), &dialog.m_button);
     EXPECT_EQ(dialog.GetDlgItem(TestDialog::kEdit), &dialog.m_edit);
     EXPECT_EQ(dialog.GetDlgItem(4711), nullptr);
@@ -25,7 +26,7 @@ TEST(DialogTemplate, BindsMembersByIdWithTemplateTextAndStyle)
 TEST(DialogTemplate, ButtonClicksAreCommands)
 {
     TestDialog dialog;
-    dialog.Create();
+    Drive(dialog).Create();
     dialog.m_button.click();
     EXPECT_EQ(dialog.m_commands, std::vector<int>{TestDialog::kButton});
     EXPECT_TRUE(dialog.IsWindow());
@@ -71,9 +72,9 @@ TEST(ModalRun, EnterDoesNotEndTheDialogWhenOkIsOverriddenEscapeDoes)
     dialog.m_overrideOk = true;
     bool stillRunningAfterEnter = false;
     QTimer::singleShot(0, &dialog, [&] {
-        dialog.PressKey(VK_RETURN);
-        stillRunningAfterEnter = dialog.IsWindow() && !dialog.IsEnded();
-        dialog.PressKey(VK_ESCAPE);
+        Drive(dialog).PressKey(VK_RETURN);
+        stillRunningAfterEnter = dialog.IsWindow() && !Drive(dialog).IsEnded();
+        Drive(dialog).PressKey(VK_ESCAPE);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(stillRunningAfterEnter);
@@ -83,7 +84,7 @@ TEST(ModalRun, EnterDoesNotEndTheDialogWhenOkIsOverriddenEscapeDoes)
 TEST(ModalRun, EnterEndsTheDialogWithIdOkByDefault)
 {
     TestDialog dialog;
-    QTimer::singleShot(0, &dialog, [&] { dialog.PressKey(VK_RETURN); });
+    QTimer::singleShot(0, &dialog, [&] { Drive(dialog).PressKey(VK_RETURN); });
     EXPECT_EQ(dialog.DoModal(), IDOK);
 }
 
@@ -97,7 +98,7 @@ TEST(ModalRun, ClosingTheWindowCancels)
 TEST(ShellMessage, ArrivesThroughTheEventQueue)
 {
     TestDialog dialog;
-    dialog.Create();
+    Drive(dialog).Create();
     PostShellMessage(&dialog, 3);
     PostShellMessage(&dialog, 28);
     EXPECT_TRUE(dialog.m_shellMessages.empty());
@@ -108,7 +109,7 @@ TEST(ShellMessage, ArrivesThroughTheEventQueue)
 TEST(ShellMessage, IsDroppedOnceTheWindowIsDestroyed)
 {
     TestDialog dialog;
-    dialog.Create();
+    Drive(dialog).Create();
     PostShellMessage(&dialog, 1);
     dialog.EndDialog(IDOK);
     QCoreApplication::sendPostedEvents(&dialog);
@@ -118,25 +119,25 @@ TEST(ShellMessage, IsDroppedOnceTheWindowIsDestroyed)
 TEST(WindowOrder, BottomTopAndForegroundAreRecorded)
 {
     TestDialog dialog;
-    dialog.Create();
-    EXPECT_EQ(dialog.GetZPlace(), ZPlace::Unchanged);
+    Drive(dialog).Create();
+    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Unchanged);
     dialog.SendToBottom();
-    EXPECT_EQ(dialog.GetZPlace(), ZPlace::Bottom);
+    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Bottom);
     EXPECT_TRUE(dialog.IsWindow());
     dialog.BringWindowToTop();
-    EXPECT_EQ(dialog.GetZPlace(), ZPlace::Top);
+    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Top);
     dialog.SendToBottom();
     dialog.SetForegroundWindow();
-    EXPECT_EQ(dialog.GetZPlace(), ZPlace::Top);
+    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Top);
 }
 
 class Invalidation : public testing::Test {
 protected:
     void SetUp() override
     {
-        dialog.Create();
-        dialog.Render();
-        dialog.ClearPaintRecord();
+        Drive(dialog).Create();
+        Drive(dialog).Render();
+        Drive(dialog).ClearPaintRecord();
         dialog.m_erases = 0;
         dialog.m_paints = 0;
     }
@@ -148,7 +149,7 @@ TEST_F(Invalidation, RecordsRectanglesAndPaintsOnlyThem)
     dialog.InvalidateRect(QRect(48, -8, 60, 60), false);
     dialog.InvalidateRect(QRect(468, -8, 60, 60), false);
     dialog.UpdateWindow();
-    const auto& record = dialog.GetPaintRecord();
+    const auto& record = Drive(dialog).GetPaintRecord();
     EXPECT_EQ(record.Invalidations(), (std::vector<::Invalidation>{{QRect(48, -8, 60, 60), false},
                                                                     {QRect(468, -8, 60, 60), false}}));
     EXPECT_EQ(record.PaintedRegion(), QRegion(QRect(48, 0, 60, 52)) + QRegion(QRect(468, 0, 60, 52)));
@@ -160,7 +161,7 @@ TEST_F(Invalidation, EraseRunsTheEraseHandlerFirst)
 {
     dialog.Invalidate(true);
     dialog.UpdateWindow();
-    EXPECT_EQ(dialog.GetPaintRecord().Invalidations(), (std::vector<::Invalidation>{{QRect(0, 0, 800, 480), true}}));
+    EXPECT_EQ(Drive(dialog).GetPaintRecord().Invalidations(), (std::vector<::Invalidation>{{QRect(0, 0, 800, 480), true}}));
     EXPECT_EQ(dialog.m_erases, 1);
     EXPECT_EQ(dialog.m_paints, 1);
 }
@@ -168,19 +169,19 @@ TEST_F(Invalidation, EraseRunsTheEraseHandlerFirst)
 TEST_F(Invalidation, UpdateWindowWithNothingInvalidPaintsNothing)
 {
     dialog.UpdateWindow();
-    EXPECT_TRUE(dialog.GetPaintRecord().Paints().empty());
+    EXPECT_TRUE(Drive(dialog).GetPaintRecord().Paints().empty());
     EXPECT_EQ(dialog.m_paints, 0);
 }
 
 TEST_F(Invalidation, AreasNotInvalidatedKeepTheirPixels)
 {
-    QImage first = dialog.Render();
+    QImage first = Drive(dialog).Render();
     EXPECT_EQ(first.size(), QSize(800, 480));
     EXPECT_EQ(first.pixel(10, 10), qRgb(20, 120, 40));
     dialog.InvalidateRect(QRect(0, 0, 10, 10), false);
-    const QImage second = dialog.Render();
+    const QImage second = Drive(dialog).Render();
     EXPECT_EQ(second, first);
-    EXPECT_EQ(dialog.GetPaintRecord().PaintedRegion(), QRegion(0, 0, 10, 10));
+    EXPECT_EQ(Drive(dialog).GetPaintRecord().PaintedRegion(), QRegion(0, 0, 10, 10));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "TestDialog.h"
 
+#include "platform/testsupport/DialogDriver.h"
+
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -8,7 +10,7 @@ namespace {
 
 class WindowTimer : public testing::Test {
 protected:
-    void SetUp() override { dialog.Create(); }
+    void SetUp() override { Drive(dialog).Create(); }
     TestDialog dialog;
 };
 
@@ -44,7 +46,7 @@ TEST_F(WindowTimer, KillingStopsIt)
     ASSERT_TRUE(ProcessEventsUntil([&] { return dialog.m_timers.size() >= 2; }));
     EXPECT_TRUE(dialog.KillTimer(7));
     EXPECT_FALSE(dialog.KillTimer(7));
-    EXPECT_FALSE(dialog.IsTimerActive(7));
+    EXPECT_FALSE(Drive(dialog).IsTimerActive(7));
     const size_t ticks = dialog.m_timers.size();
     // A later 20 ms timer fires long after any queued tick of timer 7 would.
     dialog.SetTimer(8, 20);
@@ -63,8 +65,8 @@ TEST_F(WindowTimer, SettingAnIdAgainReplacesTheTimer)
 TEST_F(WindowTimer, FireTimerDeliversATickOfARunningTimerOnly)
 {
     dialog.SetTimer(101, 10000);
-    EXPECT_TRUE(dialog.FireTimer(101));
-    EXPECT_FALSE(dialog.FireTimer(102));
+    EXPECT_TRUE(Drive(dialog).FireTimer(101));
+    EXPECT_FALSE(Drive(dialog).FireTimer(102));
     EXPECT_EQ(dialog.m_timers, std::vector<UINT_PTR>{101});
 }
 
@@ -76,7 +78,7 @@ TEST(WindowTimers, DieWithTheWindow)
         dialog.EndDialog(IDOK);
     });
     dialog.DoModal();
-    EXPECT_FALSE(dialog.IsTimerActive(5));
+    EXPECT_FALSE(Drive(dialog).IsTimerActive(5));
     EXPECT_EQ(dialog.SetTimer(6, 0), 0u);
     QCoreApplication::processEvents();
     EXPECT_TRUE(dialog.m_timers.empty());

@@ -3,6 +3,7 @@
 // status text. The controller's rules themselves are tested with the engine.
 #include "go/window/GoLayout.h"
 #include "go/window/tests/GoWindowTest.h"
+#include "platform/testsupport/DialogDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,13 @@ TEST_F(GoGame, ComputerOpensOnTheCentreAtTheFirstTick)
 {
     Open();
     EXPECT_EQ(Status(), u"\r\nGOBANG");
-    EXPECT_TRUE(Dlg().IsTimerActive(CGoDlg::kOpeningTimer));
+    EXPECT_TRUE(Drive(Dlg()).IsTimerActive(CGoDlg::kOpeningTimer));
 
-    ASSERT_TRUE(Dlg().FireTimer(CGoDlg::kOpeningTimer));
+    ASSERT_TRUE(Drive(Dlg()).FireTimer(CGoDlg::kOpeningTimer));
     EXPECT_EQ(Dlg().StoneAt(7, 7), kGoBlack);
     EXPECT_EQ(StoneCount(), 1);
     EXPECT_EQ(Status(), u"OBANG\nThe 1 Step");
-    EXPECT_FALSE(Dlg().IsTimerActive(CGoDlg::kOpeningTimer));
+    EXPECT_FALSE(Drive(Dlg()).IsTimerActive(CGoDlg::kOpeningTimer));
 }
 
 // The end of a game is told in two texts one after the other, each with the
@@ -33,7 +34,7 @@ TEST_F(GoGame, AFiveShowsTheWinnerAndTheTotal)
     TapCell(2, 6);
     EXPECT_EQ(Status(), u"Congratulations! You win! Play again!Total step is 10. ");
 
-    Dlg().SendCommand(IDC_NEW);
+    Drive(Dlg()).SendCommand(IDC_NEW);
     Place({ { 8, 7 }, { 9, 7 }, { 10, 7 } }, kGoBlack);
     Place({ { 6, 7 }, { 0, 0 }, { 0, 14 } }, kGoWhite);
     TapCell(14, 14);
@@ -63,7 +64,7 @@ TEST_F(GoGame, TapsReachTheOptionsOrTheBoard)
     };
     OpenAfterOpening();
     for (const Tap& tap : taps) {
-        Dlg().TapAt(tap.pixel);
+        Drive(Dlg()).TapAt(tap.pixel);
         EXPECT_EQ(Dlg().g_nLevel, tap.level) << tap.pixel.x() << "," << tap.pixel.y();
         EXPECT_EQ(Dlg().m_bPersonFirst, tap.personFirst) << tap.pixel.x() << "," << tap.pixel.y();
         EXPECT_EQ(StoneCount(), tap.stones) << tap.pixel.x() << "," << tap.pixel.y();
@@ -75,24 +76,24 @@ TEST_F(GoGame, TapsReachTheOptionsOrTheBoard)
 TEST_F(GoGame, KeysMoveTheCursorAndPlay)
 {
     OpenAfterOpening();
-    Dlg().PressKey(VK_LEFT);
-    Dlg().PressKey(VK_UP);
-    EXPECT_EQ(Dlg().GetCursorCell(), QPoint(6, 6));
+    Drive(Dlg()).PressKey(VK_LEFT);
+    Drive(Dlg()).PressKey(VK_UP);
+    EXPECT_EQ(CGoDlgProbe::CursorCell(Dlg()), QPoint(6, 6));
 
-    Dlg().PressKey(VK_RETURN);
+    Drive(Dlg()).PressKey(VK_RETURN);
     EXPECT_EQ(Dlg().StoneAt(6, 6), kGoWhite);
     EXPECT_TRUE(Dlg().IsWindow()) << "Enter ends nothing";
     const GoPoint answer = Dlg().m_ptComputerLast;
-    EXPECT_EQ(Dlg().GetCursorCell(), QPoint(answer.x, answer.y));
+    EXPECT_EQ(CGoDlgProbe::CursorCell(Dlg()), QPoint(answer.x, answer.y));
 
-    Dlg().PressKey(VK_BACK);
+    Drive(Dlg()).PressKey(VK_BACK);
     EXPECT_EQ(StoneCount(), 1);
-    Dlg().PressKey(VK_TAB);
+    Drive(Dlg()).PressKey(VK_TAB);
     EXPECT_TRUE(Dlg().m_bPersonFirst);
-    Dlg().PressKey('0');
+    Drive(Dlg()).PressKey('0');
     EXPECT_EQ(StoneCount(), 0);
     for (int level : { 1, 3, 2 }) {
-        Dlg().PressKey('0' + level);
+        Drive(Dlg()).PressKey('0' + level);
         EXPECT_EQ(Dlg().g_nLevel, level);
     }
 }
@@ -100,19 +101,19 @@ TEST_F(GoGame, KeysMoveTheCursorAndPlay)
 TEST_F(GoGame, EscapeAndCloseEndTheGameMinimiseDoesNot)
 {
     OpenAfterOpening();
-    Dlg().SendCommand(IDC_MIN);
-    EXPECT_EQ(Dlg().GetZPlace(), ZPlace::Bottom);
+    Drive(Dlg()).SendCommand(IDC_MIN);
+    EXPECT_EQ(Drive(Dlg()).GetZPlace(), ZPlace::Bottom);
     EXPECT_TRUE(Dlg().IsWindow());
     EXPECT_EQ(StoneCount(), 1);
 
-    Dlg().PressKey(VK_ESCAPE);
+    Drive(Dlg()).PressKey(VK_ESCAPE);
     EXPECT_FALSE(Dlg().IsWindow());
-    EXPECT_EQ(Dlg().GetResult(), IDCANCEL);
+    EXPECT_EQ(Drive(Dlg()).GetResult(), IDCANCEL);
 
     OpenAfterOpening();
-    Dlg().SendCommand(IDC_CLOSE);
+    Drive(Dlg()).SendCommand(IDC_CLOSE);
     EXPECT_FALSE(Dlg().IsWindow());
-    EXPECT_EQ(Dlg().GetResult(), 0);
+    EXPECT_EQ(Drive(Dlg()).GetResult(), 0);
 }
 
 } // namespace

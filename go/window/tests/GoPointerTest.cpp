@@ -3,6 +3,7 @@
 #include "go/window/GoLayout.h"
 #include "go/window/tests/GoWindowTest.h"
 #include "platform/Cursor.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/ProgramResources.h"
 
 #include <gtest/gtest.h>
@@ -23,16 +24,16 @@ TEST_F(GoPointer, StoneOfTheSideToMoveOverTheBoardArrowElsewhere)
     WriteSettings("touch=0\n");
     Open();
     EXPECT_TRUE(IsCursorShown()) << "a desktop keeps the mouse pointer";
-    Dlg().TapAt({ 300, 300 });
+    Drive(Dlg()).TapAt({ 300, 300 });
     EXPECT_TRUE(ShowsPointer(149)) << "black moves first";
 
-    Dlg().FireTimer(CGoDlg::kOpeningTimer);
-    Dlg().TapAt(Dlg().GetGeometry().CellCentre({ 7, 7 }));
+    Drive(Dlg()).FireTimer(CGoDlg::kOpeningTimer);
+    Drive(Dlg()).TapAt(kBoard.CellCentre({ 7, 7 }));
     EXPECT_TRUE(ShowsPointer(150)) << "white to move, also over a stone";
 
-    Dlg().TapAt(QRectFromRect(kRectLevels[0]).center());
+    Drive(Dlg()).TapAt(QRectFromRect(kRectLevels[0]).center());
     EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
-    Dlg().TapAt({ 30, 200 });
+    Drive(Dlg()).TapAt({ 30, 200 });
     EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
 }
 
@@ -43,7 +44,7 @@ TEST_F(GoPointer, ArrowAfterTheEndOfAGame)
     Place({ { 2, 2 }, { 2, 3 }, { 2, 4 }, { 2, 5 } }, kGoWhite);
     TapCell(2, 6);
     ASSERT_TRUE(Dlg().m_bGameOver);
-    Dlg().TapAt({ 300, 300 });
+    Drive(Dlg()).TapAt({ 300, 300 });
     EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
 }
 
@@ -61,7 +62,7 @@ TEST_F(GoPointer, ComputersStoneTakesTheHiddenPointerAlong)
     EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), QPoint(288, 232));
     TapCell(6, 6);
     const GoPoint answer = Dlg().m_ptComputerLast;
-    EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), Dlg().GetGeometry().CellCentre({ answer.x, answer.y }));
+    EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), kBoard.CellCentre({ answer.x, answer.y }));
 }
 
 TEST_F(GoPointer, VisibleMousePointerStaysWhereThePersonLeftIt)
@@ -69,7 +70,7 @@ TEST_F(GoPointer, VisibleMousePointerStaysWhereThePersonLeftIt)
     WriteSettings("touch=0\n");
     OpenAfterOpening();
     TapCell(6, 6);
-    EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), Dlg().GetGeometry().CellCentre({ 6, 6 }));
+    EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), kBoard.CellCentre({ 6, 6 }));
 }
 
 } // namespace

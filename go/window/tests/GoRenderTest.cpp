@@ -2,6 +2,7 @@
 #include "go/window/GoLayout.h"
 #include "go/window/tests/GoWindowTest.h"
 #include "platform/Drawing.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/OrvaSkins.h"
 
 #include <QDir>
@@ -18,12 +19,12 @@ protected:
     {
         return COrvaSkins::LoadBitmapW(name, 0).convertToFormat(QImage::Format_RGB32);
     }
-    QImage Frame() { return Dlg().Render().convertToFormat(QImage::Format_RGB32); }
+    QImage Frame() { return Drive(Dlg()).Render().convertToFormat(QImage::Format_RGB32); }
     QImage Frame(const RECT& area) { return Frame().copy(QRectFromRect(area)); }
     void ShowWholeWindowAgain()
     {
         Dlg().Invalidate(false);
-        Dlg().ClearPaintRecord();
+        Drive(Dlg()).ClearPaintRecord();
     }
 };
 
@@ -65,7 +66,7 @@ TEST_F(GoRender, CursorMarkIsDrawnOverStones)
     Dlg().SetStone(8, 7, kGoBlack);
     ShowWholeWindowAgain();
     const QImage frame = Frame();
-    const QPoint centre = Dlg().GetGeometry().CellCentre({ 7, 7 });
+    const QPoint centre = kBoard.CellCentre({ 7, 7 });
     EXPECT_EQ(frame.pixel(centre + QPoint(18, -10)), kGreen) << "the right arm over the stone";
     EXPECT_EQ(frame.pixel(centre + QPoint(20, -10)), 0xFF000000u) << "the stone beside it";
     EXPECT_EQ(frame.pixel(centre + QPoint(-18, -10)), kGreen);
@@ -78,7 +79,7 @@ TEST_F(GoRender, ExactlyTheChosenLevelIsFilled)
     Open();
     std::array<std::array<QImage, 3>, 3> option; // [level chosen][option shown]
     for (int level = 1; level <= 3; ++level) {
-        Dlg().PressKey('0' + level);
+        Drive(Dlg()).PressKey('0' + level);
         const QImage frame = Frame();
         for (int i = 0; i < 3; ++i)
             option[level - 1][i] = frame.copy(QRectFromRect(kRectLevels[i]));
@@ -95,10 +96,10 @@ TEST_F(GoRender, CpuFirstIsTickedWhileTheComputerOpens)
 {
     Open();
     const QImage ticked = Frame(kRectCpuFirst);
-    Dlg().PressKey(VK_TAB);
+    Drive(Dlg()).PressKey(VK_TAB);
     const QImage cleared = Frame(kRectCpuFirst);
     EXPECT_NE(ticked, cleared);
-    Dlg().SendCommand(IDC_NEW);
+    Drive(Dlg()).SendCommand(IDC_NEW);
     EXPECT_EQ(Frame(kRectCpuFirst), cleared) << "the box shows the option, not the running rule";
 }
 
@@ -107,31 +108,31 @@ TEST_F(GoRender, CursorStepRepaintsTwoSquaresOnly)
     Open();
     Dlg().MoveCursorTo(0, 0);
     Frame();
-    Dlg().ClearPaintRecord();
-    Dlg().PressKey(VK_LEFT);
-    ASSERT_EQ(Dlg().GetCursorCell(), QPoint(14, 0));
+    Drive(Dlg()).ClearPaintRecord();
+    Drive(Dlg()).PressKey(VK_LEFT);
+    ASSERT_EQ(CGoDlgProbe::CursorCell(Dlg()), QPoint(14, 0));
 
     const QRect around14(498 - 30, 22 - 30, 60, 60);
     const QRect around0(78 - 30, 22 - 30, 60, 60);
     const std::vector<Invalidation> expected = { { around14, false }, { around0, false } };
-    EXPECT_EQ(Dlg().GetPaintRecord().Invalidations(), expected);
+    EXPECT_EQ(Drive(Dlg()).GetPaintRecord().Invalidations(), expected);
     Frame();
     const QRegion screen(0, 0, 800, 480);
-    EXPECT_EQ(Dlg().GetPaintRecord().PaintedRegion(), (QRegion(around14) + around0) & screen);
+    EXPECT_EQ(Drive(Dlg()).GetPaintRecord().PaintedRegion(), (QRegion(around14) + around0) & screen);
 }
 
 TEST_F(GoRender, MoveRepaintsItsStonesCursorAndStatusOnly)
 {
     OpenAfterOpening();
     Frame();
-    Dlg().ClearPaintRecord();
+    Drive(Dlg()).ClearPaintRecord();
     TapCell(6, 6);
     const GoPoint answer = Dlg().m_ptComputerLast;
-    const CBoardGeometry& geometry = Dlg().GetGeometry();
+    const CBoardGeometry& geometry = kBoard;
     const QRegion allowed = QRegion(geometry.StoneBox({ 6, 6 })) + geometry.StoneBox({ answer.x, answer.y })
         + geometry.CellSquare({ 7, 7 }) + geometry.CellSquare({ answer.x, answer.y }) + QRectFromRect(g_rcStatus);
     QRegion invalidated;
-    for (const Invalidation& inv : Dlg().GetPaintRecord().Invalidations()) {
+    for (const Invalidation& inv : Drive(Dlg()).GetPaintRecord().Invalidations()) {
         EXPECT_FALSE(inv.erase);
         EXPECT_TRUE(allowed.contains(inv.rect)) << inv.rect.x() << "," << inv.rect.y();
         invalidated += inv.rect;
@@ -143,12 +144,12 @@ TEST_F(GoRender, LevelKeyRepaintsTheThreeOptions)
 {
     Open();
     Frame();
-    Dlg().ClearPaintRecord();
-    Dlg().PressKey('3');
+    Drive(Dlg()).ClearPaintRecord();
+    Drive(Dlg()).PressKey('3');
     std::vector<Invalidation> expected;
     for (const RECT& option : kRectLevels)
         expected.push_back({ QRectFromRect(option), false });
-    EXPECT_EQ(Dlg().GetPaintRecord().Invalidations(), expected);
+    EXPECT_EQ(Drive(Dlg()).GetPaintRecord().Invalidations(), expected);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // as a picture for people to look at; a few pixels are checked here.
 #include "go/window/GoLayout.h"
 #include "go/window/tests/GoWindowTest.h"
+#include "platform/testsupport/DialogDriver.h"
 
 #include <QColor>
 #include <QDir>
@@ -14,7 +15,7 @@ using GoScreenshot = GoWindowTest;
 TEST_F(GoScreenshot, OpeningStoneOnTheWoodenBoard)
 {
     OpenAfterOpening();
-    const QImage frame = Dlg().Render().convertToFormat(QImage::Format_RGB32);
+    const QImage frame = Drive(Dlg()).Render().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(frame.size(), QSize(800, 480));
     const QString path = QDir::current().absoluteFilePath(QStringLiteral("go-window.png"));
     EXPECT_TRUE(frame.save(path)) << path.toStdString();
@@ -23,7 +24,7 @@ TEST_F(GoScreenshot, OpeningStoneOnTheWoodenBoard)
     const QColor wood = frame.pixelColor(93, 37);
     EXPECT_GT(wood.red(), wood.blue() + 40);
     // The black stone on the centre point, dark at its middle.
-    const QPoint centre = Dlg().GetGeometry().CellCentre({ 7, 7 });
+    const QPoint centre = kBoard.CellCentre({ 7, 7 });
     EXPECT_EQ(centre, QPoint(288, 232));
     EXPECT_LT(QColor(frame.pixel(centre)).lightness(), 80);
     // The cursor mark's green brackets around it.
@@ -39,12 +40,12 @@ TEST_F(GoScreenshot, ChineseTextsAfterAFewMoves)
     OpenAfterOpening();
     TapCell(6, 6);
     TapCell(8, 8);
-    Dlg().PressKey('3');
-    const QImage frame = Dlg().Render().convertToFormat(QImage::Format_RGB32);
+    Drive(Dlg()).PressKey('3');
+    const QImage frame = Drive(Dlg()).Render().convertToFormat(QImage::Format_RGB32);
     const QString path = QDir::current().absoluteFilePath(QStringLiteral("go-window-chinese.png"));
     EXPECT_TRUE(frame.save(path)) << path.toStdString();
     EXPECT_EQ(Status(), u"Talvo\n第5手");
-    EXPECT_GT(QColor(frame.pixel(Dlg().GetGeometry().CellCentre({ 6, 6 }))).lightness(), 200)
+    EXPECT_GT(QColor(frame.pixel(kBoard.CellCentre({ 6, 6 }))).lightness(), 200)
         << "the white stone's middle";
 }
 

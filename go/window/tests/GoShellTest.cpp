@@ -5,6 +5,7 @@
 #include "go/window/tests/GoWindowTest.h"
 #include "platform/Drawing.h"
 #include "platform/ShellMessage.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/OrvaCore.h"
 #include "shell/OrvaSkins.h"
 #include "shell/tern/Tern.h"
@@ -24,32 +25,32 @@ using GoShell = GoWindowTest;
 // The option as the window should paint it, on the skin's background.
 QImage ExpectedOption(CGoDlg& dlg, const RECT& area, const QString& label, bool radio, int checked)
 {
-    QImage image = dlg.GetBackground().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage image = CGoDlgProbe::Background(dlg).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter dc(&image);
     dc.setPen(ColorFromColorRef(COrvaSkins::GetSkinInfo()->color[50]));
     if (radio)
-        DrawRadioButton(&dc, QRectFromRect(area), label, &dlg.GetOptionFont(), checked, 0);
+        DrawRadioButton(&dc, QRectFromRect(area), label, &CGoDlgProbe::OptionFont(dlg), checked, 0);
     else
-        DrawCheckButton(&dc, QRectFromRect(area), label, &dlg.GetOptionFont(), checked);
+        DrawCheckButton(&dc, QRectFromRect(area), label, &CGoDlgProbe::OptionFont(dlg), checked);
     dc.end();
     return image.convertToFormat(QImage::Format_RGB32).copy(QRectFromRect(area));
 }
 
 QImage Shown(CGoDlg& dlg, const RECT& area)
 {
-    return dlg.Render().convertToFormat(QImage::Format_RGB32).copy(QRectFromRect(area));
+    return Drive(dlg).Render().convertToFormat(QImage::Format_RGB32).copy(QRectFromRect(area));
 }
 
 TEST_F(GoShell, EveryTextIsChineseWithLanguageOne)
 {
     WriteSettings("language=1\n");
     Open();
-    EXPECT_EQ(Dlg().GetNewButton().text(), u"新游戏");
-    EXPECT_EQ(Dlg().GetUndoButton().text(), u"悔棋");
+    EXPECT_EQ(CGoDlgProbe::NewButton(Dlg()).text(), u"新游戏");
+    EXPECT_EQ(CGoDlgProbe::UndoButton(Dlg()).text(), u"悔棋");
     EXPECT_EQ(Status(), u"\r\n五子连珠");
-    Dlg().FireTimer(CGoDlg::kOpeningTimer);
+    Drive(Dlg()).FireTimer(CGoDlg::kOpeningTimer);
     EXPECT_EQ(Status(), u"Talvo\n第1手");
-    Dlg().SendCommand(IDC_UNDO);
+    Drive(Dlg()).SendCommand(IDC_UNDO);
     EXPECT_EQ(Status(), u"游戏刚开始，不能悔棋！");
 
     EXPECT_EQ(Shown(Dlg(), kRectLevels[0]), ExpectedOption(Dlg(), kRectLevels[0], u"初级"_qs, true, 0));
@@ -65,13 +66,13 @@ TEST_F(GoShell, LanguageChangeShowsOnOptionsAtOnceAndOnButtonsAtTheSkinLoad)
     WriteSettings("language=1\n");
     Dlg().Invalidate(false);
     EXPECT_EQ(Shown(Dlg(), kRectLevels[0]), ExpectedOption(Dlg(), kRectLevels[0], u"初级"_qs, true, 0));
-    EXPECT_EQ(Dlg().GetNewButton().text(), u"New");
+    EXPECT_EQ(CGoDlgProbe::NewButton(Dlg()).text(), u"New");
     EXPECT_EQ(Status(), u"OBANG\nThe 1 Step") << "a text already shown stays";
 
     PostShellMessage(&Dlg(), 3);
     ProcessEvents();
-    EXPECT_EQ(Dlg().GetNewButton().text(), u"新游戏");
-    EXPECT_EQ(Dlg().GetUndoButton().text(), u"悔棋");
+    EXPECT_EQ(CGoDlgProbe::NewButton(Dlg()).text(), u"新游戏");
+    EXPECT_EQ(CGoDlgProbe::UndoButton(Dlg()).text(), u"悔棋");
     EXPECT_EQ(Status(), u"OBANG\nThe 1 Step");
 }
 
@@ -79,19 +80,19 @@ TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
 {
     OpenAfterOpening();
     TapCell(6, 6);
-    Dlg().PressKey('3');
-    Dlg().PressKey(VK_TAB);
+    Drive(Dlg()).PressKey('3');
+    Drive(Dlg()).PressKey(VK_TAB);
     const GoBoard board = Dlg().m_board;
     const QString status = Status();
-    const QImage before = Dlg().Render().convertToFormat(QImage::Format_RGB32);
-    const QRgb sampleBefore = Dlg().GetBackground().pixel(kOptionColourSample);
+    const QImage before = Drive(Dlg()).Render().convertToFormat(QImage::Format_RGB32);
+    const QRgb sampleBefore = CGoDlgProbe::Background(Dlg()).pixel(kOptionColourSample);
 
     WriteSettings("skin=Ocean\n");
     PostShellMessage(&Dlg(), 4);
     ProcessEvents();
-    const QImage after = Dlg().Render().convertToFormat(QImage::Format_RGB32);
+    const QImage after = Drive(Dlg()).Render().convertToFormat(QImage::Format_RGB32);
 
-    EXPECT_NE(Dlg().GetBackground().pixel(kOptionColourSample), sampleBefore);
+    EXPECT_NE(CGoDlgProbe::Background(Dlg()).pixel(kOptionColourSample), sampleBefore);
     EXPECT_NE(before.copy(0, 0, 60, 480), after.copy(0, 0, 60, 480)) << "the background follows the skin";
     EXPECT_NE(before.copy(QRect(kPosCloseButton, QSize(40, 30))), after.copy(QRect(kPosCloseButton, QSize(40, 30))))
         << "so do the top-bar buttons";
@@ -101,9 +102,9 @@ TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
     EXPECT_EQ(Status(), status);
     EXPECT_EQ(Dlg().g_nLevel, 3);
     EXPECT_TRUE(Dlg().m_bPersonFirst);
-    EXPECT_EQ(Dlg().GetNewButton().GetTextColor(), COrvaSkins::GetSkinInfo()->color[49]);
-    EXPECT_EQ(Dlg().GetUndoButton().GetBkColor(), GetPixel(Dlg().GetBackground(), 605, 234));
-    EXPECT_EQ(Dlg().GetStatus().GetTextColor(), COrvaSkins::GetSkinInfo()->color[48]);
+    EXPECT_EQ(CGoDlgProbe::NewButton(Dlg()).GetTextColor(), COrvaSkins::GetSkinInfo()->color[49]);
+    EXPECT_EQ(CGoDlgProbe::UndoButton(Dlg()).GetBkColor(), GetPixel(CGoDlgProbe::Background(Dlg()), 605, 234));
+    EXPECT_EQ(CGoDlgProbe::Status(Dlg()).GetTextColor(), COrvaSkins::GetSkinInfo()->color[48]);
     EXPECT_EQ(after.copy(QRectFromRect(kRectLevels[2])), ExpectedOption(Dlg(), kRectLevels[2], u"Hard"_qs, true, 1))
         << "the option labels take the new skin's colour";
 }
@@ -111,10 +112,10 @@ TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
 TEST_F(GoShell, FrontAndUnknownCodes)
 {
     OpenAfterOpening();
-    Dlg().SendCommand(IDC_MIN);
+    Drive(Dlg()).SendCommand(IDC_MIN);
     PostShellMessage(&Dlg(), 1);
     ProcessEvents();
-    EXPECT_EQ(Dlg().GetZPlace(), ZPlace::Top);
+    EXPECT_EQ(Drive(Dlg()).GetZPlace(), ZPlace::Top);
     for (unsigned long code : { 0ul, 5ul, 28ul, 1000ul })
         PostShellMessage(&Dlg(), code);
     ProcessEvents();
@@ -140,8 +141,8 @@ TEST_F(GoShell, SecondStartBringsTheRunningGameForwardAndQuitFreesTheRegistry)
                 game = dlg;
         }
         ASSERT_NE(game, nullptr);
-        game->FireTimer(CGoDlg::kOpeningTimer);
-        game->SendCommand(IDC_MIN);
+        Drive(*game).FireTimer(CGoDlg::kOpeningTimer);
+        Drive(*game).SendCommand(IDC_MIN);
         boardBefore = game->m_board;
 
         QProcess second;
@@ -153,10 +154,10 @@ TEST_F(GoShell, SecondStartBringsTheRunningGameForwardAndQuitFreesTheRegistry)
             QCoreApplication::processEvents();
         }
         secondExitCode = second.exitCode();
-        for (int i = 0; i < 50 && game->GetZPlace() != ZPlace::Top; ++i) {
+        for (int i = 0; i < 50 && Drive(*game).GetZPlace() != ZPlace::Top; ++i) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         }
-        placeAfterSecond = game->GetZPlace();
+        placeAfterSecond = Drive(*game).GetZPlace();
         boardAfter = game->m_board;
         PostShellMessage(game, 2);
     });
@@ -190,13 +191,13 @@ TEST_F(GoShell, TheShellReachesTheGameThroughItsOpenHelp)
             helpActiveAfterFront = help && QApplication::activeWindow() == help;
             PostShellMessage(m_dlg.get(), 2);
         });
-        m_dlg->TapAt(m_dlg->GetDlgItem(IDC_HELP)->geometry().center());
+        Drive(*m_dlg).TapAt(m_dlg->GetDlgItem(IDC_HELP)->geometry().center());
     });
     openHelp.start(0);
     EXPECT_EQ(m_dlg->DoModal(), -1) << "ended by the quit message";
     EXPECT_TRUE(helpShown);
     EXPECT_TRUE(helpActiveAfterFront);
-    EXPECT_EQ(m_dlg->GetZPlace(), ZPlace::Top);
+    EXPECT_EQ(Drive(*m_dlg).GetZPlace(), ZPlace::Top);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -212,7 +213,7 @@ TEST_F(GoShell, HelpShowsTheGamesHelpInTheCurrentLanguage)
             shown << label->text();
         help->close();
     });
-    Dlg().SendCommand(IDC_HELP);
+    Drive(Dlg()).SendCommand(IDC_HELP);
     EXPECT_TRUE(shown.contains(u"Talvo帮助"_qs)) << shown.join(u'|').toStdString();
     EXPECT_TRUE(shown.join(u'|').contains(u"1、黑白双方依次落子"_qs)) << shown.join(u'|').toStdString();
     EXPECT_TRUE(Dlg().IsWindow());

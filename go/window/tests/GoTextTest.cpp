@@ -67,7 +67,7 @@ TEST_F(GoStatusText, EveryTextFitsTheStatusBox)
         { kTextNoMoreUndo, -1 }, { kTextPersonWins, kTextTotalSteps }, { kTextTotalSteps, kTextComputerWins },
         { kTextNoUndoAtStart, -1 }, { kTextTapAfterEnd, -1 },
     };
-    const CCoolStatic& status = Open().GetStatus();
+    const CCoolStatic& status = CGoDlgProbe::Status(Open());
     for (int language : { 0, 1 }) {
         for (const auto& [first, second] : shown) {
             for (int step = 1; step <= 224; ++step) {

@@ -1,5 +1,7 @@
 #include "go/window/tests/GoWindowTest.h"
 
+#include "platform/testsupport/DialogDriver.h"
+
 #include <QCoreApplication>
 
 void GoWindowTest::TearDown()
@@ -11,20 +13,20 @@ void GoWindowTest::TearDown()
 CGoDlg& GoWindowTest::Open()
 {
     m_dlg = std::make_unique<CGoDlg>([] { return 0u; }, [](std::uint32_t) { return 1u; });
-    m_dlg->Create();
+    Drive(*m_dlg).Create();
     return *m_dlg;
 }
 
 CGoDlg& GoWindowTest::OpenAfterOpening()
 {
     Open();
-    EXPECT_TRUE(m_dlg->FireTimer(CGoDlg::kOpeningTimer));
+    EXPECT_TRUE(Drive(*m_dlg).FireTimer(CGoDlg::kOpeningTimer));
     return *m_dlg;
 }
 
 QString GoWindowTest::Status() const
 {
-    return m_dlg->GetStatus().GetText();
+    return CGoDlgProbe::Status(*m_dlg).GetText();
 }
 
 int GoWindowTest::StoneCount() const
@@ -37,7 +39,7 @@ int GoWindowTest::StoneCount() const
 
 void GoWindowTest::TapCell(int x, int y)
 {
-    m_dlg->TapAt(m_dlg->GetGeometry().CellCentre({ x, y }));
+    Drive(*m_dlg).TapAt(kBoard.CellCentre({ x, y }));
 }
 
 void GoWindowTest::Place(std::initializer_list<GoPoint> points, std::int8_t code)

@@ -9,6 +9,20 @@
 #include <initializer_list>
 #include <memory>
 
+// What the game window shows, read the way a test needs it.
+class CGoDlgProbe {
+public:
+    static QPoint CursorCell(const CGoDlg& dlg) { return dlg.m_ptCursor; }
+    static const CCoolStatic& Status(const CGoDlg& dlg) { return dlg.m_status; }
+    static const QFont& OptionFont(const CGoDlg& dlg) { return dlg.m_fontOption; }
+    static const CCoolButton& NewButton(const CGoDlg& dlg) { return dlg.m_btnNew; }
+    static const CCoolButton& UndoButton(const CGoDlg& dlg) { return dlg.m_btnUndo; }
+    static const QImage& Background(const CGoDlg& dlg) { return *dlg.m_surface.GetDC(); }
+};
+
+// The board as the game lays it out: where a person taps.
+inline const CBoardGeometry kBoard;
+
 // A game window of its own for each test, on the test's own settings and
 // device root, with the computer's scan directions fixed.
 class GoWindowTest : public ShellEnvironment {

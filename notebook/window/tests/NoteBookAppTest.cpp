@@ -1,6 +1,7 @@
 #include "notebook/storage/Note.h"
 #include "notebook/window/NoteBookApp.h"
 #include "notebook/window/tests/NoteBookFixture.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/AppRegistry.h"
 #include "shell/FileSystem.h"
 #include "shell/OrvaCore.h"
@@ -27,7 +28,7 @@ protected:
                     m_active = dlg;
                     // The caret goes to the end of the text first, as it
                     // does before a person can type.
-                    dlg->FireTimer(102);
+                    Drive(*dlg).FireTimer(102);
                     whileRunning(*dlg);
                     return;
                 }
@@ -52,7 +53,7 @@ TEST_F(NoteBookAppTest, RegistersWhileItRunsAndNoLongerAfterwards)
     bool runningInside = false;
     Run([&runningInside](CNoteBookDlg& dlg) {
         runningInside = AppRegistry::IsRunningAnywhere(16);
-        dlg.SendCommand(1000);
+        Drive(dlg).SendCommand(1000);
     });
     EXPECT_TRUE(runningInside);
     EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
@@ -97,7 +98,7 @@ TEST_F(NoteBookAppTest, SecondStartExitsAtOnceAndBringsTheFirstForwardUnchanged)
     ZPlace place = ZPlace::Unchanged;
     QProcess second;
     Run([&](CNoteBookDlg& dlg) {
-        dlg.SendCommand(1001);
+        Drive(dlg).SendCommand(1001);
         Type(QStringLiteral("typed "));
         dlg.SendToBottom();
         QObject::connect(&second, &QProcess::finished, &dlg, [&](int exitCode) {
@@ -107,8 +108,8 @@ TEST_F(NoteBookAppTest, SecondStartExitsAtOnceAndBringsTheFirstForwardUnchanged)
             QTimer::singleShot(200, &dlg, [&] {
                 page = dlg.GetPage();
                 text = dlg.GetEdit().toPlainText();
-                place = dlg.GetZPlace();
-                dlg.SendCommand(1000);
+                place = Drive(dlg).GetZPlace();
+                Drive(dlg).SendCommand(1000);
             });
         });
         second.start(QStringLiteral(NOTEBOOK_EXECUTABLE), {});
@@ -135,7 +136,7 @@ TEST_F(NoteBookAppTest, TheShellsOpenNoteShowsTheFileInTheRunningNotebook)
             const CNote* shown = dlg.GetNotes().GetAt(dlg.GetPage());
             caption = shown ? shown->m_strTitle : QString();
             text = dlg.GetEdit().toPlainText();
-            dlg.SendCommand(1000);
+            Drive(dlg).SendCommand(1000);
         });
         shell.start(QStringLiteral(ORVA_SHELL_PROGRAM), { QStringLiteral("open-note"), path });
     });

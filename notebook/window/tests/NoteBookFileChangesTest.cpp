@@ -3,6 +3,7 @@
 #include "notebook/storage/Note.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/ShellMessage.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/ShellSettings.h"
 
 #include <QFile>
@@ -44,7 +45,7 @@ protected:
     void Tick(int count = 1)
     {
         for (int i = 0; i < count; ++i)
-            m_dlg->FireTimer(101);
+            Drive(*m_dlg).FireTimer(101);
     }
 };
 
@@ -68,7 +69,7 @@ TEST_F(NoteBookFileChangesTest, FilesThatAreOnlyLookedAtStayByteForByte)
         Tick(2);
     }
     for (int page = 0; page < 4; ++page) {
-        dlg.SendCommand(1001);
+        Drive(dlg).SendCommand(1001);
         Tick();
     }
     dlg.DestroyWindow();
@@ -89,12 +90,12 @@ TEST_F(NoteBookFileChangesTest, AnotherProgramsVersionShowsWhenThePageHasNoEdits
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("two, as synced")) << "the shown page, at the tick";
 
     Rewrite(NotesHostFolder() + QStringLiteral("/a.note"), ArchiveBytes(QStringLiteral("A"), QStringLiteral("one, as synced")));
-    dlg.SendCommand(1001);
+    Drive(dlg).SendCommand(1001);
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("one, as synced")) << "a page, when shown";
 
     QFile::remove(NotesHostFolder() + QStringLiteral("/a.note"));
     Tick(2);
-    dlg.SendCommand(1002);
+    Drive(dlg).SendCommand(1002);
     dlg.DestroyWindow();
     EXPECT_EQ(dlg.GetNotes().GetAt(0)->m_strText, QStringLiteral("one, as synced"));
     EXPECT_EQ(NoteFiles(), QStringList { "b.note" }) << "a removed file is not made again";
@@ -121,13 +122,13 @@ TEST_F(NoteBookFileChangesTest, EditsMeetingAnotherProgramsVersionKeepBothWhole)
     EXPECT_EQ(Bytes(outside.filePath(QStringLiteral("todo (conflict 2026-12-06 041548).txt"))),
               QByteArray("buy milk (mine) now")) << "the page now belongs to the copy";
 
-    dlg.SendCommand(1001);
+    Drive(dlg).SendCommand(1001);
     Type(QStringLiteral("mine: "));
     const QByteArray theirsB = ArchiveBytes(QStringLiteral("B"), QStringLiteral("theirs: two"));
     Rewrite(NotesHostFolder() + QStringLiteral("/b.note"), theirsB);
-    dlg.SendCommand(1001);
+    Drive(dlg).SendCommand(1001);
     // An emptied page loses its file only while that is the one it read.
-    dlg.SendCommand(1004);
+    Drive(dlg).SendCommand(1004);
     const QByteArray theirsA = ArchiveBytes(QStringLiteral("A"), QStringLiteral("theirs: one"));
     Rewrite(NotesHostFolder() + QStringLiteral("/a.note"), theirsA);
     Tick();

@@ -5,6 +5,7 @@
 #include "notebook/window/NoteBookFonts.h"
 #include "platform/Drawing.h"
 #include "platform/device/DevicePath.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/ShellSettings.h"
 
 #include <QAbstractButton>
@@ -36,7 +37,7 @@ CNoteBookDlg& NoteBookTest::Start()
     // The pictures are dealt in the order they were found.
     m_dlg = std::make_unique<CNoteBookDlg>(&NoteBookTest::Now, [] { return 0; });
     m_active = m_dlg.get();
-    m_dlg->Create();
+    Drive(*m_dlg).Create();
     m_dlg->activateWindow();
     ProcessEvents();
     return *m_dlg;
@@ -95,7 +96,7 @@ QByteArray NoteBookTest::NoteFileBytes(const QString& fileName) const
 
 void NoteBookTest::Type(const QString& text)
 {
-    m_active->PressQtKey(Qt::Key_unknown, text);
+    Drive(*m_active).PressQtKey(Qt::Key_unknown, text);
 }
 
 void NoteBookTest::TapKey(const QString& key)
@@ -106,7 +107,7 @@ void NoteBookTest::TapKey(const QString& key)
             found = button;
     }
     ASSERT_NE(found, nullptr) << "no key " << key.toStdString();
-    m_active->TapAt(found->mapTo(m_active, found->rect().center()));
+    Drive(*m_active).TapAt(found->mapTo(m_active, found->rect().center()));
 }
 
 void NoteBookTest::TypeOnKeyboard(const QString& text)
@@ -133,7 +134,7 @@ void NoteBookTest::ProcessEvents()
 QImage NoteBookTest::Screen()
 {
     ProcessEvents();
-    return m_active->Render().convertToFormat(QImage::Format_RGB32);
+    return Drive(*m_active).Render().convertToFormat(QImage::Format_RGB32);
 }
 
 ::testing::AssertionResult NoteBookTest::ShowsPageText(const QRect& rect, const QString& text)

@@ -3,6 +3,7 @@
 #include "notebook/storage/Note.h"
 #include "notebook/window/NoteBookResource.h"
 #include "notebook/window/tests/NoteBookFixture.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/SoftKeyboard.h"
 #include "shell/Wren.h"
 
@@ -28,7 +29,7 @@ private:
 
 class NoteBookKeyboardTest : public NoteBookTest {
 protected:
-    void TapButton(int id) { m_active->TapAt(m_active->GetDlgItem(id)->geometry().center()); }
+    void TapButton(int id) { Drive(*m_active).TapAt(m_active->GetDlgItem(id)->geometry().center()); }
 
     QRect KeyboardRect() const
     {
@@ -66,7 +67,7 @@ TEST_F(NoteBookKeyboardTest, TypingAndTurningPagesByTapsAlone)
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
     WriteNote(QStringLiteral("b.note"), QStringLiteral("B"), QStringLiteral("two"));
     CNoteBookDlg& dlg = Start();
-    dlg.FireTimer(IDT_CARET_TO_END);
+    Drive(dlg).FireTimer(IDT_CARET_TO_END);
 
     TapButton(IDC_BTN_INPUT);
     ASSERT_NE(SipGetState(), SIP_HIDDEN);
@@ -79,9 +80,9 @@ TEST_F(NoteBookKeyboardTest, TypingAndTurningPagesByTapsAlone)
     // page as before.
     const PressCounter pressesOnThePage(&dlg);
     for (int covered : {IDC_BTN_CLEAR, IDC_BTN_NEXT, IDC_BTN_PREV})
-        dlg.TapAt(KeyboardGapOver(covered));
+        Drive(dlg).TapAt(KeyboardGapOver(covered));
     EXPECT_EQ(pressesOnThePage.Count(), 0);
-    dlg.TapAt(dlg.GetEdit().geometry().topLeft() + QPoint(2, 10));
+    Drive(dlg).TapAt(dlg.GetEdit().geometry().topLeft() + QPoint(2, 10));
     TypeOnKeyboard(QStringLiteral("Z"));
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("Ztwo Tea"));
     EXPECT_EQ(dlg.GetPage(), 1);

@@ -3,6 +3,7 @@
 #include "notebook/storage/Note.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/VirtualKey.h"
+#include "platform/testsupport/DialogDriver.h"
 
 #include <QTextBlock>
 
@@ -37,20 +38,20 @@ protected:
 TEST_F(NoteBookPagesTest, NextAndPrevSaveBeforeTheyMove)
 {
     CNoteBookDlg& dlg = StartWithThreeNotes();
-    dlg.SendCommand(1001);
-    dlg.SendCommand(1001);
+    Drive(dlg).SendCommand(1001);
+    Drive(dlg).SendCommand(1001);
     ASSERT_EQ(dlg.GetPage(), 0);
 
     // A page change leaves the caret at the start of the text.
     Type(QStringLiteral("1 + "));
-    dlg.SendCommand(1002);
+    Drive(dlg).SendCommand(1002);
     EXPECT_EQ(dlg.GetPage(), 1);
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("two"));
     EXPECT_EQ(NoteFileBytes(QStringLiteral("a.note")), ArchiveBytes(QStringLiteral("A first"), QStringLiteral("1 + one")));
 
     dlg.GetEdit().moveCursor(QTextCursor::End);
     Type(QStringLiteral("!"));
-    dlg.SendCommand(1001);
+    Drive(dlg).SendCommand(1001);
     EXPECT_EQ(dlg.GetPage(), 0);
     EXPECT_EQ(Reload(QStringLiteral("b.note")).m_strText, QStringLiteral("two!"));
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
@@ -59,14 +60,14 @@ TEST_F(NoteBookPagesTest, NextAndPrevSaveBeforeTheyMove)
 TEST_F(NoteBookPagesTest, NextOnALastPageWithTextAppendsADatedPageOnce)
 {
     CNoteBookDlg& dlg = StartWithThreeNotes();
-    dlg.SendCommand(1002);
+    Drive(dlg).SendCommand(1002);
     ASSERT_EQ(dlg.GetNotes().GetCount(), 4);
     EXPECT_EQ(dlg.GetPage(), 3);
     EXPECT_EQ(dlg.GetNotes().GetAt(3)->m_strTitle, FormatDateCaption(Now(), ORVA_LANG_ENGLISH));
     EXPECT_TRUE(ShowsPageText(QRect(QPoint(210, 412), QPoint(339, 429)), QStringLiteral("Page 4/4")));
     EXPECT_TRUE(dlg.GetEdit().toPlainText().isEmpty());
 
-    dlg.SendCommand(1002);
+    Drive(dlg).SendCommand(1002);
     EXPECT_EQ(dlg.GetNotes().GetCount(), 4);
     EXPECT_EQ(dlg.GetPage(), 3);
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
@@ -76,10 +77,10 @@ TEST_F(NoteBookPagesTest, NextOnALastPageWithTextAppendsADatedPageOnce)
 TEST_F(NoteBookPagesTest, PrevOnTheFirstPageOnlySaves)
 {
     CNoteBookDlg& dlg = StartWithThreeNotes();
-    dlg.SendCommand(1001);
-    dlg.SendCommand(1001);
+    Drive(dlg).SendCommand(1001);
+    Drive(dlg).SendCommand(1001);
     Type(QStringLiteral("x"));
-    dlg.SendCommand(1001);
+    Drive(dlg).SendCommand(1001);
     EXPECT_EQ(dlg.GetPage(), 0);
     EXPECT_EQ(dlg.GetNotes().GetCount(), 3);
     EXPECT_EQ(Reload(QStringLiteral("a.note")).m_strText, QStringLiteral("xone"));
@@ -91,11 +92,11 @@ TEST_F(NoteBookPagesTest, PageUpAndDownTurnThePageAndReachTheEditor)
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("one"));
     WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("line\n").repeated(40));
     CNoteBookDlg& dlg = Start();
-    dlg.PressKey(VK_PRIOR);
+    Drive(dlg).PressKey(VK_PRIOR);
     ASSERT_EQ(dlg.GetPage(), 0);
     Type(QStringLiteral("first "));
 
-    dlg.PressKey(VK_NEXT);
+    Drive(dlg).PressKey(VK_NEXT);
     EXPECT_EQ(dlg.GetPage(), 1);
     EXPECT_EQ(Reload(QStringLiteral("a.note")).m_strText, QStringLiteral("first one"));
     // The editor took the key too: its caret went a page down the new text.
@@ -106,11 +107,11 @@ TEST_F(NoteBookPagesTest, PageUpAndDownTurnThePageAndReachTheEditor)
 TEST_F(NoteBookPagesTest, ClearDeletesAnArchiveNotesFileAtTheNextTickAndKeepsThePage)
 {
     CNoteBookDlg& dlg = StartWithThreeNotes();
-    dlg.SendCommand(1004);
+    Drive(dlg).SendCommand(1004);
     EXPECT_TRUE(dlg.GetEdit().toPlainText().isEmpty());
     EXPECT_EQ(NoteFiles().size(), 3);
 
-    dlg.FireTimer(101);
+    Drive(dlg).FireTimer(101);
     EXPECT_EQ(NoteFiles(), (QStringList { "a.note", "b.note" }));
     EXPECT_EQ(dlg.GetNotes().GetCount(), 3);
     EXPECT_EQ(dlg.GetPage(), 2);
@@ -120,11 +121,11 @@ TEST_F(NoteBookPagesTest, TypedTextReachesTheFileAtTheAutosaveTick)
 {
     CNoteBookDlg& dlg = Start();
     Type(QStringLiteral("Çarşamba"));
-    dlg.PressKey(VK_RETURN);
+    Drive(dlg).PressKey(VK_RETURN);
     Type(QStringLiteral("记事本"));
     EXPECT_TRUE(NoteFiles().isEmpty());
 
-    dlg.FireTimer(101);
+    Drive(dlg).FireTimer(101);
     ASSERT_EQ(NoteFiles(), QStringList { "2026-12-06 041548.note" });
     const QString text = QStringLiteral("Çarşamba\r\n记事本");
     const QString title = FormatDateCaption(Now(), ORVA_LANG_ENGLISH);
@@ -138,7 +139,7 @@ TEST_F(NoteBookPagesTest, ClosingSavesTheCurrentPage)
 {
     CNoteBookDlg& dlg = StartWithThreeNotes();
     Type(QStringLiteral(" and more"));
-    dlg.SendCommand(1000);
+    Drive(dlg).SendCommand(1000);
     EXPECT_FALSE(dlg.IsWindow());
     EXPECT_EQ(Reload(QStringLiteral("c.note")).m_strText, QStringLiteral("three and more"));
 }
@@ -153,7 +154,7 @@ TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfAHandedOverFileSurvive)
     CNoteBookDlg& dlg = Start();
     dlg.GetEdit().moveCursor(QTextCursor::End);
     Type(QStringLiteral("!"));
-    dlg.FireTimer(101);
+    Drive(dlg).FireTimer(101);
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -1,5 +1,7 @@
 #include "notebook/window/tests/NoteBookFixture.h"
 
+#include "platform/testsupport/DialogDriver.h"
+
 #include <QDir>
 
 namespace {
@@ -61,8 +63,8 @@ TEST_F(NoteBookTest, ScreenshotWithTheSoftKeyboard)
     WriteNote(QStringLiteral("a.note"), QStringLiteral("December 5, 2026 21:40 SAT "),
               QStringLiteral("Shopping list:\nbread\ntea\napples\nolive oil\nrice\nlemons\ncheese\neggs"));
     CNoteBookDlg& dlg = Start();
-    dlg.FireTimer(102);
-    dlg.TapAt(QPoint(560, 430));
+    Drive(dlg).FireTimer(102);
+    Drive(dlg).TapAt(QPoint(560, 430));
     TypeOnKeyboard(QStringLiteral("\nhoney"));
     TapKey(QStringLiteral("shift"));
     const QImage screen = Screen();

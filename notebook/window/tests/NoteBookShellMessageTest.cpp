@@ -1,6 +1,7 @@
 #include "notebook/storage/Note.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/ShellMessage.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/ShellSettings.h"
 
 #include <QFileInfo>
@@ -15,8 +16,8 @@ protected:
         WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("two"));
         WriteNote(QStringLiteral("c.note"), QStringLiteral("C third"), QStringLiteral("three"));
         CNoteBookDlg& dlg = Start();
-        dlg.SendCommand(1001);
-        dlg.ClearPaintRecord();
+        Drive(dlg).SendCommand(1001);
+        Drive(dlg).ClearPaintRecord();
         return dlg;
     }
 
@@ -33,14 +34,14 @@ TEST_F(NoteBookShellMessageTest, UnknownCodesChangeNothing)
     Type(QStringLiteral("unsaved "));
     const QImage before = Screen();
     const QByteArray fileBefore = NoteFileBytes(QStringLiteral("b.note"));
-    dlg.ClearPaintRecord();
+    Drive(dlg).ClearPaintRecord();
 
     for (unsigned long code : { 0ul, 5ul, 27ul, 29ul }) {
         Send(code);
         EXPECT_EQ(dlg.GetPage(), 1) << code;
         EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("unsaved two")) << code;
     }
-    EXPECT_TRUE(dlg.GetPaintRecord().Invalidations().empty());
+    EXPECT_TRUE(Drive(dlg).GetPaintRecord().Invalidations().empty());
     EXPECT_EQ(Screen(), before);
     EXPECT_EQ(NoteFileBytes(QStringLiteral("b.note")), fileBefore);
     EXPECT_TRUE(dlg.IsWindow());
@@ -53,11 +54,11 @@ TEST_F(NoteBookShellMessageTest, SkinAndLanguageChangesRedrawTheSamePage)
     const QImage before = Screen();
 
     for (unsigned long code : { 3ul, 4ul }) {
-        dlg.ClearPaintRecord();
+        Drive(dlg).ClearPaintRecord();
         Send(code);
         EXPECT_EQ(dlg.GetPage(), 1);
         EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("kept two"));
-        EXPECT_EQ(dlg.GetPaintRecord().InvalidatedRegion(), QRegion(0, 0, 800, 480)) << code;
+        EXPECT_EQ(Drive(dlg).GetPaintRecord().InvalidatedRegion(), QRegion(0, 0, 800, 480)) << code;
     }
     EXPECT_EQ(Screen(), before);
 }
@@ -86,7 +87,7 @@ TEST_F(NoteBookShellMessageTest, OpenRequestSavesFirstThenShowsTheFileAndComesFo
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("buy milk"));
     EXPECT_TRUE(ShowsPageText(QRect(QPoint(430, 58), QPoint(729, 74)), QStringLiteral("todo.txt")));
     EXPECT_FALSE(QFileInfo::exists(HandOffHostPath()));
-    EXPECT_EQ(dlg.GetZPlace(), ZPlace::Top);
+    EXPECT_EQ(Drive(dlg).GetZPlace(), ZPlace::Top);
 }
 
 TEST_F(NoteBookShellMessageTest, OpenRequestWithoutAHandOffSavesAndComesForwardOnTheSamePage)
@@ -99,7 +100,7 @@ TEST_F(NoteBookShellMessageTest, OpenRequestWithoutAHandOffSavesAndComesForwardO
     CNote saved;
     ASSERT_TRUE(saved.Load(QStringLiteral("\\Notes\\b.note"), true));
     EXPECT_EQ(saved.m_strText, QStringLiteral("edited two"));
-    EXPECT_EQ(dlg.GetZPlace(), ZPlace::Top);
+    EXPECT_EQ(Drive(dlg).GetZPlace(), ZPlace::Top);
 }
 
 TEST_F(NoteBookShellMessageTest, OpeningAFileThatIsAlreadyAPageShowsThatPage)
@@ -108,7 +109,7 @@ TEST_F(NoteBookShellMessageTest, OpeningAFileThatIsAlreadyAPageShowsThatPage)
     const QString path = WriteOutsideFile(QStringLiteral("todo.txt"), QByteArray("buy milk"));
     WriteHandOff(DevicePathFromHostPath(path));
     Send(28);
-    dlg.SendCommand(1001);
+    Drive(dlg).SendCommand(1001);
     WriteHandOff(DevicePathFromHostPath(path));
     Send(28);
     EXPECT_EQ(dlg.GetNotes().GetCount(), 4);
@@ -121,7 +122,7 @@ TEST_F(NoteBookShellMessageTest, ComeToFrontKeepsPageAndText)
     Type(QStringLiteral("x"));
     dlg.SendToBottom();
     Send(1);
-    EXPECT_EQ(dlg.GetZPlace(), ZPlace::Top);
+    EXPECT_EQ(Drive(dlg).GetZPlace(), ZPlace::Top);
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(dlg.GetPage(), 1);
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("xtwo"));

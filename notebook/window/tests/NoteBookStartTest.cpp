@@ -1,6 +1,7 @@
 #include "notebook/storage/ArchivedString.h"
 #include "notebook/storage/DateCaption.h"
 #include "notebook/window/tests/NoteBookFixture.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/ShellSettings.h"
 
 #include <QDir>
@@ -40,7 +41,7 @@ TEST_P(NoteBookFirstStartTest, ShowsOneEmptyDatedPageAndWritesNothing)
     EXPECT_TRUE(ShowsPageText(kLabel, QString::fromUtf16(start.label)));
     EXPECT_TRUE(dlg.GetEdit().toPlainText().isEmpty());
 
-    dlg.FireTimer(101);
+    Drive(dlg).FireTimer(101);
     dlg.DestroyWindow();
     EXPECT_TRUE(NoteFiles().isEmpty());
 }
@@ -57,7 +58,7 @@ TEST_F(NoteBookTest, MakesTheDefaultNotesFolderWithItsParentAndSavesThere)
     WriteSettings("language=0\n");
     CNoteBookDlg& dlg = Start();
     Type(QStringLiteral("first words"));
-    dlg.FireTimer(101);
+    Drive(dlg).FireTimer(101);
     const QDir folder(HostPathFromDevicePath(QStringLiteral("\\NAND Flash\\Note")));
     EXPECT_EQ(folder.entryList(QDir::Files), QStringList { "2026-12-06 041548.note" });
 }
@@ -76,8 +77,8 @@ TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
     EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("Page 3/3")));
     EXPECT_TRUE(ShowsPageText(kCaption, QStringLiteral("C third")));
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("third page\nends here"));
-    EXPECT_FALSE(dlg.IsTimerActive(102));
-    EXPECT_TRUE(dlg.IsTimerActive(101));
+    EXPECT_FALSE(Drive(dlg).IsTimerActive(102));
+    EXPECT_TRUE(Drive(dlg).IsTimerActive(101));
     EXPECT_EQ(dlg.GetEdit().textCursor().position(), dlg.GetEdit().document()->characterCount() - 1);
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
 }

@@ -3,6 +3,7 @@
 #include "ImageProbe.h"
 #include "platform/Dialog.h"
 #include "platform/LogFont.h"
+#include "platform/testsupport/DialogDriver.h"
 
 #include <QPainter>
 
@@ -96,14 +97,14 @@ public:
 TEST(StatusText, SetTextInvalidatesItsRectangleAndNothingElse)
 {
     StatusDialog dialog;
-    dialog.Create();
+    Drive(dialog).Create();
     dialog.MoveWindow(0, 0, 800, 480, false);
     const QImage background = Background();
     CCoolStatic status;
     status.Init(&dialog, &kStatusRect, &background, RGB(255, 255, 128), nullptr);
-    dialog.ClearPaintRecord();
+    Drive(dialog).ClearPaintRecord();
     status.SetText(QStringLiteral("Game Over! Play again!"));
-    EXPECT_EQ(dialog.GetPaintRecord().Invalidations(),
+    EXPECT_EQ(Drive(dialog).GetPaintRecord().Invalidations(),
               (std::vector<Invalidation>{{QRect(605, 70, 180, 100), false}}));
     EXPECT_EQ(status.GetText(), QStringLiteral("Game Over! Play again!"));
 }

@@ -1,6 +1,4 @@
-// The test seams of CDialog: input delivered and output read the way the
-// window system would, so window tests drive the real handlers.
-#include "platform/Dialog.h"
+#include "platform/testsupport/DialogDriver.h"
 
 #include "platform/Cursor.h"
 #include "platform/VirtualKey.h"
@@ -46,68 +44,106 @@ void SendMouse(QWidget* target, QEvent::Type type, QPoint local, QPointF global,
 
 } // namespace
 
-void CDialog::TapAt(QPoint point)
+void DialogDriver::Create()
+{
+    m_dialog.Create();
+}
+
+void DialogDriver::TapAt(QPoint point)
 {
     HoverAt(point);
-    const QPointF global = mapToGlobal(QPointF(point));
-    QWidget* target = childAt(point);
+    const QPointF global = m_dialog.mapToGlobal(QPointF(point));
+    QWidget* target = m_dialog.childAt(point);
     if (!target)
-        target = this;
-    const QPoint local = target->mapFrom(this, point);
+        target = &m_dialog;
+    const QPoint local = target->mapFrom(&m_dialog, point);
     SendMouse(target, QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton);
     SendMouse(target, QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton);
 }
 
-void CDialog::HoverAt(QPoint point)
+void DialogDriver::HoverAt(QPoint point)
 {
-    const QPointF global = mapToGlobal(QPointF(point));
+    const QPointF global = m_dialog.mapToGlobal(QPointF(point));
     SetCursorPos(global.toPoint().x(), global.toPoint().y());
-    QWidget* target = childAt(point);
+    QWidget* target = m_dialog.childAt(point);
     if (!target)
-        target = this;
-    SendMouse(target, QEvent::MouseMove, target->mapFrom(this, point), global, Qt::NoButton, Qt::NoButton);
+        target = &m_dialog;
+    SendMouse(target, QEvent::MouseMove, target->mapFrom(&m_dialog, point), global, Qt::NoButton, Qt::NoButton);
 }
 
-void CDialog::PressKey(int virtualKey)
+void DialogDriver::PressKey(int virtualKey)
 {
     const bool keypad = virtualKey >= VK_NUMPAD0 && virtualKey <= VK_NUMPAD0 + 9;
     PressQtKey(QtKeyFromVirtualKey(virtualKey), TextOfVirtualKey(virtualKey),
                keypad ? Qt::KeypadModifier : Qt::NoModifier);
 }
 
-void CDialog::PressQtKey(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers)
+void DialogDriver::PressQtKey(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers)
 {
-    QWidget* target = focusWidget();
+    QWidget* target = m_dialog.focusWidget();
     if (!target)
-        target = this;
+        target = &m_dialog;
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QCoreApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QCoreApplication::sendEvent(target, &release);
 }
 
-bool CDialog::FireTimer(UINT_PTR id)
+bool DialogDriver::FireTimer(UINT_PTR id)
 {
-    if (!m_timers.IsActive(id))
+    if (!m_dialog.m_timers.IsActive(id))
         return false;
-    OnTimer(id);
+    m_dialog.OnTimer(id);
     return true;
 }
 
-void CDialog::SendCommand(int id)
+void DialogDriver::SendCommand(int id)
 {
-    OnCommand(id);
+    m_dialog.OnCommand(id);
 }
 
-QImage CDialog::Render()
+QImage DialogDriver::Render()
 {
-    UpdateWindow();
+    m_dialog.UpdateWindow();
     // Controls' own repaints wait in the queue as an update request.
-    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
-    QWindow* window = windowHandle();
-    if (isVisible() && window && window->isExposed() && screen()) {
+    QCoreApplication::sendPostedEvents(&m_dialog, QEvent::UpdateRequest);
+    QWindow* window = m_dialog.windowHandle();
+    if (m_dialog.isVisible() && window && window->isExposed() && m_dialog.screen()) {
         // What the window system shows: areas not repainted keep older pixels.
-        return screen()->grabWindow(winId(), 0, 0, width(), height()).toImage().convertToFormat(QImage::Format_RGB32);
+        return m_dialog.screen()
+            ->grabWindow(m_dialog.winId(), 0, 0, m_dialog.width(), m_dialog.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
     }
-    return grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return m_dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+const PaintRecord& DialogDriver::GetPaintRecord() const
+{
+    return m_dialog.m_paintRecord;
+}
+
+void DialogDriver::ClearPaintRecord()
+{
+    m_dialog.m_paintRecord.Clear();
+}
+
+bool DialogDriver::IsTimerActive(UINT_PTR id) const
+{
+    return m_dialog.m_timers.IsActive(id);
+}
+
+bool DialogDriver::IsEnded() const
+{
+    return m_dialog.m_ended;
+}
+
+int DialogDriver::GetResult() const
+{
+    return m_dialog.m_result;
+}
+
+ZPlace DialogDriver::GetZPlace() const
+{
+    return m_dialog.m_zPlace;
 }

@@ -6,6 +6,12 @@
 // Strings are NUL-terminated UTF-16; buffers hold MAX_PATH characters.
 constexpr int MAX_PATH = 260;
 
+// The programs' ids in the shell's registry.
+enum OrvaAppId : int {
+    kGoAppId = 7,
+    kNoteBookAppId = 16,
+};
+
 // The commands of the shell message.
 enum class ShellCode : unsigned long {
     ComeToFront = 1,

@@ -5,22 +5,16 @@
 
 #include <memory>
 
-namespace {
-
-constexpr unsigned long kShellCodeToFront = 1;
-
-} // namespace
-
 bool CGoApp::InitInstance()
 {
-    if (COrvaCore::IsAppRunning(CGoDlg::kAppId)) {
-        COrvaCore::SendAppMsg(CGoDlg::kAppId, 0, kShellCodeToFront);
+    if (COrvaCore::IsAppRunning(kGoAppId)) {
+        COrvaCore::SendAppMsg(kGoAppId, 0, ShellWParam(ShellCode::ComeToFront));
         return false;
     }
-    COrvaCore::SetAppStatus(CGoDlg::kAppId, 1);
+    COrvaCore::SetAppStatus(kGoAppId, 1);
     auto dialog = std::make_unique<CGoDlg>();
     dialog->DoModal();
-    COrvaCore::SetAppStatus(CGoDlg::kAppId, 0);
+    COrvaCore::SetAppStatus(kGoAppId, 0);
     dialog.reset();
     return false;
 }

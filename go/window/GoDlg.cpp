@@ -84,7 +84,7 @@ bool CGoDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     setWindowTitle(QStringLiteral("GO"));
-    COrvaCore::SetAppMainWnd(kAppId, this);
+    COrvaCore::SetAppMainWnd(kGoAppId, this);
     ShowCursor(false);
     m_surface.Create(this);
     LayoutControls();
@@ -197,16 +197,16 @@ void CGoDlg::OnTimer(UINT_PTR id)
 
 LRESULT CGoDlg::OnShellMessage(WPARAM wParam, LPARAM)
 {
-    switch (wParam) {
-    case 1:
+    switch (ShellCode(wParam)) {
+    case ShellCode::ComeToFront:
         BringWindowToTop();
         SetForegroundWindow();
         break;
-    case 2:
+    case ShellCode::Quit:
         PostQuitMessage(0);
         break;
-    case 3:
-    case 4:
+    case ShellCode::SkinChanged:
+    case ShellCode::LanguageChanged:
         LoadSkin();
         break;
     default:

@@ -23,7 +23,6 @@ class CGoDlg : public CDialog, public CGoEngine, private CTurnView {
     Q_OBJECT
 
 public:
-    static constexpr int kAppId = 7;
     // The start-up timer that places the computer's opening stone.
     static constexpr UINT_PTR kOpeningTimer = 1;
     static constexpr unsigned kOpeningDelayMs = 1000;

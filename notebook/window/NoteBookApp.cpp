@@ -13,7 +13,7 @@ bool CNoteBookApp::InitInstance()
     // that comes during start-up is kept until the dialog can close.
     CTerminationSignals termination;
     if (COrvaCore::IsAppRunning(kNoteBookAppId)) {
-        COrvaCore::SendAppMsg(kNoteBookAppId, 0, 1);
+        COrvaCore::SendAppMsg(kNoteBookAppId, 0, ShellWParam(ShellCode::ComeToFront));
         return false;
     }
     COrvaCore::SetAppStatus(kNoteBookAppId, 1);

@@ -327,18 +327,18 @@ bool CNoteBookDlg::PreTranslateMessage(MSG* msg)
 
 LRESULT CNoteBookDlg::OnShellMessage(WPARAM wParam, LPARAM)
 {
-    switch (wParam) {
-    case 1:
+    switch (ShellCode(wParam)) {
+    case ShellCode::ComeToFront:
         ComeToFront();
         break;
-    case 2:
+    case ShellCode::Quit:
         EndDialog(IDOK);
         break;
-    case 3:
-    case 4:
+    case ShellCode::SkinChanged:
+    case ShellCode::LanguageChanged:
         ReloadSkin();
         break;
-    case 28:
+    case ShellCode::OpenNote:
         SaveCurrentNote();
         OpenRequestedNote();
         ComeToFront();

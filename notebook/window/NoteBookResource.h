@@ -1,8 +1,5 @@
 #pragma once
 
-// The notebook's place in the shell's registry of programs.
-constexpr int kNoteBookAppId = 16;
-
 // Controls of the notebook dialog's template.
 constexpr int IDC_BTN_CLOSE = 1000;
 constexpr int IDC_BTN_PREV = 1001;

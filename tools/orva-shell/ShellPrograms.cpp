@@ -1,13 +1,15 @@
 #include "ShellPrograms.h"
 
+#include "shell/OrvaCore.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
 const QList<ShellProgram>& ShellPrograms::Known()
 {
     static const QList<ShellProgram> programs = {
-        {QStringLiteral("go"), 7, QStringLiteral("Go")},
-        {QStringLiteral("notebook"), 16, QStringLiteral("NoteBook")},
+        {QStringLiteral("go"), kGoAppId, QStringLiteral("Go")},
+        {QStringLiteral("notebook"), kNoteBookAppId, QStringLiteral("NoteBook")},
     };
     return programs;
 }

@@ -168,8 +168,8 @@ TEST_F(GoShell, SecondStartBringsTheRunningGameForwardAndQuitFreesTheRegistry)
     EXPECT_EQ(secondExitCode, 0);
     EXPECT_EQ(placeAfterSecond, ZPlace::Top);
     EXPECT_EQ(boardAfter, boardBefore);
-    EXPECT_EQ(COrvaCore::IsAppRunning(CGoDlg::kAppId), 0) << "the registry is free again";
-    COrvaCore::SetAppStatus(CGoDlg::kAppId, 0);
+    EXPECT_EQ(COrvaCore::IsAppRunning(kGoAppId), 0) << "the registry is free again";
+    COrvaCore::SetAppStatus(kGoAppId, 0);
 }
 
 // The help window runs a loop of its own inside the game's: code 1 keeps it

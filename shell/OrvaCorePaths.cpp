@@ -11,12 +11,6 @@ namespace {
 
 constexpr char16_t kHomePath[] = u"\\Orva";
 
-bool IsPlainFileName(const QString& name)
-{
-    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") && !name.contains(u'\\') && !name.contains(u'/')
-        && !name.contains(u':') && !name.contains(QChar(0));
-}
-
 } // namespace
 
 const char16_t* COrvaCore::GetHomePath()

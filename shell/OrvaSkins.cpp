@@ -1,26 +1,15 @@
 #include "shell/OrvaSkins.h"
 
 #include "platform/device/DeviceFiles.h"
+#include "platform/device/DevicePath.h"
 #include "shell/KeyValueLines.h"
 #include "shell/ShellSettings.h"
 #include "shell/SkinFolder.h"
 
-#include <QRegularExpression>
-
-namespace {
-
-bool IsImageName(const QString& name)
-{
-    static const QRegularExpression imageName(QStringLiteral("^[A-Za-z0-9_]{1,64}$"));
-    return imageName.match(name).hasMatch();
-}
-
-} // namespace
-
 QImage COrvaSkins::LoadBitmapW(const char16_t* name, int /*flags*/)
 {
     const QString imageName = name ? QString::fromUtf16(name) : QString();
-    if (!IsImageName(imageName))
+    if (!IsPlainFileName(imageName))
         return {};
     for (const char* extension : {".bmp", ".png"}) {
         QImage image = LoadDeviceBitmap(SkinFolder::DevicePathOf(imageName + QLatin1StringView(extension)));

@@ -10,11 +10,6 @@ namespace {
 
 constexpr int kHotSpot = 2;
 
-bool IsPlainName(const QString& name)
-{
-    return !name.isEmpty() && !name.contains(u'\\') && !name.contains(u'/') && !name.contains(u'.');
-}
-
 } // namespace
 
 QCursor LoadProgramCursor(int resourceId)
@@ -27,7 +22,7 @@ QCursor LoadProgramCursor(int resourceId)
 
 QImage LoadProgramIcon(const QString& program)
 {
-    if (!IsPlainName(program))
+    if (!IsPlainFileName(program))
         return {};
     return LoadDeviceBitmap(QStringLiteral("\\Orva\\Resources\\") + program + QStringLiteral(".png"));
 }

@@ -1,6 +1,7 @@
 #include "shell/SkinFolder.h"
 
 #include "platform/device/DeviceFiles.h"
+#include "platform/device/DevicePath.h"
 #include "shell/ShellSettings.h"
 
 #include <QFileInfo>
@@ -9,15 +10,9 @@ namespace {
 
 const QString kSkins = QStringLiteral("\\Orva\\Skins\\");
 
-bool IsPlainName(const QString& name)
-{
-    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") && !name.contains(u'\\')
-        && !name.contains(u'/') && !name.contains(u'*') && !name.contains(u'?');
-}
-
 bool Exists(const QString& skin)
 {
-    return IsPlainName(skin) && QFileInfo(HostPathForReading(kSkins + skin)).isDir();
+    return IsPlainFileName(skin) && QFileInfo(HostPathForReading(kSkins + skin)).isDir();
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qsizetype kMaxPath = 260;
@@ -92,4 +94,12 @@ QString DevicePathFromHostPath(const QString& hostPath)
     if (device.size() >= kMaxPath)
         return {};
     return device;
+}
+
+bool IsPlainFileName(const QString& name)
+{
+    static const QString kForbidden = QStringLiteral("\\/:*?") + QChar(0);
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return kForbidden.contains(c); });
 }

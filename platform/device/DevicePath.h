@@ -11,5 +11,9 @@ QString HostPathFromDevicePath(const QString& devicePath);
 // The device path of a host path: under the device root it becomes "\A\B",
 // elsewhere "Z:\a\b". Empty when the result would be 260 characters or longer.
 QString DevicePathFromHostPath(const QString& hostPath);
+// True when name can stand as one file or folder name in a device path: not
+// empty, not "." or "..", and without separators, a drive colon, wildcards
+// or U+0000.
+bool IsPlainFileName(const QString& name);
 // The device root as a host folder, created when first needed.
 QString DeviceRoot();

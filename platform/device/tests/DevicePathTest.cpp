@@ -106,4 +106,15 @@ TEST_F(DevicePathTest, FallsBackToTheDataHome)
     qunsetenv("XDG_DATA_HOME");
 }
 
+TEST(PlainFileName, OneNameWithoutSeparatorsWildcardsOrClimbing)
+{
+    for (const QString& name : { QStringLiteral("Classic"), QStringLiteral("Note.path"), QStringLiteral("a b.bmp"),
+                                 QStringLiteral("...") })
+        EXPECT_TRUE(IsPlainFileName(name)) << name.toStdString();
+    for (const QString& name : { QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a\\b"),
+                                 QStringLiteral("a/b"), QStringLiteral("Z:a"), QStringLiteral("*"), QStringLiteral("a?"),
+                                 QStringLiteral("a") + QChar(0) })
+        EXPECT_FALSE(IsPlainFileName(name)) << name.toStdString();
+}
+
 } // namespace

@@ -2,7 +2,7 @@
 #include "notebook/storage/LocalText.h"
 #include "notebook/storage/tests/DeviceFixture.h"
 
-#include <ctime>
+#include <utility>
 
 namespace {
 
@@ -56,23 +56,6 @@ TEST(DateCaption, ReadsExactlyAsShownInEachLanguage)
 }
 
 class DateCaptionShell : public DeviceFixture {};
-
-TEST_F(DateCaptionShell, SecondsSince1970AreShownInLocalTimeAndTheCurrentLanguage)
-{
-    const QByteArray savedZone = qgetenv("TZ");
-    qputenv("TZ", "UTC");
-    tzset();
-    const qint64 time = QDateTime(QDate(2026, 12, 6), QTime(4, 15, 48), Qt::UTC).toSecsSinceEpoch();
-    SetShellSetting(QStringLiteral("language"), QStringLiteral("6"));
-    EXPECT_EQ(FormatDateCaption(time), QStringLiteral("6 Aralık 2026, Pazar 04:15"));
-    SetShellSetting(QStringLiteral("language"), QStringLiteral("1"));
-    EXPECT_EQ(FormatDateCaption(time), QStringLiteral("2026 年 12 月 06 日 04:15 星期日 "));
-    if (savedZone.isNull())
-        qunsetenv("TZ");
-    else
-        qputenv("TZ", savedZone);
-    tzset();
-}
 
 TEST_F(DateCaptionShell, PageLabelFollowsTheLanguage)
 {

@@ -19,8 +19,9 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
-// A device root and shell settings of the test's own: ORVA_ROOT and
-// XDG_CONFIG_HOME point into a fresh temporary folder for each test.
+// A device root and shell settings of the test's own, and none of the
+// built-in pictures: ORVA_ROOT, XDG_CONFIG_HOME and ORVA_ASSETS_DIR point into
+// a fresh temporary folder for each test.
 class DeviceFixture : public testing::Test {
 protected:
     void SetUp() override
@@ -29,12 +30,14 @@ protected:
         QDir().mkpath(m_dir.filePath(QStringLiteral("root")));
         qputenv("ORVA_ROOT", QFile::encodeName(m_dir.filePath(QStringLiteral("root"))));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
+        qputenv("ORVA_ASSETS_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("assets"))));
     }
 
     void TearDown() override
     {
         qputenv("ORVA_ROOT", m_savedRoot);
         qputenv("XDG_CONFIG_HOME", m_savedConfig);
+        qputenv("ORVA_ASSETS_DIR", m_savedAssets);
     }
 
     // Sets a key of the shell's settings (language, codepage, note_path).
@@ -71,4 +74,5 @@ protected:
 private:
     const QByteArray m_savedRoot = qgetenv("ORVA_ROOT");
     const QByteArray m_savedConfig = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray m_savedAssets = qgetenv("ORVA_ASSETS_DIR");
 };

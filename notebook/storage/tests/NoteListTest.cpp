@@ -104,6 +104,9 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
     EXPECT_EQ(list.LoadFolder(kFolder), 1);
     EXPECT_EQ(list.AddFile(kFolder + QStringLiteral("\\sub\\hard.note")), 0);
     EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\missing.txt")), -1);
+    QFile huge(HostPath(QStringLiteral("\\Docs\\huge.txt")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(CNote::kLargestPlainFile + 1));
+    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\huge.txt")), -1);
     EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\b.txt")), 1);
     EXPECT_EQ(list.GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
     EXPECT_EQ(list.GetAt(1)->m_strText, QStringLiteral("hello"));
@@ -120,23 +123,17 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
 
 TEST_F(NoteList, OrdersByStoredTitleAsCodeUnits)
 {
-    WriteNote(QStringLiteral("1.note"), QStringLiteral("March 5, 2026 10:00 THU "));
-    WriteNote(QStringLiteral("2.note"), QStringLiteral("April 9, 2026 10:00 THU "));
-    WriteNote(QStringLiteral("3.note"), QStringLiteral("6 Aralık 2026, Pazar 04:15"));
-    WriteNote(QStringLiteral("4.note"), QStringLiteral("10 Aralık 2026, Perşembe 04:15"));
-    WriteNote(QStringLiteral("5.note"), QStringLiteral("2026 年 12 月 06 日 04:15 星期日 "));
-    WriteNote(QStringLiteral("6.note"), QStringLiteral("2026 年 01 月 06 日 04:15 星期二 "));
-    WriteNote(QStringLiteral("7.note"), QStringLiteral("april"));
     // U+FF01 sorts after a surrogate pair when compared as UTF-16 code units.
-    WriteNote(QStringLiteral("8.note"), QString(QChar(char16_t(0xFF01))));
-    WriteNote(QStringLiteral("9.note"), QStringLiteral("😀"));
-
+    const QStringList sorted { "10 Aralık 2026, Perşembe 04:15", "2026 年 01 月 06 日 04:15 星期二 ",
+                               "2026 年 12 月 06 日 04:15 星期日 ", "6 Aralık 2026, Pazar 04:15",
+                               "April 9, 2026 10:00 THU ", "March 5, 2026 10:00 THU ", "april", "😀",
+                               QString(QChar(char16_t(0xFF01))) };
+    // File names in an order of their own.
+    for (int i = 0; i < sorted.size(); ++i)
+        WriteNote(QStringLiteral("%1.note").arg((i * 5) % 9), sorted[i]);
     CNoteList list;
     EXPECT_EQ(list.LoadFolder(kFolder), 9);
-    EXPECT_EQ(Titles(list), (QStringList { "10 Aralık 2026, Perşembe 04:15", "2026 年 01 月 06 日 04:15 星期二 ",
-                                           "2026 年 12 月 06 日 04:15 星期日 ", "6 Aralık 2026, Pazar 04:15",
-                                           "April 9, 2026 10:00 THU ", "March 5, 2026 10:00 THU ", "april",
-                                           "😀", QString(QChar(char16_t(0xFF01))) }));
+    EXPECT_EQ(Titles(list), sorted);
 }
 
 TEST_F(NoteList, EqualTitlesKeepTheOrderOfLoading)
@@ -237,12 +234,16 @@ TEST_F(NoteList, SyncReadsAnotherProgramsVersionOnlyIntoAPageWithoutEdits)
     EXPECT_EQ(ReadDeviceFile(note.m_strPath), ArchiveBytes(QStringLiteral("A"), QStringLiteral("one, mine")));
 }
 
-TEST_F(NoteList, EditsMeetingAnotherProgramsVersionMoveToAConflictCopy)
+// A conflict copy beside the file; a note of a file read with loss goes to a
+// new note in the notes folder.
+TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
 {
+    SetShellSetting(QStringLiteral("codepage"), QStringLiteral("1252"));
     WriteNote(QStringLiteral("b.note"), QStringLiteral("B"), QStringLiteral("two"));
     WriteNote(QStringLiteral("b (conflict 2026-12-06 041548).note"), QStringLiteral("C"), QStringLiteral("taken"));
     WriteDeviceFile(QStringLiteral("\\Docs.d\\a.txt"), "buy milk");
     WriteDeviceFile(QStringLiteral("\\Docs.d\\todo"), "todo");
+    WriteDeviceFile(QStringLiteral("\\Docs.d\\latin.txt"), "caf\x81");
     const auto list = MakeList();
     list->LoadFolder(kFolder);
     const QString stamp = QStringLiteral(" (conflict 2026-12-06 041548");
@@ -260,6 +261,9 @@ TEST_F(NoteList, EditsMeetingAnotherProgramsVersionMoveToAConflictCopy)
           QStringLiteral("\\Docs.d\\a") + stamp + QStringLiteral(").txt"), "buy milk (mine)" },
         { QStringLiteral("\\Docs.d\\todo"), "todo (theirs)", QStringLiteral("todo (mine)"),
           QStringLiteral("\\Docs.d\\todo") + stamp + u')', "todo (mine)" },
+        { QStringLiteral("\\Docs.d\\latin.txt"), "caf\x81", QStringLiteral("café"),
+          QStringLiteral("\\Notes\\2026-12-06 041548.note"),
+          ArchiveBytes(QStringLiteral("latin.txt"), QStringLiteral("café")) },
     };
     for (const auto& c : cases) {
         const int index = c.path.startsWith(kFolder) ? 0 : list->AddFile(c.path);
@@ -272,21 +276,6 @@ TEST_F(NoteList, EditsMeetingAnotherProgramsVersionMoveToAConflictCopy)
         EXPECT_EQ(note.m_strPath, c.copy);
         EXPECT_EQ(ReadDeviceFile(c.copy), c.copyBytes) << qPrintable(c.copy);
     }
-}
-
-TEST_F(NoteList, EditOfAFileReadWithLossGoesToANewNote)
-{
-    SetShellSetting(QStringLiteral("codepage"), QStringLiteral("1252"));
-    WriteDeviceFile(QStringLiteral("\\Docs\\latin.txt"), "caf\x81");
-    const auto list = MakeList();
-    ASSERT_EQ(list->AddFile(QStringLiteral("\\Docs\\latin.txt")), 0);
-    CNote& note = *list->GetAt(0);
-    note.m_strText += u'!';
-    EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::InStep);
-    EXPECT_EQ(ReadDeviceFile(QStringLiteral("\\Docs\\latin.txt")), QByteArray("caf\x81"));
-    EXPECT_EQ(note.m_strPath, QStringLiteral("\\Notes\\2026-12-06 041548.note"));
-    EXPECT_EQ(ReadDeviceFile(note.m_strPath),
-              ArchiveBytes(QStringLiteral("latin.txt"), QStringLiteral("caf") + QChar::ReplacementCharacter + u'!'));
 }
 
 } // namespace

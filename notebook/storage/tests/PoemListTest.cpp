@@ -14,21 +14,6 @@ const QColor kGrey(128, 128, 128);
 
 class PoemList : public DeviceFixture {
 protected:
-    void SetUp() override
-    {
-        DeviceFixture::SetUp();
-        // Only the pictures a test makes, none of the built-in ones.
-        m_savedAssets = qgetenv("ORVA_ASSETS_DIR");
-        qputenv("ORVA_ASSETS_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("assets"))));
-        QDir().mkpath(HostPath(QStringLiteral("\\Orva\\Poem")));
-    }
-
-    void TearDown() override
-    {
-        qputenv("ORVA_ASSETS_DIR", m_savedAssets);
-        DeviceFixture::TearDown();
-    }
-
     // A bitmap whose top-left part, of the rectangle's size, is red and the rest blue.
     void MakePicture(const QString& name, int width = 4, int height = 4)
     {
@@ -37,6 +22,7 @@ protected:
         for (int y = 0; y < std::min(height, kRect.height()); ++y)
             for (int x = 0; x < std::min(width, kRect.width()); ++x)
                 image.setPixelColor(x, y, Qt::red);
+        QDir().mkpath(HostPath(QStringLiteral("\\Orva\\Poem")));
         ASSERT_TRUE(image.save(HostPath(QStringLiteral("\\Orva\\Poem\\") + name), "BMP"));
     }
 
@@ -68,8 +54,6 @@ protected:
                 }
             }
     }
-
-    QByteArray m_savedAssets;
 };
 
 TEST_F(PoemList, DealsTheOrderByTheExchangeRuleAndPagesCycleThroughIt)
@@ -87,7 +71,6 @@ TEST_F(PoemList, DealsTheOrderByTheExchangeRuleAndPagesCycleThroughIt)
     };
     for (const auto& c : cases) {
         QDir(HostPath(QStringLiteral("\\Orva\\Poem"))).removeRecursively();
-        QDir().mkpath(HostPath(QStringLiteral("\\Orva\\Poem")));
         for (int i = 0; i < c.count; ++i)
             MakePicture(QChar(u'a' + i) + QStringLiteral(".bmp"));
         const auto poems = Deal(c.draws);

@@ -33,7 +33,8 @@ TEST(ArchivedString, WritesTheWidePrefixForEachLengthAndReadsItBack)
         const QString text(c.length, QChar(u'你'));
         QByteArray bytes;
         AppendArchivedString(bytes, text);
-        EXPECT_TRUE(bytes == QByteArray::fromHex(c.prefix) + QByteArray("\x60\x4F").repeated(c.length)) << c.length;
+        const QByteArray expected = QByteArray::fromHex(c.prefix) + QByteArray("\x60\x4F").repeated(c.length);
+        EXPECT_TRUE(bytes == expected) << c.length;
         qint64 consumed = 0;
         EXPECT_EQ(Read(bytes + "tail", &consumed), text) << c.length;
         EXPECT_EQ(consumed, bytes.size()) << c.length;

@@ -55,14 +55,15 @@ TEST_F(NoteFile, PlainTextLoadsAndIsWrittenBackAfterAnEditUnlessReadWithLoss)
           QByteArray::fromHex("FFFE610000006200") },
         { "Utf16OddByteIsLoss", "1252", QByteArray::fromHex("FFFE610062"), QStringLiteral("a"), 1,
           QByteArray::fromHex("FFFE610062") },
-        { "Utf16SignatureOnly", "1252", QByteArray::fromHex("FFFE"), QString(), 1, QByteArray::fromHex("FFFE2100") },
+        { "Utf16SignatureOnly", "1252", QByteArray::fromHex("FFFE"), QString(), 1,
+          QByteArray::fromHex("FFFE2100") },
         { "Utf8", "1252", QByteArray::fromHex("EFBBBF63C3A9E4BDA0"), QStringLiteral("cé你"), 1,
           QByteArray::fromHex("FFFE6300E900604F2100") },
         { "Utf8FourBytes", "1252", QByteArray::fromHex("EFBBBFF09F98807A"), QStringLiteral("😀z"), 1,
           QByteArray::fromHex("FFFE3DD800DE7A002100") },
         { "Utf8Invalid", "1252", QByteArray::fromHex("EFBBBF61FF62"), u'a' + kReplacement + u'b', 1,
           QByteArray::fromHex("EFBBBF61FF62") },
-        { "Utf8ZeroIsLoss", "1252", QByteArray::fromHex("EFBBBF610062"), QString(QChar(u'a')) + QChar(u'\0') + u'b', 1,
+        { "Utf8ZeroIsLoss", "1252", QByteArray::fromHex("EFBBBF610062"), QString(QChar(u'a')) + QChar() + u'b', 1,
           QByteArray::fromHex("EFBBBF610062") },
         // Only all three signature bytes make UTF-8; any other EF is the code page's.
         { "LoneEFIsAnsi", "1252", QByteArray("\xEF"), QStringLiteral("ï"), 0, QByteArray("\xEF!") },
@@ -163,7 +164,8 @@ TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)
     ASSERT_TRUE(note.Load(path, true));
     note.m_strText = QStringLiteral("x\ny");
     ASSERT_TRUE(note.Save());
-    EXPECT_EQ(ReadDeviceFile(path).toHex(' '), QByteArray::fromHex("FFFEFF0254003100 FFFEFF0378000A007900").toHex(' '));
+    EXPECT_EQ(ReadDeviceFile(path).toHex(' '),
+              QByteArray::fromHex("FFFEFF0254003100 FFFEFF0378000A007900").toHex(' '));
     note.m_strText.clear();
     EXPECT_TRUE(note.IsEmpty());
     EXPECT_TRUE(note.Save());

@@ -68,7 +68,8 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
         ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(size));
     }
     ASSERT_TRUE(QFile::link(HostPath(kFolder), HostPath(kFolder + QStringLiteral("\\sub\\loop"))));
-    ASSERT_TRUE(QFile::link(HostPath(kFolder + QStringLiteral("\\sub")), HostPath(kFolder + QStringLiteral("\\other"))));
+    ASSERT_TRUE(QFile::link(HostPath(kFolder + QStringLiteral("\\sub")),
+                            HostPath(kFolder + QStringLiteral("\\other"))));
     QString deep;
     for (int level = 0; level < kDeepestNoteFolder + 1; ++level)
         deep += QStringLiteral("d\\");
@@ -107,13 +108,16 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
     QFile huge(HostPath(QStringLiteral("\\Docs\\huge.txt")));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(CNote::kLargestPlainFile + 1));
     EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\huge.txt")), -1);
+    // A file that fails to read (here a regular file whose every read fails) is no page.
+    EXPECT_EQ(list.AddFile(QStringLiteral("Z:\\proc\\self\\mem")), -1);
     EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\b.txt")), 1);
     EXPECT_EQ(list.GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
     EXPECT_EQ(list.GetAt(1)->m_strText, QStringLiteral("hello"));
     EXPECT_EQ(list.GetAt(1)->m_bArchive, 0);
     EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\b.txt")), 1);
     EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\a.txt")), 1);
-    EXPECT_EQ(list.AddFile(QStringLiteral("Z:") + HostPath(QStringLiteral("\\Docs\\a.txt")).replace(u'/', u'\\')), 1);
+    const QString hostStyle = QStringLiteral("Z:") + HostPath(QStringLiteral("\\Docs\\a.txt")).replace(u'/', u'\\');
+    EXPECT_EQ(list.AddFile(hostStyle), 1);
     EXPECT_EQ(list.GetCount(), 2);
     for (const int outside : { -1, 2 }) {
         EXPECT_EQ(list.GetAt(outside), nullptr) << outside;
@@ -182,6 +186,9 @@ TEST_F(NoteList, AddNewAppendsADatedNoteWithoutAFileAtAFreePath)
     SetShellSetting(QStringLiteral("note_path"), QStringLiteral("\\Mine\\Notes\\"));
     defaults.InitFolder();
     EXPECT_EQ(defaults.GetFolder(), QStringLiteral("\\Mine\\Notes"));
+    SetShellSetting(QStringLiteral("note_path"), QStringLiteral("\\\\"));
+    defaults.InitFolder();
+    EXPECT_EQ(defaults.GetFolder(), QStringLiteral("\\")) << "the root stays";
 
     WriteNote(QStringLiteral("z.note"), QStringLiteral("zzz"));
     WriteNote(QStringLiteral("2026-12-06 041548-2.note"), QStringLiteral("zzz"));
@@ -193,7 +200,8 @@ TEST_F(NoteList, AddNewAppendsADatedNoteWithoutAFileAtAFreePath)
         const CNote* note = list->GetAt(index);
         EXPECT_EQ(index, list->GetCount() - 1);
         EXPECT_EQ(note->m_strTitle, QStringLiteral("6 Aralık 2026, Pazar 04:15"));
-        EXPECT_EQ(note->m_strPath, QStringLiteral("\\Notes\\2026-12-06 041548%1.note").arg(QString::fromLatin1(name)));
+        EXPECT_EQ(note->m_strPath,
+                  QStringLiteral("\\Notes\\2026-12-06 041548%1.note").arg(QString::fromLatin1(name)));
         EXPECT_TRUE(note->IsEmpty());
         EXPECT_EQ(note->m_bArchive, 1);
         EXPECT_FALSE(DeviceFileExists(note->m_strPath));

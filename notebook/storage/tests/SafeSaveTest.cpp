@@ -111,7 +111,8 @@ TEST_F(SafeSave, FullDiskKeepsTheOldFileAndTheNote)
     EXPECT_FALSE(savedPlain);
     EXPECT_EQ(ReadDeviceFile(kPlain), QByteArray("ascii"));
     EXPECT_EQ(plain.m_bUnicode, 0);
-    EXPECT_EQ(QDir(HostPath(QStringLiteral("\\Note"))).entryList(QDir::Files | QDir::Hidden), QStringList { "safe.note" });
+    EXPECT_EQ(QDir(HostPath(QStringLiteral("\\Note"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList { "safe.note" });
 }
 
 TEST_F(SafeSave, WhatThePersonMayNotWriteIsNeverReplaced)

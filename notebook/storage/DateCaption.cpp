@@ -28,11 +28,6 @@ QString TwoDigits(int value)
 
 } // namespace
 
-QString FormatDateCaption(qint64 time)
-{
-    return FormatDateCaption(QDateTime::fromSecsSinceEpoch(time, Qt::LocalTime), COrvaSkins::GetLanguage());
-}
-
 QString FormatDateCaption(const QDateTime& localTime, ORVA_LANG language)
 {
     if (!localTime.isValid())

@@ -10,8 +10,6 @@
 // "December 6, 2026 04:15 SUN " (English), "6 Aralık 2026, Pazar 04:15"
 // (Turkish), "2026 年 12 月 06 日 04:15 星期日 " (Chinese).
 
-// time: seconds since 1970, shown as local time in the current language.
-QString FormatDateCaption(qint64 time);
 // The caption of a local date and time in the given language (1 Chinese,
 // 6 Turkish, anything else English); empty when the time is not valid.
 QString FormatDateCaption(const QDateTime& localTime, ORVA_LANG language);

@@ -3,145 +3,79 @@
 
 #include <QBuffer>
 
+#include <optional>
+
 namespace {
 
-QByteArray Archived(const QString& text)
-{
-    QByteArray bytes;
-    AppendArchivedString(bytes, text);
-    return bytes;
-}
-
-bool Read(const QByteArray& bytes, QString& out, qint64* consumed = nullptr)
+// One archived string read from bytes, and how many bytes it took; nothing
+// when the read fails.
+std::optional<QString> Read(const QByteArray& bytes, qint64* consumed = nullptr)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    const bool ok = ReadArchivedString(buffer, out);
+    QString text = QStringLiteral("old");
+    const bool read = ReadArchivedString(buffer, text);
     if (consumed)
         *consumed = buffer.pos();
-    return ok;
+    return read ? std::optional(text) : std::nullopt;
 }
 
-struct PrefixCase {
-    int length;
-    QByteArray prefix;
-};
-
-void PrintTo(const PrefixCase& c, std::ostream* out)
+TEST(ArchivedString, WritesTheWidePrefixForEachLengthAndReadsItBack)
 {
-    *out << c.length << " characters";
-}
-
-class ArchivedStringPrefix : public testing::TestWithParam<PrefixCase> {};
-
-TEST_P(ArchivedStringPrefix, WritesTheWidePrefixAndReadsItBack)
-{
-    const PrefixCase& c = GetParam();
-    const QString text(c.length, QChar(u'你'));
-    const QByteArray bytes = Archived(text);
-    ASSERT_EQ(bytes.size(), c.prefix.size() + 2 * c.length);
-    EXPECT_EQ(bytes.left(c.prefix.size()).toHex(' '), c.prefix.toHex(' '));
-    EXPECT_EQ(bytes.mid(c.prefix.size(), 2), QByteArray("\x60\x4F"));
-
-    QString back;
-    qint64 consumed = 0;
-    ASSERT_TRUE(Read(bytes + "tail", back, &consumed));
-    EXPECT_EQ(back, text);
-    EXPECT_EQ(consumed, bytes.size());
-}
-
-INSTANTIATE_TEST_SUITE_P(Boundaries, ArchivedStringPrefix,
-    testing::Values(PrefixCase { 1, QByteArray::fromHex("FFFEFF01") },
-                    PrefixCase { 254, QByteArray::fromHex("FFFEFFFE") },
-                    PrefixCase { 255, QByteArray::fromHex("FFFEFFFFFF00") },
-                    PrefixCase { 65533, QByteArray::fromHex("FFFEFFFFFDFF") },
-                    PrefixCase { 65534, QByteArray::fromHex("FFFEFFFFFFFFFEFF0000") },
-                    PrefixCase { 70000, QByteArray::fromHex("FFFEFFFFFFFF70110100") }));
-
-TEST(ArchivedString, EmptyStringIsTheMarkAndALengthOfZero)
-{
-    EXPECT_EQ(Archived(QString()), QByteArray::fromHex("FFFEFF00"));
-    QString back = QStringLiteral("old");
-    ASSERT_TRUE(Read(QByteArray::fromHex("FFFEFF00"), back));
-    EXPECT_TRUE(back.isEmpty());
-}
-
-TEST(ArchivedString, KeepsEveryCodeUnitIncludingZeroAndLoneSurrogates)
-{
-    const QString text = QString(QChar(u'a')) + QChar(u'\0') + QChar(char16_t(0xD800)) + QChar(char16_t(0xFFFF));
-    QString back;
-    ASSERT_TRUE(Read(Archived(text), back));
-    EXPECT_EQ(back, text);
-}
-
-TEST(ArchivedString, ReadsTheShortWideFormsOfOtherWriters)
-{
-    // A 16-bit length after the mark, and a 32-bit one, both for "ab".
-    for (const char* hex : { "FFFEFFFF0200", "FFFEFFFFFFFF02000000" }) {
-        QString back;
-        ASSERT_TRUE(Read(QByteArray::fromHex(hex) + QByteArray("a\0b\0", 4), back)) << hex;
-        EXPECT_EQ(back, QStringLiteral("ab")) << hex;
+    const struct {
+        int length;
+        const char* prefix;
+    } cases[] = { { 0, "FFFEFF00" }, { 1, "FFFEFF01" }, { 254, "FFFEFFFE" }, { 255, "FFFEFFFFFF00" },
+                  { 65533, "FFFEFFFFFDFF" }, { 65534, "FFFEFFFFFFFFFEFF0000" },
+                  { 70000, "FFFEFFFFFFFF70110100" } };
+    for (const auto& c : cases) {
+        const QString text(c.length, QChar(u'你'));
+        QByteArray bytes;
+        AppendArchivedString(bytes, text);
+        const QByteArray expected = QByteArray::fromHex(c.prefix) + QByteArray("\x60\x4F").repeated(c.length);
+        EXPECT_TRUE(bytes == expected) << c.length;
+        qint64 consumed = 0;
+        EXPECT_EQ(Read(bytes + "tail", &consumed), text) << c.length;
+        EXPECT_EQ(consumed, bytes.size()) << c.length;
     }
+    const QString units(reinterpret_cast<const QChar*>(u"a\0\xD800\xFFFF"), 4);
+    QByteArray bytes;
+    AppendArchivedString(bytes, units);
+    EXPECT_EQ(Read(bytes), units) << "every code unit is kept";
 }
 
-class ArchivedStringAnsi : public DeviceFixture {};
+class ArchivedStringRead : public DeviceFixture {};
 
-TEST_F(ArchivedStringAnsi, ReadsTheEightBitFormsInTheCodePage)
+TEST_F(ArchivedStringRead, ReadsEveryFormOfOtherWritersAndRefusesWhatTheDataCannotHold)
 {
+    EXPECT_EQ(Read(QByteArray::fromHex("03E4BDA0")), QStringLiteral("你")) << "8-bit strings are UTF-8 by default";
     SetShellSetting(QStringLiteral("codepage"), QStringLiteral("1252"));
-    QString back;
-    ASSERT_TRUE(Read(QByteArray::fromHex("03") + "ab\xE9", back));
-    EXPECT_EQ(back, QStringLiteral("abé"));
-    ASSERT_TRUE(Read(QByteArray::fromHex("FF0300") + "xyz", back));
-    EXPECT_EQ(back, QStringLiteral("xyz"));
-    ASSERT_TRUE(Read(QByteArray::fromHex("FFFFFF03000000") + "123", back));
-    EXPECT_EQ(back, QStringLiteral("123"));
-    const QByteArray long8(300, 'q');
-    ASSERT_TRUE(Read(QByteArray::fromHex("FF2C01") + long8, back));
-    EXPECT_EQ(back, QString::fromLatin1(long8));
-}
-
-TEST_F(ArchivedStringAnsi, EightBitFormUsesUtf8ByDefault)
-{
-    QString back;
-    ASSERT_TRUE(Read(QByteArray::fromHex("03") + "\xE4\xBD\xA0", back));
-    EXPECT_EQ(back, QStringLiteral("你"));
-}
-
-TEST(ArchivedString, TruncatedInputFails)
-{
-    const QByteArray whole = Archived(QStringLiteral("hello"));
-    for (qsizetype size = 0; size < whole.size(); ++size) {
-        QString back;
-        EXPECT_FALSE(Read(whole.left(size), back)) << size;
-    }
-    for (const char* hex : { "FF", "FFFE", "FFFEFF", "FFFEFFFF", "FFFEFFFFFF", "FFFEFFFFFFFF0100", "FF01" }) {
-        QString back;
-        EXPECT_FALSE(Read(QByteArray::fromHex(hex), back)) << hex;
-    }
-}
-
-TEST(ArchivedString, TheLargestLengthIsRefused)
-{
-    QString back;
-    EXPECT_FALSE(Read(QByteArray::fromHex("FFFEFFFFFFFFFFFFFFFF") + QByteArray(64, 'x'), back));
-}
-
-TEST(ArchivedString, AnnouncedLengthBeyondTheDataFailsWithoutReservingIt)
-{
-    // Four billion characters announced by a 20-byte file: refused at once.
-    QByteArray bytes = QByteArray::fromHex("FFFEFFFFFFFFFEFFFFFF");
-    bytes.append(10, 'x');
-    ASSERT_EQ(bytes.size(), 20);
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("huge.note")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QString back;
-    EXPECT_FALSE(ReadArchivedString(file, back));
+    const struct {
+        const char* hex;
+        QByteArray characters;
+        std::optional<QString> text;
+    } cases[] = {
+        { "FFFEFFFF0200", QByteArray("a\0b\0", 4), QStringLiteral("ab") },
+        { "FFFEFFFFFFFF02000000", QByteArray("a\0b\0", 4), QStringLiteral("ab") },
+        { "03", "ab\xE9", QStringLiteral("abé") },
+        { "FF0300", "xyz", QStringLiteral("xyz") },
+        { "FFFFFF03000000", "123", QStringLiteral("123") },
+        { "FF2C01", QByteArray(300, 'q'), QString(300, QChar(u'q')) },
+        { "FF", "", std::nullopt },
+        { "FFFE", "", std::nullopt },
+        { "FFFEFF", "", std::nullopt },
+        { "FFFEFFFF", "", std::nullopt },
+        { "FFFEFFFFFF", "", std::nullopt },
+        { "FFFEFFFFFFFF0100", "", std::nullopt },
+        { "FF01", "", std::nullopt },
+        { "FFFEFF05", "h\0e\0l\0l\0", std::nullopt },
+        { "FFFEFFFFFFFFFFFFFFFF", QByteArray(64, 'x'), std::nullopt },
+        // Four billion characters announced by a 20-byte file: refused at once, nothing reserved.
+        { "FFFEFFFFFFFFFEFFFFFF", QByteArray(10, 'x'), std::nullopt },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Read(QByteArray::fromHex(c.hex) + c.characters), c.text) << c.hex;
 }
 
 } // namespace

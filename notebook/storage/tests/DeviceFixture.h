@@ -1,6 +1,11 @@
 #pragma once
 
+#include "shell/ShellSettings.h"
+
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -14,26 +19,60 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
-// A device root and shell settings of the test's own: ORVA_ROOT and
-// XDG_CONFIG_HOME point into a fresh temporary folder for each test.
+// A device root and shell settings of the test's own, and none of the
+// built-in pictures: ORVA_ROOT, XDG_CONFIG_HOME and ORVA_ASSETS_DIR point into
+// a fresh temporary folder for each test.
 class DeviceFixture : public testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        QDir().mkpath(m_dir.filePath(QStringLiteral("root")));
+        qputenv("ORVA_ROOT", QFile::encodeName(m_dir.filePath(QStringLiteral("root"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
+        qputenv("ORVA_ASSETS_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("assets"))));
+    }
+
+    void TearDown() override
+    {
+        qputenv("ORVA_ROOT", m_savedRoot);
+        qputenv("XDG_CONFIG_HOME", m_savedConfig);
+        qputenv("ORVA_ASSETS_DIR", m_savedAssets);
+    }
 
     // Sets a key of the shell's settings (language, codepage, note_path).
-    void SetShellSetting(const QString& key, const QString& value);
+    static void SetShellSetting(const QString& key, const QString& value)
+    {
+        ASSERT_TRUE(ShellSettings::SetValue(key, value));
+    }
+
     // The host path of a device path "\A\B" under the test's device root.
-    QString HostPath(const QString& devicePath) const;
+    QString HostPath(QString devicePath) const
+    {
+        return m_dir.filePath(QStringLiteral("root")) + devicePath.replace(u'\\', u'/');
+    }
+
     // Writes bytes to the device file, making its folders.
-    void WriteDeviceFile(const QString& devicePath, const QByteArray& bytes) const;
-    QByteArray ReadDeviceFile(const QString& devicePath) const;
-    bool DeviceFileExists(const QString& devicePath) const;
+    void WriteDeviceFile(const QString& devicePath, const QByteArray& bytes) const
+    {
+        QDir().mkpath(QFileInfo(HostPath(devicePath)).absolutePath());
+        QFile file(HostPath(devicePath));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QByteArray ReadDeviceFile(const QString& devicePath) const
+    {
+        QFile file(HostPath(devicePath));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    bool DeviceFileExists(const QString& devicePath) const { return QFileInfo::exists(HostPath(devicePath)); }
 
     QTemporaryDir m_dir;
-    QString m_strRoot;
 
 private:
-    QByteArray m_savedRoot;
-    QByteArray m_savedConfig;
+    const QByteArray m_savedRoot = qgetenv("ORVA_ROOT");
+    const QByteArray m_savedConfig = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray m_savedAssets = qgetenv("ORVA_ASSETS_DIR");
 };

@@ -7,66 +7,59 @@
 #include <QFile>
 
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 const QString kFolder = QStringLiteral("\\Notes");
 
+QByteArray ArchiveBytes(const QString& title, const QString& text)
+{
+    QByteArray bytes;
+    AppendArchivedString(bytes, title);
+    AppendArchivedString(bytes, text);
+    return bytes;
+}
+
 class NoteList : public DeviceFixture {
 protected:
     void WriteNote(const QString& relative, const QString& title, const QString& text = QStringLiteral("text"))
     {
-        QByteArray bytes;
-        AppendArchivedString(bytes, title);
-        AppendArchivedString(bytes, text);
-        WriteDeviceFile(kFolder + u'\\' + relative, bytes);
+        WriteDeviceFile(kFolder + u'\\' + relative, ArchiveBytes(title, text));
     }
 
-    static QStringList Titles(const CNoteList& list)
+    static QStringList Titles(const CNoteList& list, bool texts = false)
     {
         QStringList titles;
         for (int i = 0; i < list.GetCount(); ++i)
-            titles << list.GetAt(i)->m_strTitle;
+            titles << (texts ? list.GetAt(i)->m_strText : list.GetAt(i)->m_strTitle);
         return titles;
     }
 
-    static QStringList Texts(const CNoteList& list)
+    // A list of the notes folder whose clock stands at 6 December 2026, 04:15:48.
+    std::unique_ptr<CNoteList> MakeList()
     {
-        QStringList texts;
-        for (int i = 0; i < list.GetCount(); ++i)
-            texts << list.GetAt(i)->m_strText;
-        return texts;
+        SetShellSetting(QStringLiteral("note_path"), kFolder);
+        QDir().mkpath(HostPath(kFolder));
+        auto list = std::make_unique<CNoteList>([] { return QDateTime(QDate(2026, 12, 6), QTime(4, 15, 48)); });
+        list->InitFolder();
+        return list;
     }
-
-    static CNoteList::Clock FixedClock(const QDateTime& time)
-    {
-        return [time] { return time; };
-    }
-
-    const QDateTime m_time { QDate(2026, 12, 6), QTime(4, 15, 48) };
 };
 
-TEST_F(NoteList, EmptyOrMissingFolderLoadsNothing)
+TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
 {
     CNoteList list;
     EXPECT_EQ(list.LoadFolder(QStringLiteral("\\Missing")), 0);
     QDir().mkpath(HostPath(kFolder));
     EXPECT_EQ(list.LoadFolder(kFolder), 0);
     EXPECT_EQ(list.LoadFolder(QString()), 0);
-    EXPECT_EQ(list.GetCount(), 0);
-}
 
-TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolder)
-{
-    WriteNote(QStringLiteral("a.txt"), QStringLiteral("txt"));
-    WriteNote(QStringLiteral("x.note.bak"), QStringLiteral("bak"));
-    WriteNote(QStringLiteral(".note"), QStringLiteral("dot"));
+    for (const char* name : { "a.txt", "x.note.bak", ".note", ".hidden\\h.note", "sub\\.h.note" })
+        WriteNote(QString::fromLatin1(name), QStringLiteral("not a note"));
     WriteNote(QStringLiteral("a.NoTe"), QStringLiteral("mixed case"));
     WriteNote(QStringLiteral("b.NOTE"), QStringLiteral("upper case"));
     WriteNote(QStringLiteral("sub\\deeper\\c.note"), QStringLiteral("deep"));
-    WriteNote(QStringLiteral(".hidden\\h.note"), QStringLiteral("hidden"));
-    WriteNote(QStringLiteral("sub\\.h.note"), QStringLiteral("hidden file"));
-    WriteNote(QStringLiteral("bad.note"), QStringLiteral("cut")); // replaced by a cut file below
     WriteDeviceFile(kFolder + QStringLiteral("\\bad.note"), QByteArray::fromHex("FFFEFF05 6100"));
     QDir().mkpath(HostPath(kFolder + QStringLiteral("\\folder.note")));
     // Zero bytes read as an empty title and text: a note as long as the size allows.
@@ -74,10 +67,24 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolder)
         QFile sparse(HostPath(kFolder + QStringLiteral("\\%1.note").arg(size)));
         ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(size));
     }
+    ASSERT_TRUE(QFile::link(HostPath(kFolder), HostPath(kFolder + QStringLiteral("\\sub\\loop"))));
+    ASSERT_TRUE(QFile::link(HostPath(kFolder + QStringLiteral("\\sub")),
+                            HostPath(kFolder + QStringLiteral("\\other"))));
+    QString deep;
+    for (int level = 0; level < kDeepestNoteFolder + 1; ++level)
+        deep += QStringLiteral("d\\");
+    WriteNote(deep + QStringLiteral("too-deep.note"), QStringLiteral("too deep"));
+    WriteNote(QStringLiteral("d\\d\\d\\fine.note"), QStringLiteral("fine"));
+    // \Notes\, the folder and the name make paths of 259 and 260 characters.
+    const QString folder = QString(100, QChar(u'f'));
+    WriteNote(folder + u'\\' + QString(146, QChar(u'n')) + QStringLiteral(".note"), QStringLiteral("fits"));
+    WriteNote(folder + u'\\' + QString(147, QChar(u'n')) + QStringLiteral(".note"), QStringLiteral("too long"));
+    WriteNote(QStringLiteral("back\\slash.note"), QStringLiteral("backslash"));
+    QFile::rename(HostPath(kFolder + QStringLiteral("\\back\\slash.note")),
+                  HostPath(kFolder) + QStringLiteral("/back\\slash.note"));
 
-    CNoteList list;
-    EXPECT_EQ(list.LoadFolder(kFolder), 4);
-    EXPECT_EQ(Titles(list), (QStringList { "", "deep", "mixed case", "upper case" }));
+    EXPECT_EQ(list.LoadFolder(kFolder), 6);
+    EXPECT_EQ(Titles(list), (QStringList { "", "deep", "fine", "fits", "mixed case", "upper case" }));
     EXPECT_EQ(list.GetAt(0)->m_strPath, kFolder + QStringLiteral("\\%1.note").arg(CNote::kLargestNoteFile));
     EXPECT_EQ(list.GetAt(1)->m_strPath, kFolder + QStringLiteral("\\sub\\deeper\\c.note"));
     EXPECT_EQ(list.GetAt(1)->m_bArchive, 1);
@@ -89,185 +96,194 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
     const QByteArray real = QFile::encodeName(HostPath(kFolder + QStringLiteral("\\a.note")));
     ASSERT_TRUE(QFile::link(QString::fromUtf8(real), HostPath(kFolder + QStringLiteral("\\symbolic.note"))));
     QDir().mkpath(HostPath(kFolder + QStringLiteral("\\sub")));
-    ASSERT_EQ(::link(real.constData(), QFile::encodeName(HostPath(kFolder + QStringLiteral("\\sub\\hard.note"))).constData()), 0);
+    const QByteArray hard = QFile::encodeName(HostPath(kFolder + QStringLiteral("\\sub\\hard.note")));
+    ASSERT_EQ(::link(real.constData(), hard.constData()), 0);
     WriteDeviceFile(QStringLiteral("\\Docs\\a.txt"), "hello");
     ASSERT_TRUE(QFile::link(HostPath(QStringLiteral("\\Docs\\a.txt")), HostPath(QStringLiteral("\\Docs\\b.txt"))));
 
     CNoteList list;
     EXPECT_EQ(list.LoadFolder(kFolder), 1);
     EXPECT_EQ(list.AddFile(kFolder + QStringLiteral("\\sub\\hard.note")), 0);
+    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\missing.txt")), -1);
+    QFile huge(HostPath(QStringLiteral("\\Docs\\huge.txt")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(CNote::kLargestPlainFile + 1));
+    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\huge.txt")), -1);
+    // A file that fails to read (here a regular file whose every read fails) is no page.
+    EXPECT_EQ(list.AddFile(QStringLiteral("Z:\\proc\\self\\mem")), -1);
+    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\b.txt")), 1);
+    EXPECT_EQ(list.GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
+    EXPECT_EQ(list.GetAt(1)->m_strText, QStringLiteral("hello"));
+    EXPECT_EQ(list.GetAt(1)->m_bArchive, 0);
     EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\b.txt")), 1);
     EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\a.txt")), 1);
+    const QString hostStyle = QStringLiteral("Z:") + HostPath(QStringLiteral("\\Docs\\a.txt")).replace(u'/', u'\\');
+    EXPECT_EQ(list.AddFile(hostStyle), 1);
     EXPECT_EQ(list.GetCount(), 2);
+    for (const int outside : { -1, 2 }) {
+        EXPECT_EQ(list.GetAt(outside), nullptr) << outside;
+        EXPECT_EQ(std::as_const(list).GetAt(outside), nullptr) << outside;
+    }
 }
 
 TEST_F(NoteList, OrdersByStoredTitleAsCodeUnits)
 {
-    WriteNote(QStringLiteral("1.note"), QStringLiteral("March 5, 2026 10:00 THU "));
-    WriteNote(QStringLiteral("2.note"), QStringLiteral("April 9, 2026 10:00 THU "));
-    WriteNote(QStringLiteral("3.note"), QStringLiteral("6 Aralık 2026, Pazar 04:15"));
-    WriteNote(QStringLiteral("4.note"), QStringLiteral("10 Aralık 2026, Perşembe 04:15"));
-    WriteNote(QStringLiteral("5.note"), QStringLiteral("2026 年 12 月 06 日 04:15 星期日 "));
-    WriteNote(QStringLiteral("6.note"), QStringLiteral("2026 年 01 月 06 日 04:15 星期二 "));
-    WriteNote(QStringLiteral("7.note"), QStringLiteral("april"));
     // U+FF01 sorts after a surrogate pair when compared as UTF-16 code units.
-    WriteNote(QStringLiteral("8.note"), QString(QChar(char16_t(0xFF01))));
-    WriteNote(QStringLiteral("9.note"), QStringLiteral("😀"));
-
+    const QStringList sorted { "10 Aralık 2026, Perşembe 04:15", "2026 年 01 月 06 日 04:15 星期二 ",
+                               "2026 年 12 月 06 日 04:15 星期日 ", "6 Aralık 2026, Pazar 04:15",
+                               "April 9, 2026 10:00 THU ", "March 5, 2026 10:00 THU ", "april", "😀",
+                               QString(QChar(char16_t(0xFF01))) };
+    // File names in an order of their own.
+    for (int i = 0; i < sorted.size(); ++i)
+        WriteNote(QStringLiteral("%1.note").arg((i * 5) % 9), sorted[i]);
     CNoteList list;
     EXPECT_EQ(list.LoadFolder(kFolder), 9);
-    EXPECT_EQ(Titles(list), (QStringList { "10 Aralık 2026, Perşembe 04:15", "2026 年 01 月 06 日 04:15 星期二 ",
-                                           "2026 年 12 月 06 日 04:15 星期日 ", "6 Aralık 2026, Pazar 04:15",
-                                           "April 9, 2026 10:00 THU ", "March 5, 2026 10:00 THU ", "april",
-                                           "😀", QString(QChar(char16_t(0xFF01))) }));
+    EXPECT_EQ(Titles(list), sorted);
 }
 
-TEST_F(NoteList, EqualTitlesKeepTheOrderOfTheFolderSearch)
+TEST_F(NoteList, EqualTitlesKeepTheOrderOfLoading)
 {
+    WriteNote(QStringLiteral("a\\1.note"), QStringLiteral("same"), QStringLiteral("first"));
     for (int i = 0; i < 8; ++i)
-        WriteNote(QStringLiteral("n%1.note").arg(i), QStringLiteral("same"), QStringLiteral("n%1").arg(i));
-    WriteNote(QStringLiteral("first.note"), QStringLiteral("a"));
-    QStringList found;
-    QDirIterator entries(HostPath(kFolder), QStringList { "n*.note" }, QDir::Files);
+        WriteNote(QStringLiteral("b\\n%1.note").arg(i), QStringLiteral("same"), QStringLiteral("n%1").arg(i));
+    WriteNote(QStringLiteral("b\\0.note"), QStringLiteral("a"), QStringLiteral("a"));
+    QStringList expected { "a", "first" };
+    QDirIterator entries(HostPath(kFolder + QStringLiteral("\\b")), QStringList { "n*.note" }, QDir::Files);
     while (entries.hasNext())
-        found << entries.next().section(u'/', -1).chopped(5);
+        expected << entries.next().section(u'/', -1).chopped(5);
 
-    CNoteList list;
-    list.LoadFolder(kFolder);
-    EXPECT_EQ(Texts(list).mid(1), found);
-}
-
-TEST_F(NoteList, LaterLoadsMergeBehindEqualTitles)
-{
-    WriteNote(QStringLiteral("a\\1.note"), QStringLiteral("b"), QStringLiteral("first b"));
-    WriteNote(QStringLiteral("b\\2.note"), QStringLiteral("b"), QStringLiteral("second b"));
-    WriteNote(QStringLiteral("b\\3.note"), QStringLiteral("a"), QStringLiteral("a"));
     CNoteList list;
     EXPECT_EQ(list.LoadFolder(kFolder + QStringLiteral("\\a")), 1);
-    EXPECT_EQ(list.LoadFolder(kFolder + QStringLiteral("\\b")), 2);
-    EXPECT_EQ(Texts(list), (QStringList { "a", "first b", "second b" }));
-}
-
-TEST_F(NoteList, GetAtOutsideThePagesIsNone)
-{
-    WriteNote(QStringLiteral("1.note"), QStringLiteral("one"));
-    CNoteList list;
-    list.LoadFolder(kFolder);
-    EXPECT_EQ(list.GetAt(-1), nullptr);
-    EXPECT_EQ(list.GetAt(1), nullptr);
-    ASSERT_NE(list.GetAt(0), nullptr);
-    list.GetAt(0)->m_strText = QStringLiteral("changed in place");
-    EXPECT_EQ(list.GetAt(0)->m_strText, QStringLiteral("changed in place"));
+    EXPECT_EQ(list.LoadFolder(kFolder + QStringLiteral("\\b")), 9);
+    EXPECT_EQ(Titles(list, true), expected);
 }
 
 TEST_F(NoteList, InsertSortedGoesBeforeTheFirstGreaterTitle)
 {
-    CNoteList list(FixedClock(m_time));
+    SetShellSetting(QStringLiteral("language"), QStringLiteral("0"));
+    const auto list = MakeList();
     CNote note;
     for (const char* title : { "d", "b", "d", "a" }) {
         note.m_strTitle = QString::fromLatin1(title);
-        note.m_strText = QString::fromLatin1(title) + QString::number(list.GetCount());
-        list.InsertSorted(note);
+        note.m_strText = QString::fromLatin1(title) + QString::number(list->GetCount());
+        list->InsertSorted(note);
     }
-    EXPECT_EQ(Texts(list), (QStringList { "a3", "b1", "d0", "d2" }));
+    EXPECT_EQ(Titles(*list, true), (QStringList { "a3", "b1", "d0", "d2" }));
 
     // After a note was appended out of order the walk is from the head.
-    SetShellSetting(QStringLiteral("language"), QStringLiteral("0"));
-    list.AddNew(); // "December 6, 2026 04:15 SUN "
-    note.m_strTitle = QStringLiteral("c");
-    list.InsertSorted(note);
-    note.m_strTitle = QStringLiteral("e");
-    list.InsertSorted(note);
-    EXPECT_EQ(Titles(list), (QStringList { "a", "b", "c", "d", "d", "December 6, 2026 04:15 SUN ", "e" }));
+    list->AddNew(); // "December 6, 2026 04:15 SUN "
+    for (const char* title : { "c", "e" }) {
+        note.m_strTitle = QString::fromLatin1(title);
+        list->InsertSorted(note);
+    }
+    EXPECT_EQ(Titles(*list), (QStringList { "a", "b", "c", "d", "d", "December 6, 2026 04:15 SUN ", "e" }));
 }
 
-TEST_F(NoteList, AddNewAppendsADatedNoteWithoutAFile)
+TEST_F(NoteList, AddNewAppendsADatedNoteWithoutAFileAtAFreePath)
 {
-    WriteNote(QStringLiteral("z.note"), QStringLiteral("zzz"));
-    SetShellSetting(QStringLiteral("note_path"), kFolder);
-    SetShellSetting(QStringLiteral("language"), QStringLiteral("6"));
-    CNoteList list(FixedClock(m_time));
-    list.InitFolder();
-    list.LoadFolder(list.GetFolder());
-    EXPECT_EQ(list.AddNew(), 1);
-    const CNote* note = list.GetAt(1);
-    EXPECT_EQ(note->m_strTitle, QStringLiteral("6 Aralık 2026, Pazar 04:15"));
-    EXPECT_EQ(note->m_strPath, QStringLiteral("\\Notes\\2026-12-06 041548.note"));
-    EXPECT_TRUE(note->IsEmpty());
-    EXPECT_EQ(note->m_bArchive, 1);
-    EXPECT_FALSE(DeviceFileExists(note->m_strPath));
-}
-
-TEST_F(NoteList, NewNotesNeverShareAPath)
-{
-    SetShellSetting(QStringLiteral("note_path"), kFolder);
-    WriteNote(QStringLiteral("2026-12-06 041548-2.note"), QStringLiteral("already there"));
-    CNoteList list(FixedClock(m_time));
-    list.InitFolder();
-    EXPECT_EQ(list.AddNew(), 0);
-    EXPECT_EQ(list.AddNew(), 1);
-    EXPECT_EQ(list.AddNew(), 2);
-    EXPECT_EQ(list.GetAt(0)->m_strPath, QStringLiteral("\\Notes\\2026-12-06 041548.note"));
-    EXPECT_EQ(list.GetAt(1)->m_strPath, QStringLiteral("\\Notes\\2026-12-06 041548-3.note"));
-    EXPECT_EQ(list.GetAt(2)->m_strPath, QStringLiteral("\\Notes\\2026-12-06 041548-4.note"));
-}
-
-TEST_F(NoteList, InitFolderReadsTheShellSetting)
-{
-    CNoteList list;
-    list.InitFolder();
-    EXPECT_EQ(list.GetFolder(), QStringLiteral("\\NAND Flash\\Note"));
+    CNoteList defaults;
+    defaults.InitFolder();
+    EXPECT_EQ(defaults.GetFolder(), QStringLiteral("\\NAND Flash\\Note"));
     SetShellSetting(QStringLiteral("note_path"), QStringLiteral("\\Mine\\Notes\\"));
-    list.InitFolder();
-    EXPECT_EQ(list.GetFolder(), QStringLiteral("\\Mine\\Notes"));
-}
+    defaults.InitFolder();
+    EXPECT_EQ(defaults.GetFolder(), QStringLiteral("\\Mine\\Notes"));
+    SetShellSetting(QStringLiteral("note_path"), QStringLiteral("\\\\"));
+    defaults.InitFolder();
+    EXPECT_EQ(defaults.GetFolder(), QStringLiteral("\\")) << "the root stays";
 
-TEST_F(NoteList, AddFileAppendsAPlainTextPageOnce)
-{
     WriteNote(QStringLiteral("z.note"), QStringLiteral("zzz"));
-    WriteDeviceFile(QStringLiteral("\\Docs\\a.txt"), "hello");
-    CNoteList list;
-    list.LoadFolder(kFolder);
-    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\missing.txt")), -1);
-    EXPECT_EQ(list.GetCount(), 1);
-    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\a.txt")), 1);
-    EXPECT_EQ(list.GetAt(1)->m_strTitle, QStringLiteral("a.txt"));
-    EXPECT_EQ(list.GetAt(1)->m_strText, QStringLiteral("hello"));
-    EXPECT_EQ(list.GetAt(1)->m_bArchive, 0);
-    // The same file again, by the same or another path, is the same page.
-    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\a.txt")), 1);
-    const QString hostStyle = QStringLiteral("Z:") + HostPath(QStringLiteral("\\Docs\\a.txt")).replace(u'/', u'\\');
-    EXPECT_EQ(list.AddFile(hostStyle), 1);
-    EXPECT_EQ(list.AddFile(kFolder + QStringLiteral("\\z.note")), 0);
-    EXPECT_EQ(list.GetCount(), 2);
+    WriteNote(QStringLiteral("2026-12-06 041548-2.note"), QStringLiteral("zzz"));
+    SetShellSetting(QStringLiteral("language"), QStringLiteral("6"));
+    const auto list = MakeList();
+    EXPECT_EQ(list->LoadFolder(list->GetFolder()), 2);
+    for (const char* name : { "", "-3", "-4" }) {
+        const int index = list->AddNew();
+        const CNote* note = list->GetAt(index);
+        EXPECT_EQ(index, list->GetCount() - 1);
+        EXPECT_EQ(note->m_strTitle, QStringLiteral("6 Aralık 2026, Pazar 04:15"));
+        EXPECT_EQ(note->m_strPath,
+                  QStringLiteral("\\Notes\\2026-12-06 041548%1.note").arg(QString::fromLatin1(name)));
+        EXPECT_TRUE(note->IsEmpty());
+        EXPECT_EQ(note->m_bArchive, 1);
+        EXPECT_FALSE(DeviceFileExists(note->m_strPath));
+    }
 }
 
-TEST_F(NoteList, LinkedFoldersAreNotFollowed)
+TEST_F(NoteList, SyncReadsAnotherProgramsVersionOnlyIntoAPageWithoutEdits)
 {
-    WriteNote(QStringLiteral("sub\\n.note"), QStringLiteral("once"));
-    ASSERT_TRUE(QFile::link(HostPath(kFolder), HostPath(kFolder + QStringLiteral("\\sub\\loop"))));
-    ASSERT_TRUE(QFile::link(HostPath(kFolder + QStringLiteral("\\sub")), HostPath(kFolder + QStringLiteral("\\other"))));
-    CNoteList list;
-    EXPECT_EQ(list.LoadFolder(kFolder), 1);
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
+    WriteDeviceFile(QStringLiteral("\\Docs\\t.txt"), "abc");
+    const auto list = MakeList();
+    list->LoadFolder(kFolder);
+    ASSERT_EQ(list->AddFile(QStringLiteral("\\Docs\\t.txt")), 1);
+    CNote& note = *list->GetAt(0);
+    CNote& plain = *list->GetAt(1);
+    EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::InStep);
+    EXPECT_EQ(list->SyncNote(2), CNoteList::Sync::Failed);
+
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one, theirs"));
+    EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::Reloaded);
+    EXPECT_EQ(note.m_strText, QStringLiteral("one, theirs"));
+    EXPECT_FALSE(note.HasUnsavedText());
+
+    // A save is made against what the file holds now.
+    plain.m_strText = QStringLiteral("abcd");
+    EXPECT_EQ(list->SyncNote(1), CNoteList::Sync::InStep);
+    plain.m_strText = QStringLiteral("abc");
+    EXPECT_EQ(list->SyncNote(1), CNoteList::Sync::InStep);
+    EXPECT_EQ(ReadDeviceFile(QStringLiteral("\\Docs\\t.txt")), QByteArray("abc"));
+
+    // A removed file is made again only once the page is edited.
+    QFile::remove(HostPath(kFolder + QStringLiteral("\\a.note")));
+    EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::InStep);
+    EXPECT_EQ(note.m_strText, QStringLiteral("one, theirs"));
+    EXPECT_FALSE(DeviceFileExists(note.m_strPath));
+    note.m_strText = QStringLiteral("one, mine");
+    EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::InStep);
+    EXPECT_EQ(ReadDeviceFile(note.m_strPath), ArchiveBytes(QStringLiteral("A"), QStringLiteral("one, mine")));
 }
 
-TEST_F(NoteList, OverDeepFoldersAndOverLongPathsAreSkipped)
+// A conflict copy beside the file; a note of a file read with loss goes to a
+// new note in the notes folder.
+TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
 {
-    QString deep;
-    for (int level = 0; level < kDeepestNoteFolder + 1; ++level)
-        deep += QStringLiteral("d\\");
-    WriteNote(deep + QStringLiteral("too-deep.note"), QStringLiteral("too deep"));
-    WriteNote(QStringLiteral("d\\d\\d\\fine.note"), QStringLiteral("fine"));
-    // \Notes\, the folder and the name make paths of 259 and 260 characters.
-    const QString folder = QString(100, QChar(u'f'));
-    WriteNote(folder + u'\\' + QString(146, QChar(u'n')) + QStringLiteral(".note"), QStringLiteral("fits"));
-    WriteNote(folder + u'\\' + QString(147, QChar(u'n')) + QStringLiteral(".note"), QStringLiteral("too long"));
-    WriteNote(QStringLiteral("back\\slash.note"), QStringLiteral("backslash"));
-    QFile::rename(HostPath(kFolder + QStringLiteral("\\back\\slash.note")), HostPath(kFolder) + QStringLiteral("/back\\slash.note"));
-
-    CNoteList list;
-    EXPECT_EQ(list.LoadFolder(kFolder), 2);
-    EXPECT_EQ(Titles(list), (QStringList { "fine", "fits" }));
+    SetShellSetting(QStringLiteral("codepage"), QStringLiteral("1252"));
+    WriteNote(QStringLiteral("b.note"), QStringLiteral("B"), QStringLiteral("two"));
+    WriteNote(QStringLiteral("b (conflict 2026-12-06 041548).note"), QStringLiteral("C"), QStringLiteral("taken"));
+    WriteDeviceFile(QStringLiteral("\\Docs.d\\a.txt"), "buy milk");
+    WriteDeviceFile(QStringLiteral("\\Docs.d\\todo"), "todo");
+    WriteDeviceFile(QStringLiteral("\\Docs.d\\latin.txt"), "caf\x81");
+    const auto list = MakeList();
+    list->LoadFolder(kFolder);
+    const QString stamp = QStringLiteral(" (conflict 2026-12-06 041548");
+    const struct {
+        QString path;
+        QByteArray theirs;
+        QString mine;
+        QString copy;
+        QByteArray copyBytes;
+    } cases[] = {
+        { kFolder + QStringLiteral("\\b.note"), ArchiveBytes(QStringLiteral("B"), QStringLiteral("theirs")),
+          QStringLiteral("mine"), kFolder + QStringLiteral("\\b") + stamp + QStringLiteral("-2).note"),
+          ArchiveBytes(QStringLiteral("B"), QStringLiteral("mine")) },
+        { QStringLiteral("\\Docs.d\\a.txt"), "buy bread (theirs)", QStringLiteral("buy milk (mine)"),
+          QStringLiteral("\\Docs.d\\a") + stamp + QStringLiteral(").txt"), "buy milk (mine)" },
+        { QStringLiteral("\\Docs.d\\todo"), "todo (theirs)", QStringLiteral("todo (mine)"),
+          QStringLiteral("\\Docs.d\\todo") + stamp + u')', "todo (mine)" },
+        { QStringLiteral("\\Docs.d\\latin.txt"), "caf\x81", QStringLiteral("café"),
+          QStringLiteral("\\Notes\\2026-12-06 041548.note"),
+          ArchiveBytes(QStringLiteral("latin.txt"), QStringLiteral("café")) },
+    };
+    for (const auto& c : cases) {
+        const int index = c.path.startsWith(kFolder) ? 0 : list->AddFile(c.path);
+        CNote& note = *list->GetAt(index);
+        ASSERT_EQ(note.m_strPath, c.path);
+        note.m_strText = c.mine;
+        WriteDeviceFile(c.path, c.theirs);
+        EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::InStep) << qPrintable(c.path);
+        EXPECT_EQ(ReadDeviceFile(c.path), c.theirs) << qPrintable(c.path);
+        EXPECT_EQ(note.m_strPath, c.copy);
+        EXPECT_EQ(ReadDeviceFile(c.copy), c.copyBytes) << qPrintable(c.copy);
+    }
 }
 
 } // namespace

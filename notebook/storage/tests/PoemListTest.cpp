@@ -14,59 +14,37 @@ const QColor kGrey(128, 128, 128);
 
 class PoemList : public DeviceFixture {
 protected:
-    void SetUp() override
-    {
-        DeviceFixture::SetUp();
-        // Only the pictures a test makes, none of the built-in ones.
-        m_savedAssets = qgetenv("ORVA_ASSETS_DIR");
-        qputenv("ORVA_ASSETS_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("assets"))));
-        QDir().mkpath(HostPath(QStringLiteral("\\Orva\\Poem")));
-    }
-
-    void TearDown() override
-    {
-        qputenv("ORVA_ASSETS_DIR", m_savedAssets);
-        DeviceFixture::TearDown();
-    }
-
-    // A bitmap whose top-left part, of the rectangle's size, is red and the
-    // rest blue.
-    void MakePicture(const QString& name, int width, int height)
+    // A bitmap whose top-left part, of the rectangle's size, is red and the rest blue.
+    void MakePicture(const QString& name, int width = 4, int height = 4)
     {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::blue);
         for (int y = 0; y < std::min(height, kRect.height()); ++y)
             for (int x = 0; x < std::min(width, kRect.width()); ++x)
                 image.setPixelColor(x, y, Qt::red);
+        QDir().mkpath(HostPath(QStringLiteral("\\Orva\\Poem")));
         ASSERT_TRUE(image.save(HostPath(QStringLiteral("\\Orva\\Poem\\") + name), "BMP"));
     }
 
-    static CPoemList::RandomSource Sequence(std::vector<int> values)
+    // Pictures of the Poem folder dealt by the given random draws.
+    static std::unique_ptr<CPoemList> Deal(std::vector<int> draws)
     {
         auto next = std::make_shared<std::size_t>(0);
-        return [values, next] { return values[(*next)++ % values.size()]; };
+        auto poems = std::make_unique<CPoemList>([draws, next] { return draws[(*next)++ % draws.size()]; });
+        poems->Load(QStringLiteral("Poem"));
+        return poems;
     }
 
-    static QString NameOf(const CPoemPicture* picture)
-    {
-        return picture ? picture->GetPath().section(u'\\', -1) : QStringLiteral("none");
-    }
-
-    // Draws picture on a grey surface; returns the surface.
-    static QImage DrawOnSurface(const CPoemPicture& picture)
+    // Expects the rectangle white except for the red block, and grey around
+    // it, once picture is drawn on a grey surface.
+    static void ExpectRedBlock(const CPoemPicture& picture, const QRect& block)
     {
         QImage surface(800, 480, QImage::Format_RGB32);
         surface.fill(kGrey);
         QPainter painter(&surface);
         picture.Draw(painter, kRect);
-        return surface;
-    }
-
-    // Expects the rectangle white except for the red block, and grey around it.
-    static void ExpectRedBlock(const QImage& surface, const QRect& block)
-    {
-        for (int y = 0; y < surface.height(); y += 1)
-            for (int x = 0; x < surface.width(); x += 1) {
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x) {
                 const QColor expected = block.contains(x, y) ? QColor(Qt::red)
                     : kRect.contains(x, y)                    ? QColor(Qt::white)
                                                               : kGrey;
@@ -76,102 +54,74 @@ protected:
                 }
             }
     }
-
-    QByteArray m_savedAssets;
 };
 
-TEST_F(PoemList, DealsTheOrderByTheExchangeRule)
+TEST_F(PoemList, DealsTheOrderByTheExchangeRuleAndPagesCycleThroughIt)
 {
-    for (const char* name : { "a.bmp", "b.bmp", "c.bmp", "d.bmp" })
-        MakePicture(QString::fromLatin1(name), 4, 4);
-    // [0 1 2 3] -> swap 0,3 -> swap 1,0 -> swap 2,1 -> swap 3,0 = [0 2 3 1]
-    CPoemList poems(Sequence({ 32767, 0, 16384, 10000 }));
-    poems.Load(QStringLiteral("Poem"));
-    ASSERT_EQ(poems.GetCount(), 4);
-    EXPECT_EQ(NameOf(poems.GetAt(0)), QStringLiteral("a.bmp"));
-    EXPECT_EQ(NameOf(poems.GetAt(1)), QStringLiteral("c.bmp"));
-    EXPECT_EQ(NameOf(poems.GetAt(2)), QStringLiteral("d.bmp"));
-    EXPECT_EQ(NameOf(poems.GetAt(3)), QStringLiteral("b.bmp"));
-    EXPECT_EQ(poems.GetAt(0)->GetPath(), QStringLiteral("\\Orva\\Poem\\a.bmp"));
-}
-
-TEST_F(PoemList, PagesCycleThroughThePlaces)
-{
-    for (const char* name : { "a.bmp", "b.bmp", "c.bmp" })
-        MakePicture(QString::fromLatin1(name), 4, 4);
-    // [0 1 2] -> swap 0,1 -> [1 0 2] -> swap 1,2 -> [1 2 0] -> swap 2,0 -> [0 2 1]
-    CPoemList poems(Sequence({ 16384, 32767, 0 }));
-    poems.Load(QStringLiteral("Poem"));
-    QStringList shown;
-    for (int page = 0; page < 5; ++page)
-        shown << NameOf(poems.GetAt(page));
-    EXPECT_EQ(shown, (QStringList { "a.bmp", "c.bmp", "b.bmp", "a.bmp", "c.bmp" }));
-}
-
-TEST_F(PoemList, OnePictureOnEveryPage)
-{
-    MakePicture(QStringLiteral("only.bmp"), 4, 4);
-    CPoemList poems(Sequence({ 32767 }));
-    poems.Load(QStringLiteral("Poem"));
-    for (int page = 0; page < 4; ++page)
-        EXPECT_EQ(NameOf(poems.GetAt(page)), QStringLiteral("only.bmp"));
+    const struct {
+        int count;
+        std::vector<int> draws;
+        const char* pages;
+    } cases[] = {
+        // [0 1 2 3] -> swap 0,3 -> swap 1,0 -> swap 2,1 -> swap 3,0 = [0 2 3 1]
+        { 4, { 32767, 0, 16384, 10000 }, "acdbacdb" },
+        // [0 1 2] -> swap 0,1 -> [1 0 2] -> swap 1,2 -> [1 2 0] -> swap 2,0 -> [0 2 1]
+        { 3, { 16384, 32767, 0 }, "acbacbac" },
+        { 1, { 32767 }, "aaaaaaaa" },
+    };
+    for (const auto& c : cases) {
+        QDir(HostPath(QStringLiteral("\\Orva\\Poem"))).removeRecursively();
+        for (int i = 0; i < c.count; ++i)
+            MakePicture(QChar(u'a' + i) + QStringLiteral(".bmp"));
+        const auto poems = Deal(c.draws);
+        ASSERT_EQ(poems->GetCount(), c.count);
+        QString pages;
+        for (int page = 0; page < 8; ++page)
+            pages += poems->GetAt(page)->GetPath().section(u'\\', -1).at(0);
+        EXPECT_EQ(pages, QString::fromLatin1(c.pages));
+    }
+    EXPECT_EQ(Deal({ 0 })->GetAt(0)->GetPath(), QStringLiteral("\\Orva\\Poem\\a.bmp"));
 }
 
 TEST_F(PoemList, NoPicturesGiveNone)
 {
-    CPoemList poems(Sequence({ 0 }));
-    poems.Load(QStringLiteral("Poem"));
-    EXPECT_EQ(poems.GetAt(0), nullptr);
-    poems.Load(QStringLiteral("Missing"));
-    EXPECT_EQ(poems.GetAt(0), nullptr);
-    MakePicture(QStringLiteral("a.bmp"), 4, 4);
-    poems.Load(QString());
-    EXPECT_EQ(poems.GetAt(0), nullptr);
+    EXPECT_EQ(Deal({ 0 })->GetAt(0), nullptr);
+    MakePicture(QStringLiteral("a.bmp"));
+    CPoemList poems([] { return 0; });
+    for (const QString& folder : { QString(), QStringLiteral("Missing") }) {
+        poems.Load(folder);
+        EXPECT_EQ(poems.GetAt(0), nullptr);
+    }
     poems.Load(QStringLiteral("Poem"));
     EXPECT_EQ(poems.GetAt(-1), nullptr);
     EXPECT_NE(poems.GetAt(0), nullptr);
 }
 
-TEST_F(PoemList, WideBitmapIsCutAtTheRightEdge)
+TEST_F(PoemList, BitmapStandsCentredOnTheBottomEdgeCutToTheRectangle)
 {
-    MakePicture(QStringLiteral("wide.bmp"), 400, 50);
-    CPoemPicture picture;
-    ASSERT_TRUE(picture.SetPath(QStringLiteral("\\Orva\\Poem\\wide.bmp")));
-    ExpectRedBlock(DrawOnSurface(picture), QRect(40, 358, 300, 50));
+    const struct {
+        int width;
+        int height;
+        QRect block;
+    } cases[] = { { 400, 50, QRect(40, 358, 300, 50) }, { 100, 400, QRect(140, 82, 100, 326) },
+                  { 51, 20, QRect(40 + 124, 388, 51, 20) } };
+    for (const auto& c : cases) {
+        MakePicture(QStringLiteral("p.bmp"), c.width, c.height);
+        CPoemPicture picture;
+        ASSERT_TRUE(picture.SetPath(QStringLiteral("\\Orva\\Poem\\p.bmp")));
+        ExpectRedBlock(picture, c.block);
+    }
 }
 
-TEST_F(PoemList, TallBitmapIsCutAtTheBottomEdge)
-{
-    MakePicture(QStringLiteral("tall.bmp"), 100, 400);
-    CPoemPicture picture;
-    picture.SetPath(QStringLiteral("\\Orva\\Poem\\tall.bmp"));
-    ExpectRedBlock(DrawOnSurface(picture), QRect(140, 82, 100, 326));
-}
-
-TEST_F(PoemList, SmallBitmapStandsCentredOnTheBottomEdge)
-{
-    MakePicture(QStringLiteral("small.bmp"), 51, 20);
-    CPoemPicture picture;
-    picture.SetPath(QStringLiteral("\\Orva\\Poem\\small.bmp"));
-    ExpectRedBlock(DrawOnSurface(picture), QRect(40 + 124, 388, 51, 20));
-}
-
-TEST_F(PoemList, FolderNamedLikeABitmapLeavesTheRectangleWhite)
+TEST_F(PoemList, MissingBitmapLeavesTheRectangleWhite)
 {
     QDir().mkpath(HostPath(QStringLiteral("\\Orva\\Poem\\x.bmp")));
-    CPoemList poems(Sequence({ 0 }));
-    poems.Load(QStringLiteral("Poem"));
-    ASSERT_EQ(poems.GetCount(), 1);
-    ExpectRedBlock(DrawOnSurface(*poems.GetAt(0)), QRect());
-}
-
-TEST_F(PoemList, RemovedPictureLeavesTheRectangleWhite)
-{
-    MakePicture(QStringLiteral("gone.bmp"), 10, 10);
-    CPoemList poems(Sequence({ 0 }));
-    poems.Load(QStringLiteral("Poem"));
-    QFile::remove(HostPath(QStringLiteral("\\Orva\\Poem\\gone.bmp")));
-    ExpectRedBlock(DrawOnSurface(*poems.GetAt(0)), QRect());
+    MakePicture(QStringLiteral("y.bmp"));
+    const auto poems = Deal({ 0 });
+    ASSERT_EQ(poems->GetCount(), 2);
+    QFile::remove(HostPath(QStringLiteral("\\Orva\\Poem\\y.bmp")));
+    for (int page = 0; page < 2; ++page)
+        ExpectRedBlock(*poems->GetAt(page), QRect());
 }
 
 } // namespace

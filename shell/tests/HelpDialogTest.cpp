@@ -6,29 +6,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
-#include <functional>
 
 namespace {
 
 using HelpDialogTest = ShellEnvironment;
-
-// Runs check on the help window once it shows, then closes it with close.
-void ShowHelpAnd(const std::function<void(QWidget*)>& check, const std::function<void(QWidget*)>& close,
-    COLORREF colour = RGB(86, 54, 32))
-{
-    bool checked = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        check(dialog);
-        checked = true;
-        close(dialog);
-    });
-    QImage icon(64, 64, QImage::Format_RGB32);
-    icon.fill(Qt::yellow);
-    CFileSystem::ShowHelpDlg(icon, u"Help", u"Line one\r\nLine two", colour);
-    EXPECT_TRUE(checked);
-}
 
 void PressKey(QWidget* target, int key)
 {
@@ -45,33 +26,41 @@ void Tap(QWidget* target)
     QApplication::sendEvent(target, &release);
 }
 
-TEST_F(HelpDialogTest, ShowsTitleTextIconAndColour)
+// The window shows the title, text, icon and colour it is given, in a text
+// colour that reads on it, until any key or a tap anywhere closes it.
+TEST_F(HelpDialogTest, ShowsWhatItIsGivenUntilAnyKeyOrTapClosesIt)
 {
-    ShowHelpAnd(
-        [](QWidget* dialog) {
-            EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("title"))->text(), QStringLiteral("Help"));
-            EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("text"))->text(), QStringLiteral("Line one\nLine two"));
-            EXPECT_FALSE(dialog->findChild<QLabel*>(QStringLiteral("icon"))->pixmap().isNull());
+    QImage icon(64, 64, QImage::Format_RGB32);
+    icon.fill(Qt::yellow);
+    const struct {
+        COLORREF colour;
+        Qt::GlobalColor text;
+        void (*close)(QWidget* dialog);
+    } cases[] = {
+        {RGB(86, 54, 32), Qt::white, [](QWidget* dialog) { PressKey(dialog, Qt::Key_Escape); }},
+        {RGB(250, 250, 240), Qt::black, [](QWidget* dialog) { PressKey(dialog, Qt::Key_Return); }},
+        {RGB(86, 54, 32), Qt::white, [](QWidget* dialog) { PressKey(dialog, Qt::Key_A); }},
+        {RGB(86, 54, 32), Qt::white, [](QWidget* dialog) { Tap(dialog); }},
+        {RGB(250, 250, 240), Qt::black, [](QWidget* dialog) { Tap(dialog->findChild<QLabel*>(QStringLiteral("text"))); }},
+    };
+    for (const auto& c : cases) {
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            const auto label = [dialog](const char* name) { return dialog->findChild<QLabel*>(QLatin1StringView(name)); };
+            EXPECT_EQ(label("title")->text(), QStringLiteral("Help"));
+            EXPECT_EQ(label("text")->text(), QStringLiteral("Line one\nLine two"));
+            EXPECT_FALSE(label("icon")->pixmap().isNull());
             const QImage shown = dialog->grab().toImage();
-            EXPECT_EQ(shown.pixelColor(10, shown.height() - 10), QColor(86, 54, 32));
-            EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("text"))->palette().color(QPalette::WindowText),
-                QColor(Qt::white))
-                << "light text on a dark colour";
-        },
-        [](QWidget* dialog) { PressKey(dialog, Qt::Key_Escape); });
-}
-
-TEST_F(HelpDialogTest, AnyKeyCloses)
-{
-    ShowHelpAnd([](QWidget*) {}, [](QWidget* dialog) { PressKey(dialog, Qt::Key_Return); });
-    ShowHelpAnd([](QWidget*) {}, [](QWidget* dialog) { PressKey(dialog, Qt::Key_A); });
-}
-
-TEST_F(HelpDialogTest, ATapAnywhereCloses)
-{
-    ShowHelpAnd([](QWidget*) {}, [](QWidget* dialog) { Tap(dialog); });
-    ShowHelpAnd([](QWidget*) {}, [](QWidget* dialog) { Tap(dialog->findChild<QLabel*>(QStringLiteral("text"))); },
-        RGB(250, 250, 240));
+            EXPECT_EQ(ColorRefFromColor(shown.pixelColor(10, shown.height() - 10)), c.colour);
+            EXPECT_EQ(label("text")->palette().color(QPalette::WindowText), QColor(c.text));
+            checked = true;
+            c.close(dialog);
+        });
+        CFileSystem::ShowHelpDlg(icon, u"Help", u"Line one\r\nLine two", c.colour);
+        EXPECT_TRUE(checked);
+    }
 }
 
 } // namespace

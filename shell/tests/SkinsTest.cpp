@@ -19,32 +19,12 @@ protected:
     static QImage Load(const char16_t* name) { return COrvaSkins::LoadBitmapW(name, 0); }
 };
 
-struct ImageSize {
-    const char16_t* name;
-    QSize size; // empty: any size
-};
-
 // Every image the game and the notebook ask for, at the size they draw it.
-const ImageSize kImages[] = {
-    {u"GAME", QSize(800, 480)},
-    {u"GO_BOARD", QSize(460, 460)},
-    {u"GO_Black", QSize(24, 24)},
-    {u"GO_White", QSize(24, 24)},
-    {u"GAME_CLOSE", {}},
-    {u"GAME_CLOSE_FOCUS", {}},
-    {u"GAME_MIN", {}},
-    {u"GAME_MIN_FOCUS", {}},
-    {u"GAME_HELP", {}},
-    {u"GAME_HELP_FOCUS", {}},
-    {u"MAGR_BTN_GO", {}},
-    {u"NOTEBOOK", QSize(800, 480)},
-    {u"NOTE_TITLE", QSize(192, 36)},
-    {u"NOTE_NEXTPAGE", {}},
-    {u"NOTE_PREVPAGE", {}},
-    {u"NOTE_CLEAR", {}},
-    {u"NOTE_CLOSE", {}},
-    {u"NOTE_INPUT", {}},
-};
+const std::pair<const char16_t*, QSize> kImages[] = {{u"GAME", {800, 480}}, {u"GO_BOARD", {460, 460}},
+    {u"GO_Black", {24, 24}}, {u"GO_White", {24, 24}}, {u"NOTEBOOK", {800, 480}}, {u"NOTE_TITLE", {192, 36}},
+    {u"GAME_CLOSE", {}}, {u"GAME_CLOSE_FOCUS", {}}, {u"GAME_MIN", {}}, {u"GAME_MIN_FOCUS", {}}, {u"GAME_HELP", {}},
+    {u"GAME_HELP_FOCUS", {}}, {u"MAGR_BTN_GO", {}}, {u"NOTE_NEXTPAGE", {}}, {u"NOTE_PREVPAGE", {}},
+    {u"NOTE_CLEAR", {}}, {u"NOTE_CLOSE", {}}, {u"NOTE_INPUT", {}}};
 
 TEST_F(SkinsTest, EveryBuiltInSkinHasEveryImageAtItsSize)
 {
@@ -53,13 +33,10 @@ TEST_F(SkinsTest, EveryBuiltInSkinHasEveryImageAtItsSize)
     for (const QString& skin : skins) {
         UseSkin(skin.toUtf8());
         ASSERT_EQ(SkinFolder::Current(), skin);
-        for (const ImageSize& image : kImages) {
-            const QImage loaded = Load(image.name);
-            const std::string label = skin.toStdString() + " " + QString::fromUtf16(image.name).toStdString();
-            ASSERT_FALSE(loaded.isNull()) << label;
-            if (!image.size.isEmpty()) {
-                EXPECT_EQ(loaded.size(), image.size) << label;
-            }
+        for (const auto& [name, size] : kImages) {
+            const QImage loaded = Load(name);
+            ASSERT_FALSE(loaded.isNull()) << skin.toStdString() << " " << QString::fromUtf16(name).toStdString();
+            EXPECT_TRUE(size.isEmpty() || loaded.size() == size) << QString::fromUtf16(name).toStdString();
         }
         EXPECT_EQ(Load(u"GAME_CLOSE").size(), Load(u"GAME_CLOSE_FOCUS").size());
         EXPECT_EQ(Load(u"GAME_CLOSE").size(), Load(u"GAME_HELP").size());
@@ -110,27 +87,20 @@ TEST_F(SkinsTest, TheOptionPanelIsOneColourWhereTheGameSamplesIt)
     EXPECT_EQ(ColorRefFromColor(QColor(sample)), COrvaSkins::GetSkinInfo()->color[51]);
 }
 
-TEST_F(SkinsTest, ColourWordsFollowTheSkin)
-{
-    UseSkin("Classic");
-    const SKIN_INFO classic = *COrvaSkins::GetSkinInfo();
-    UseSkin("Ocean");
-    const SKIN_INFO ocean = *COrvaSkins::GetSkinInfo();
-    for (int word : {48, 49, 50})
-        EXPECT_NE(classic.color[word], 0u) << word;
-    EXPECT_NE(classic.color[48], ocean.color[48]);
-}
-
 TEST_F(SkinsTest, ASkinChangeShowsAtTheNextLoad)
 {
     UseSkin("Classic");
     const QImage classic = Load(u"GAME");
+    const SKIN_INFO words = *COrvaSkins::GetSkinInfo();
+    for (int word : {48, 49, 50})
+        EXPECT_NE(words.color[word], 0u) << word;
     UseSkin("Ocean");
     EXPECT_NE(Load(u"GAME"), classic);
-    UseSkin("NoSuchSkin");
-    EXPECT_EQ(Load(u"GAME"), classic) << "an unknown skin falls back to the default";
-    UseSkin("..\\Poem");
-    EXPECT_EQ(Load(u"GAME"), classic);
+    EXPECT_NE(COrvaSkins::GetSkinInfo()->color[48], words.color[48]);
+    for (const char* unknown : {"NoSuchSkin", "..\\Poem", "..", "."}) {
+        UseSkin(unknown);
+        EXPECT_EQ(Load(u"GAME"), classic) << unknown << " falls back to the default";
+    }
 }
 
 // Names are found whatever their case, as on the device; where two differ only
@@ -139,44 +109,46 @@ TEST_F(SkinsTest, AUsersOwnSkinIsUsedWhateverTheCaseOfItsNames)
 {
     const QString folder = m_root + QStringLiteral("/orva/skins/mine");
     QDir().mkpath(folder);
-    const auto save = [&folder](const QString& name, QSize size, Qt::GlobalColor colour) {
-        QImage image(size, QImage::Format_RGB32);
+    for (const auto& [name, colour] : {std::pair{"game.bmp", Qt::red}, std::pair{"go_black.bmp", Qt::blue},
+             std::pair{"go_white.bmp", Qt::green}, std::pair{"GO_White.bmp", Qt::yellow}}) {
+        QImage image(colour == Qt::red ? QSize(800, 480) : QSize(24, 24), QImage::Format_RGB32);
         image.fill(colour);
-        ASSERT_TRUE(image.save(folder + u'/' + name, "BMP"));
-    };
-    save(QStringLiteral("game.bmp"), QSize(800, 480), Qt::red);
-    save(QStringLiteral("go_black.bmp"), QSize(24, 24), Qt::blue);
-    save(QStringLiteral("go_white.bmp"), QSize(24, 24), Qt::green);
-    save(QStringLiteral("GO_White.bmp"), QSize(24, 24), Qt::yellow);
-    QFile words(folder + QStringLiteral("/skin.ini"));
-    ASSERT_TRUE(words.open(QIODevice::WriteOnly));
-    words.write("48=0x000000FF\n49=255\n99=1\nx=2\n");
-    words.close();
+        ASSERT_TRUE(image.save(folder + u'/' + QString::fromLatin1(name), "BMP"));
+    }
+    QFile ini(folder + QStringLiteral("/skin.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("0=7\n48=0x000000FF\n49=255\n64=1\n-1=1\nx=2\n");
+    ini.close();
     EXPECT_TRUE(SkinFolder::Available().contains(QStringLiteral("mine")));
     UseSkin("Mine");
     EXPECT_EQ(Load(u"GAME").pixel(0, 0), QColor(Qt::red).rgb());
     EXPECT_EQ(Load(u"GO_Black").pixel(0, 0), QColor(Qt::blue).rgb());
     EXPECT_EQ(Load(u"GO_White").pixel(0, 0), QColor(Qt::yellow).rgb());
     EXPECT_TRUE(Load(u"GO_BOARD").isNull()) << "the skin has no board";
-    EXPECT_EQ(COrvaSkins::GetSkinInfo()->color[48], 0xFFu);
-    EXPECT_EQ(COrvaSkins::GetSkinInfo()->color[49], 255u);
-    EXPECT_EQ(COrvaSkins::GetSkinInfo()->color[50], 0u);
+    const COLORREF* words = COrvaSkins::GetSkinInfo()->color;
+    EXPECT_EQ(std::vector<COLORREF>(words, words + 51), [] {
+        std::vector<COLORREF> expected(51, 0);
+        expected[0] = 7;
+        expected[48] = 0xFF;
+        expected[49] = 255;
+        return expected;
+    }()) << "the word is read in any base, and only within the table";
 }
 
-// WCAG 2 relative luminance and contrast ratio.
-double Luminance(QRgb colour)
-{
-    const auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
-}
-
+// WCAG 2 contrast ratio of two colours.
 double ContrastRatio(QRgb a, QRgb b)
 {
-    const double first = Luminance(a);
-    const double second = Luminance(b);
+    const auto luminance = [](QRgb colour) {
+        double sum = 0;
+        for (const auto& [channel, weight] : {std::pair{qRed(colour), 0.2126}, std::pair{qGreen(colour), 0.7152},
+                 std::pair{qBlue(colour), 0.0722}}) {
+            const double c = channel / 255.0;
+            sum += weight * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 

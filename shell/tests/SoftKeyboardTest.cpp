@@ -106,4 +106,28 @@ TEST_F(SoftKeyboardTest, ChineseAndOtherLanguagesGetTheEnglishLayout)
     }
 }
 
+// Each key stands whole on the keyboard at the foot of the window, apart from
+// every other; the hide key takes it away again.
+TEST_F(SoftKeyboardTest, KeysStandApartOnTheKeyboardUntilItIsHidden)
+{
+    EXPECT_EQ(SipGetState(), SIP_HIDDEN);
+    EXPECT_EQ(SipGetRect(), QRect());
+    for (const ORVA_LANG language : {ORVA_LANG_ENGLISH, ORVA_LANG_TURKISH}) {
+        SipShowCorrectIM(language);
+        ASSERT_EQ(SipGetState(), SIP_SHOWN);
+        const QRect area = SipGetRect();
+        EXPECT_EQ(area.bottomRight(), m_window.mapToGlobal(QPoint(799, 479)));
+        EXPECT_EQ(area.width(), 800);
+        const QList<QAbstractButton*> keys = Keyboard()->findChildren<QAbstractButton*>();
+        for (QAbstractButton* key : keys) {
+            const QRect place = key->geometry();
+            EXPECT_TRUE(!place.isEmpty() && Keyboard()->rect().contains(place)) << key->text().toStdString();
+            for (QAbstractButton* other : keys)
+                EXPECT_TRUE(other == key || !place.intersects(other->geometry())) << key->text().toStdString();
+        }
+    }
+    Tap({QStringLiteral("hide")});
+    EXPECT_EQ(SipGetState(), SIP_HIDDEN);
+}
+
 } // namespace

@@ -59,35 +59,23 @@ TEST_F(DeviceFilesTest, FindsEntriesByWildcardWithoutRegardToCase)
     EXPECT_TRUE(FindDeviceFiles(QStringLiteral("\\Pics\\[ab].bmp")).isEmpty());
 }
 
+// The user's pictures come first, whatever the case of their names; the
+// built-in ones fill in, also where the user has no folder at all.
 TEST_F(DeviceFilesTest, SeesTheUsersAndTheBuiltInPictures)
-{
-    WriteImage(m_builtin + QStringLiteral("/Poem/a.bmp"), 10, 10);
-    WriteImage(m_builtin + QStringLiteral("/Poem/c.bmp"), 30, 30);
-    WriteImage(m_root + QStringLiteral("/Orva/Poem/a.bmp"), 20, 20);
-    WriteImage(m_root + QStringLiteral("/Orva/Poem/b.bmp"), 40, 40);
-    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Orva\\Poem\\*.bmp")), QStringList({QStringLiteral("a.bmp"), QStringLiteral("b.bmp"), QStringLiteral("c.bmp")}));
-    EXPECT_EQ(LoadDeviceBitmap(QStringLiteral("\\Orva\\Poem\\a.bmp")).size(), QSize(20, 20)) << "the user's file comes first";
-    EXPECT_EQ(LoadDeviceBitmap(QStringLiteral("\\Orva\\Poem\\b.bmp")).size(), QSize(40, 40));
-    EXPECT_EQ(LoadDeviceBitmap(QStringLiteral("\\Orva\\Poem\\c.bmp")).size(), QSize(30, 30));
-    EXPECT_EQ(HostPathForReading(QStringLiteral("\\Orva\\Poem\\c.bmp")), m_builtin + QStringLiteral("/Poem/c.bmp"));
-}
-
-TEST_F(DeviceFilesTest, FindsThePicturesWhateverTheCaseOfTheirNames)
-{
-    WriteImage(m_builtin + QStringLiteral("/Poem/pine.bmp"), 10, 10);
-    WriteImage(m_builtin + QStringLiteral("/Poem/plum.bmp"), 30, 30);
-    WriteImage(m_root + QStringLiteral("/ORVA/poem/PINE.BMP"), 20, 20);
-    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Orva\\Poem\\*.bmp")), QStringList({QStringLiteral("PINE.BMP"), QStringLiteral("plum.bmp")}));
-    EXPECT_EQ(LoadDeviceBitmap(QStringLiteral("\\Orva\\Poem\\pine.bmp")).size(), QSize(20, 20)) << "the user's file comes first";
-    EXPECT_EQ(LoadDeviceBitmap(QStringLiteral("\\orva\\POEM\\Plum.Bmp")).size(), QSize(30, 30));
-    EXPECT_TRUE(LoadDeviceBitmap(QStringLiteral("\\Orva\\Poem\\pine.bmp.bmp")).isNull());
-}
-
-TEST_F(DeviceFilesTest, BuiltInFoldersWorkWithoutAUserFolder)
 {
     WriteImage(m_builtin + QStringLiteral("/Skins/Classic/GAME.bmp"), 8, 4);
     EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Orva\\Skins\\*")), QStringList({QStringLiteral("Classic")}));
     EXPECT_EQ(LoadDeviceBitmap(QStringLiteral("\\Orva\\Skins\\Classic\\GAME.bmp")).size(), QSize(8, 4));
+    WriteImage(m_builtin + QStringLiteral("/Poem/a.bmp"), 10, 10);
+    WriteImage(m_builtin + QStringLiteral("/Poem/c.bmp"), 30, 30);
+    WriteImage(m_root + QStringLiteral("/ORVA/poem/A.BMP"), 20, 20);
+    WriteImage(m_root + QStringLiteral("/ORVA/poem/b.bmp"), 40, 40);
+    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Orva\\Poem\\*.bmp")),
+        QStringList({QStringLiteral("A.BMP"), QStringLiteral("b.bmp"), QStringLiteral("c.bmp")}));
+    for (const auto& [path, size] : {std::pair{u"\\Orva\\Poem\\a.bmp", 20}, std::pair{u"\\Orva\\Poem\\b.bmp", 40},
+             std::pair{u"\\orva\\POEM\\C.Bmp", 30}, std::pair{u"\\Orva\\Poem\\a.bmp.bmp", 0}})
+        EXPECT_EQ(LoadDeviceBitmap(QString::fromUtf16(path)).width(), size) << QString::fromUtf16(path).toStdString();
+    EXPECT_EQ(HostPathForReading(QStringLiteral("\\Orva\\Poem\\c.bmp")), m_builtin + QStringLiteral("/Poem/c.bmp"));
 }
 
 TEST_F(DeviceFilesTest, BuiltInFilesAreReachedOnlyThroughTheirFolders)
@@ -108,21 +96,17 @@ TEST_F(DeviceFilesTest, LoadsNothingFromDamagedOrMissingFiles)
         EXPECT_TRUE(LoadDeviceBitmap(QString::fromUtf16(path)).isNull()) << QString::fromUtf16(path).toStdString();
 }
 
-TEST_F(DeviceFilesTest, CreatesTheLastLevelOfAFolder)
+TEST_F(DeviceFilesTest, CreatesFoldersOnlyBelowTheRoot)
 {
     EXPECT_TRUE(CreateDeviceDirectory(QStringLiteral("\\Note")));
-    EXPECT_TRUE(QDir(m_root + QStringLiteral("/Note")).exists());
     EXPECT_FALSE(CreateDeviceDirectory(QStringLiteral("\\Note"))) << "an existing folder";
     EXPECT_FALSE(CreateDeviceDirectory(QStringLiteral("\\A\\B"))) << "a missing parent";
     EXPECT_FALSE(CreateDeviceDirectory(QStringLiteral("\\..")));
-}
-
-TEST_F(DeviceFilesTest, CreatesAFolderWithItsParents)
-{
     EXPECT_TRUE(CreateDeviceDirectories(QStringLiteral("\\NAND Flash\\Note")));
-    EXPECT_TRUE(QDir(m_root + QStringLiteral("/NAND Flash/Note")).exists());
     EXPECT_TRUE(CreateDeviceDirectories(QStringLiteral("\\NAND Flash\\Note"))) << "an existing folder";
     EXPECT_FALSE(CreateDeviceDirectories(QStringLiteral("\\..\\outside")));
+    EXPECT_TRUE(QDir(m_root + QStringLiteral("/Note")).exists());
+    EXPECT_TRUE(QDir(m_root + QStringLiteral("/NAND Flash/Note")).exists());
     EXPECT_FALSE(QDir(m_root + QStringLiteral("/../outside")).exists());
 }
 

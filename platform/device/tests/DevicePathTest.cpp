@@ -28,24 +28,12 @@ struct DeviceToHost {
 TEST_F(DevicePathTest, MapsDevicePathsToHostPaths)
 {
     const DeviceToHost cases[] = {
-        {u"\\NAND Flash\\Note", u"NAND Flash/Note"},
-        {u"\\", u""},
-        {u"\\Orva\\Poem\\*.bmp", u"Orva/Poem/*.bmp"},
-        {u"\\A\\.\\B\\", u"A/B"},
-        {u"\\A\\\\B", u"A/B"},
-        {u"/A/B", u"A/B"},
-        {u"\\A\\..\\B", u"B"},
-        {u"\\A\\..", u""},
-        {u"\\..", nullptr},
-        {u"\\A\\..\\..\\etc\\passwd", nullptr},
-        {u"Z:\\home\\a.txt", u"/home/a.txt"},
-        {u"z:\\tmp\\x y\\", u"/tmp/x y"},
-        {u"Z:\\", u"/"},
-        {u"Z:\\..\\etc", nullptr},
-        {u"Z:relative", nullptr},
-        {u"C:\\Windows", nullptr},
-        {u"relative\\path", nullptr},
-        {u"", nullptr},
+        {u"\\NAND Flash\\Note", u"NAND Flash/Note"}, {u"\\", u""}, {u"\\Orva\\Poem\\*.bmp", u"Orva/Poem/*.bmp"},
+        {u"\\A\\.\\B\\", u"A/B"}, {u"\\A\\\\B", u"A/B"}, {u"/A/B", u"A/B"}, {u"\\A\\..\\B", u"B"},
+        {u"\\A\\..", u""}, {u"\\..", nullptr}, {u"\\A\\..\\..\\etc\\passwd", nullptr},
+        {u"Z:\\home\\a.txt", u"/home/a.txt"}, {u"z:\\tmp\\x y\\", u"/tmp/x y"}, {u"Z:\\", u"/"},
+        {u"Z:\\..\\etc", nullptr}, {u"Z:relative", nullptr}, {u"C:\\Windows", nullptr},
+        {u"relative\\path", nullptr}, {u"", nullptr},
     };
     for (const auto& c : cases) {
         const QString device = QString::fromUtf16(c.device);
@@ -56,6 +44,7 @@ TEST_F(DevicePathTest, MapsDevicePathsToHostPaths)
         }
         EXPECT_EQ(HostPathFromDevicePath(device), expected) << device.toStdString();
     }
+    EXPECT_EQ(HostPathFromDevicePath(QStringLiteral("\\a") + QChar(0) + QStringLiteral("b")), QString()) << "a NUL";
 }
 
 TEST_F(DevicePathTest, RefusesPathsOfMaxPathOrLonger)
@@ -69,11 +58,6 @@ TEST_F(DevicePathTest, RefusesPathsOfMaxPathOrLonger)
     EXPECT_EQ(DevicePathFromHostPath(u'/' + QString(257, u'a')), QString());
 }
 
-TEST_F(DevicePathTest, RefusesEmbeddedNul)
-{
-    EXPECT_EQ(HostPathFromDevicePath(QStringLiteral("\\a") + QChar(0) + QStringLiteral("b")), QString());
-}
-
 TEST_F(DevicePathTest, MapsHostPathsToDevicePaths)
 {
     EXPECT_EQ(DevicePathFromHostPath(m_root + QStringLiteral("/NAND Flash/Note")), QStringLiteral("\\NAND Flash\\Note"));
@@ -83,12 +67,8 @@ TEST_F(DevicePathTest, MapsHostPathsToDevicePaths)
     EXPECT_EQ(DevicePathFromHostPath(QStringLiteral("/home/a.txt")), QStringLiteral("Z:\\home\\a.txt"));
     EXPECT_EQ(DevicePathFromHostPath(QStringLiteral("relative/a.txt")), QString());
     EXPECT_EQ(DevicePathFromHostPath(QStringLiteral("/odd\\name")), QString());
-}
-
-TEST_F(DevicePathTest, RoundTripsBothWays)
-{
-    for (const QString& device : {QStringLiteral("\\NAND Flash\\Note\\20261206.note"), QStringLiteral("Z:\\tmp\\a.txt"), QStringLiteral("\\Orva")})
-        EXPECT_EQ(DevicePathFromHostPath(HostPathFromDevicePath(device)), device);
+    for (const QString& device : {QStringLiteral("\\NAND Flash\\Note\\20261206.note"), QStringLiteral("Z:\\tmp\\a.txt")})
+        EXPECT_EQ(DevicePathFromHostPath(HostPathFromDevicePath(device)), device) << "round trip";
 }
 
 TEST_F(DevicePathTest, CreatesTheRootWhenFirstNeeded)

@@ -2,7 +2,6 @@
 
 #include "ImageProbe.h"
 #include "platform/Dialog.h"
-#include "platform/LogFont.h"
 #include "platform/testsupport/DialogDriver.h"
 
 #include <QPainter>
@@ -11,26 +10,10 @@
 
 namespace {
 
-QFont StatusFont()
-{
-    LOGFONT description;
-    description.lfHeight = 24;
-    description.lfWeight = 600;
-    description.lfQuality = CLEARTYPE_QUALITY;
-    description.lfPitchAndFamily = FF_SWISS;
-    description.lfFaceName = QStringLiteral("Arial");
-    return FontFromLogFont(description);
-}
-
 const RECT kStatusRect{605, 70, 785, 170};
+const QRect kArea = QRectFromRect(kStatusRect);
 const QRgb kBackground = qRgb(40, 60, 90);
-
-QImage Background()
-{
-    QImage image(800, 480, QImage::Format_RGB32);
-    image.fill(kBackground);
-    return image;
-}
+const QRgb kInk = qRgb(255, 255, 128);
 
 QImage Drawn(const CCoolStatic& status)
 {
@@ -41,49 +24,47 @@ QImage Drawn(const CCoolStatic& status)
     return target;
 }
 
-TEST(StatusText, BothKindsOfLineBreakStartALine)
+class StatusText : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_background.fill(kBackground);
+        m_status.Init(nullptr, &kStatusRect, &m_background, RGB(255, 255, 128), &m_font);
+    }
+    // Rows of text the status shows.
+    size_t Lines(const QString& text)
+    {
+        m_status.SetText(text);
+        return InkBands(Drawn(m_status), kArea, kBackground).size();
+    }
+
+    QImage m_background{800, 480, QImage::Format_RGB32};
+    QFont m_font = OptionFont();
+    CCoolStatic m_status;
+};
+
+TEST_F(StatusText, BreaksLinesAtBothKindsOfLineEndAndWrapsLongOnes)
 {
-    const QImage background = Background();
-    const QFont font = StatusFont();
-    CCoolStatic status;
-    status.Init(nullptr, &kStatusRect, &background, RGB(255, 255, 128), &font);
-    status.SetText(QStringLiteral("OBANG\r\nThe 1\nStep"));
-    const QImage image = Drawn(status);
-    SaveForReview(image.copy(QRectFromRect(kStatusRect)), QStringLiteral("tern-status.png"));
-    EXPECT_EQ(InkBands(image, QRectFromRect(kStatusRect), kBackground).size(), 3u);
+    EXPECT_EQ(Lines(QStringLiteral("OBANG\r\nThe 1\nStep")), 3u);
+    SaveForReview(Drawn(m_status).copy(kArea), QStringLiteral("tern-status.png"));
+    EXPECT_GE(Lines(QStringLiteral("Congratulations! You win! Play again!")), 2u);
 }
 
-TEST(StatusText, PaintsItsBackgroundAndTextColourInsideItsRectangleOnly)
+TEST_F(StatusText, PaintsItsBackgroundAndTextColourInsideItsRectangleOnly)
 {
-    const QImage background = Background();
-    const QFont font = StatusFont();
-    CCoolStatic status;
-    status.Init(nullptr, &kStatusRect, &background, RGB(255, 255, 128), &font);
-    status.SetText(QStringLiteral("\r\nGOBANG"));
-    QImage image = Drawn(status);
-    const QRect rect = QRectFromRect(kStatusRect);
-    EXPECT_EQ(image.pixel(rect.topLeft()), kBackground);
-    EXPECT_EQ(image.pixel(rect.topLeft() - QPoint(1, 1)), qRgb(255, 255, 255));
-    EXPECT_GT(CountPixels(image, rect, qRgb(255, 255, 128)), 20);
-    EXPECT_EQ(CountPixels(image, QRect(0, 0, 600, 480), qRgb(255, 255, 128)), 0);
+    m_status.SetText(QStringLiteral("\r\nGOBANG"));
+    QImage image = Drawn(m_status);
+    EXPECT_EQ(image.pixel(kArea.topLeft()), kBackground);
+    EXPECT_EQ(image.pixel(kArea.topLeft() - QPoint(1, 1)), qRgb(255, 255, 255));
+    EXPECT_GT(CountPixels(image, kArea, kInk), 20);
+    EXPECT_EQ(CountPixels(image, QRect(0, 0, 600, 480), kInk), 0);
     // The first line is empty: the text starts one line down.
-    const auto bands = InkBands(image, rect, kBackground);
+    const auto bands = InkBands(image, kArea, kBackground);
     ASSERT_EQ(bands.size(), 1u);
-    EXPECT_GE(bands.front().first, rect.top() + 22);
+    EXPECT_GE(bands.front().first, kArea.top() + 22);
 
-    status.SetTextColor(RGB(255, 0, 0));
-    image = Drawn(status);
-    EXPECT_GT(CountPixels(image, rect, qRgb(255, 0, 0)), 20);
-}
-
-TEST(StatusText, LongLinesWrapInsideTheRectangle)
-{
-    const QImage background = Background();
-    const QFont font = StatusFont();
-    CCoolStatic status;
-    status.Init(nullptr, &kStatusRect, &background, RGB(255, 255, 128), &font);
-    status.SetText(QStringLiteral("Congratulations! You win! Play again!"));
-    EXPECT_GE(InkBands(Drawn(status), QRectFromRect(kStatusRect), kBackground).size(), 2u);
+    m_status.SetTextColor(RGB(255, 0, 0));
+    EXPECT_GT(CountPixels(Drawn(m_status), kArea, qRgb(255, 0, 0)), 20);
 }
 
 class StatusDialog : public CDialog {
@@ -94,12 +75,12 @@ public:
     }
 };
 
-TEST(StatusText, SetTextInvalidatesItsRectangleAndNothingElse)
+TEST(StatusTextInDialog, SetTextInvalidatesItsRectangleAndNothingElse)
 {
     StatusDialog dialog;
     Drive(dialog).Create();
     dialog.MoveWindow(0, 0, 800, 480, false);
-    const QImage background = Background();
+    const QImage background(800, 480, QImage::Format_RGB32);
     CCoolStatic status;
     status.Init(&dialog, &kStatusRect, &background, RGB(255, 255, 128), nullptr);
     Drive(dialog).ClearPaintRecord();
@@ -107,19 +88,12 @@ TEST(StatusText, SetTextInvalidatesItsRectangleAndNothingElse)
     EXPECT_EQ(Drive(dialog).GetPaintRecord().Invalidations(),
               (std::vector<Invalidation>{{QRect(605, 70, 180, 100), false}}));
     EXPECT_EQ(status.GetText(), QStringLiteral("Game Over! Play again!"));
-}
 
-TEST(StatusText, WithoutInitNothingIsDrawnOrInvalidated)
-{
-    CCoolStatic status;
-    status.SetText(QStringLiteral("x"));
-    QImage image(10, 10, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    status.Draw(&painter);
-    status.Draw(nullptr);
-    painter.end();
-    EXPECT_EQ(CountPixels(image, image.rect(), qRgb(255, 255, 255)), 100);
+    CCoolStatic uninitialised;
+    uninitialised.SetText(QStringLiteral("x"));
+    uninitialised.Draw(nullptr);
+    const QImage image = Drawn(uninitialised);
+    EXPECT_EQ(CountPixels(image, image.rect(), qRgb(255, 255, 255)), 800 * 480) << "without Init nothing is drawn";
 }
 
 } // namespace

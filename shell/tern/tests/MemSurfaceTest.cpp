@@ -9,54 +9,37 @@
 
 namespace {
 
-TEST(MemSurface, HoldsTheLoadedImageWithItsOriginAtZero)
+// The surface holds the last image loaded, origin at zero, to be drawn on and
+// copied to the screen; a null image empties it.
+TEST(MemSurface, HoldsTheLastLoadedImageToDrawOnAndCopyFrom)
 {
     QWidget window;
     CMemSurface surface;
     surface.Create(&window);
     QImage* dc = surface.GetDC();
+    QImage first(4, 4, QImage::Format_RGB32);
+    first.fill(Qt::red);
+    surface.LoadBitmapW(first);
     QImage skin(800, 480, QImage::Format_ARGB32);
     skin.fill(qRgb(10, 20, 30));
     skin.setPixel(605, 234, qRgb(90, 60, 30));
     surface.LoadBitmapW(skin);
-    EXPECT_EQ(surface.GetDC(), dc);
+    ASSERT_EQ(surface.GetDC(), dc);
     EXPECT_EQ(dc->size(), QSize(800, 480));
     EXPECT_EQ(GetPixel(*dc, 605, 234), RGB(90, 60, 30));
-    EXPECT_EQ(GetPixel(*dc, 0, 0), RGB(10, 20, 30));
-}
-
-TEST(MemSurface, IsATargetOfDrawingAndASourceOfCopies)
-{
-    CMemSurface surface;
-    surface.Create(nullptr);
-    QImage skin(100, 100, QImage::Format_RGB32);
-    skin.fill(Qt::white);
-    surface.LoadBitmapW(skin);
     {
-        QPainter painter(surface.GetDC());
+        QPainter painter(dc);
         FillRect(painter, QRect(10, 10, 5, 5), RGB(158, 11, 14));
     }
-    QImage screen(100, 100, QImage::Format_RGB32);
+    QImage screen(800, 480, QImage::Format_RGB32);
     screen.fill(Qt::black);
     {
         QPainter painter(&screen);
-        CopyImage(painter, 0, 0, 100, 100, *surface.GetDC());
+        CopyImage(painter, 0, 0, 800, 480, *dc);
     }
     EXPECT_EQ(GetPixel(screen, 12, 12), RGB(158, 11, 14));
-    EXPECT_EQ(GetPixel(screen, 50, 50), RGB(255, 255, 255));
-}
-
-TEST(MemSurface, ANewImageReplacesTheOldAndANullImageEmptiesIt)
-{
-    CMemSurface surface;
-    surface.Create(nullptr);
-    QImage first(4, 4, QImage::Format_RGB32);
-    first.fill(Qt::red);
-    surface.LoadBitmapW(first);
-    QImage second(8, 8, QImage::Format_RGB32);
-    second.fill(Qt::blue);
-    surface.LoadBitmapW(second);
-    EXPECT_EQ(GetPixel(*surface.GetDC(), 7, 7), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(screen, 0, 0), RGB(10, 20, 30));
+    EXPECT_EQ(GetPixel(screen, 3, 3), RGB(10, 20, 30));
     surface.LoadBitmapW(QImage());
     EXPECT_TRUE(surface.GetDC()->isNull());
     EXPECT_EQ(GetPixel(*surface.GetDC(), 0, 0), CLR_INVALID);

@@ -1,17 +1,16 @@
 #include "notebook/storage/ArchivedString.h"
-
 #include "platform/device/DevicePath.h"
 #include "shell/AppRegistry.h"
 #include "shell/OrvaCore.h"
 #include "shell/OrvaSkins.h"
 #include "shell/ShellSettings.h"
 #include "shell/tests/ShellEnvironment.h"
+#include "tools/orva-shell/HandOffFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <functional>
+#include <map>
 #include <memory>
 
 namespace {
@@ -38,13 +37,16 @@ protected:
             probe->kill();
             probe->waitForFinished();
         }
+        for (const char* name : {"ORVA_PROGRAM_NOTEBOOK", "ORVA_PROBE_LOG"})
+            qunsetenv(name);
         ShellEnvironment::TearDown();
     }
 
-    static ShellRun Shell(const QStringList& arguments)
+    // Runs orva-shell with these arguments, given as one line split at '|'.
+    static ShellRun Shell(const QString& arguments)
     {
         QProcess shell;
-        shell.start(QStringLiteral(ORVA_SHELL_PROGRAM), arguments);
+        shell.start(QStringLiteral(ORVA_SHELL_PROGRAM), arguments.split(u'|', Qt::SkipEmptyParts));
         EXPECT_TRUE(shell.waitForFinished(60000));
         return {shell.exitCode(), shell.readAllStandardOutput(), shell.readAllStandardError()};
     }
@@ -54,7 +56,7 @@ protected:
     {
         auto& probe = m_probes.emplace_back(std::make_unique<QProcess>());
         probe->start(QStringLiteral(ORVA_PROBE_PROGRAM), {QString::number(appId)});
-        EXPECT_TRUE(WaitUntil([&] { return m_logs[probe.get()].append(probe->readAllStandardOutput()).contains("running\n"); }));
+        EXPECT_TRUE(WaitUntil([&] { return LogOf(*probe, {}).contains("running\n"); }));
         return *probe;
     }
     QByteArray LogOf(QProcess& probe, const QByteArray& waitFor)
@@ -67,43 +69,28 @@ protected:
     std::map<QProcess*, QByteArray> m_logs;
 };
 
-TEST_F(OrvaShellTest, ExplainsItself)
+TEST_F(OrvaShellTest, ExplainsItselfAndRefusesBadInputClearly)
 {
-    const ShellRun help = Shell({QStringLiteral("--help")});
+    const ShellRun help = Shell(QStringLiteral("--help"));
     EXPECT_EQ(help.exitCode, 0);
     for (const char* line : {"status", "send APP CODE", "get KEY", "set KEY VALUE", "open-note FILE"})
         EXPECT_TRUE(help.out.contains(line)) << line;
     const ShellRun bare = Shell({});
     EXPECT_EQ(bare.exitCode, 2);
     EXPECT_TRUE(bare.err.contains("usage: orva-shell"));
-}
 
-TEST_F(OrvaShellTest, RefusesBadInputClearly)
-{
-    const QStringList cases[] = {
-        {QStringLiteral("frobnicate")},
-        {QStringLiteral("status"), QStringLiteral("extra")},
-        {QStringLiteral("send"), QStringLiteral("go")},
-        {QStringLiteral("send"), QStringLiteral("chess"), QStringLiteral("1")},
-        {QStringLiteral("send"), QStringLiteral("go"), QStringLiteral("one")},
-        {QStringLiteral("send"), QStringLiteral("go"), QStringLiteral("-1")},
-        {QStringLiteral("send"), QStringLiteral("0"), QStringLiteral("1")},
-        {QStringLiteral("send"), QStringLiteral("go"), QStringLiteral("1")},
-        {QStringLiteral("get"), QStringLiteral("colour")},
-        {QStringLiteral("set"), QStringLiteral("language"), QStringLiteral("9")},
-        {QStringLiteral("set"), QStringLiteral("skin"), QStringLiteral("NoSuchSkin")},
-        {QStringLiteral("set"), QStringLiteral("note_path"), QStringLiteral("relative")},
-        {QStringLiteral("set"), QStringLiteral("note_path"), u'\\' + QString(300, u'n')},
-        {QStringLiteral("set"), QStringLiteral("codepage"), QStringLiteral("12345678")},
-        {QStringLiteral("set"), QStringLiteral("touch"), QStringLiteral("yes")},
-        {QStringLiteral("open-note"), m_dir.path() + QStringLiteral("/missing.txt")},
-        {QStringLiteral("open-note"), m_dir.path()},
-        {QStringLiteral("open-note"), m_dir.path() + QStringLiteral("/back\\slash.txt")},
-    };
-    QFile(m_dir.path() + QStringLiteral("/back\\slash.txt")).open(QIODevice::WriteOnly);
-    for (const QStringList& arguments : cases) {
+    const QString dir = m_dir.path();
+    QFile(dir + QStringLiteral("/back\\slash.txt")).open(QIODevice::WriteOnly);
+    for (const QString& arguments : {QStringLiteral("frobnicate"), QStringLiteral("status|extra"),
+             QStringLiteral("send|go"), QStringLiteral("send|chess|1"), QStringLiteral("send|go|one"),
+             QStringLiteral("send|go|-1"), QStringLiteral("send|0|1"), QStringLiteral("send|go|1"),
+             QStringLiteral("get|colour"), QStringLiteral("set|language|9"), QStringLiteral("set|skin|NoSuchSkin"),
+             QStringLiteral("set|note_path|relative"), QStringLiteral("set|note_path|\\") + QString(300, u'n'),
+             QStringLiteral("set|codepage|12345678"), QStringLiteral("set|touch|yes"),
+             QStringLiteral("open-note|") + dir + QStringLiteral("/missing.txt"), QStringLiteral("open-note|") + dir,
+             QStringLiteral("open-note|") + dir + QStringLiteral("/back\\slash.txt")}) {
         const ShellRun run = Shell(arguments);
-        EXPECT_NE(run.exitCode, 0) << arguments.join(u' ').toStdString();
+        EXPECT_NE(run.exitCode, 0) << arguments.toStdString();
         EXPECT_TRUE(run.err.startsWith("orva-shell: ")) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
@@ -112,34 +99,29 @@ TEST_F(OrvaShellTest, RefusesBadInputClearly)
 
 TEST_F(OrvaShellTest, GetsAndSetsSettings)
 {
-    EXPECT_EQ(Shell({QStringLiteral("get"), QStringLiteral("note_path")}).out, "\\NAND Flash\\Note\n");
-    EXPECT_EQ(Shell({QStringLiteral("get"), QStringLiteral("skin")}).out, "Classic\n");
-    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("note_path"), QStringLiteral("\\SD Card\\Notes")}).exitCode, 0);
-    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("codepage"), QStringLiteral("1254")}).exitCode, 0);
-    EXPECT_EQ(Shell({QStringLiteral("get"), QStringLiteral("NOTE_PATH")}).out, "\\SD Card\\Notes\n");
+    EXPECT_EQ(Shell(QStringLiteral("get|note_path")).out, "\\NAND Flash\\Note\n");
+    EXPECT_EQ(Shell(QStringLiteral("get|skin")).out, "Classic\n");
+    EXPECT_EQ(Shell(QStringLiteral("set|note_path|\\SD Card\\Notes")).exitCode, 0);
+    EXPECT_EQ(Shell(QStringLiteral("set|codepage|1254")).exitCode, 0);
+    EXPECT_EQ(Shell(QStringLiteral("get|NOTE_PATH")).out, "\\SD Card\\Notes\n");
     char16_t buffer[MAX_PATH];
     COrvaCore::GetStrParam(u"note_path", buffer, u"\\NAND Flash\\Note");
     EXPECT_EQ(QString::fromUtf16(buffer), QStringLiteral("\\SD Card\\Notes"));
     EXPECT_EQ(ShellSettings::IntValue(QStringLiteral("codepage"), 0), 1254);
 }
 
-TEST_F(OrvaShellTest, ShowsWhichProgramsRun)
+TEST_F(OrvaShellTest, ShowsWhichProgramsRunAndSendsThemCodes)
 {
     StartProgram(16);
-    StartProgram(99);
-    const ShellRun status = Shell({QStringLiteral("status")});
+    QProcess& program = StartProgram(99);
+    const ShellRun status = Shell(QStringLiteral("status"));
     EXPECT_EQ(status.exitCode, 0);
     EXPECT_EQ(status.out, "go        not running\nnotebook  running\n99        running\n");
-}
-
-TEST_F(OrvaShellTest, SendsACodeToARunningProgram)
-{
-    QProcess& program = StartProgram(99);
-    EXPECT_EQ(Shell({QStringLiteral("send"), QStringLiteral("99"), QStringLiteral("5")}).exitCode, 0);
+    EXPECT_EQ(Shell(QStringLiteral("send|99|5")).exitCode, 0);
     EXPECT_TRUE(LogOf(program, "5\n").endsWith("running\n5\n"));
-    EXPECT_EQ(Shell({QStringLiteral("send"), QStringLiteral("99"), QStringLiteral("2")}).exitCode, 0);
+    EXPECT_EQ(Shell(QStringLiteral("send|99|2")).exitCode, 0);
     EXPECT_TRUE(WaitUntil([&] { return program.state() == QProcess::NotRunning; }));
-    const ShellRun gone = Shell({QStringLiteral("send"), QStringLiteral("99"), QStringLiteral("1")});
+    const ShellRun gone = Shell(QStringLiteral("send|99|1"));
     EXPECT_EQ(gone.exitCode, 1);
     EXPECT_EQ(gone.err, "orva-shell: 99 is not running\n");
 }
@@ -148,54 +130,36 @@ TEST_F(OrvaShellTest, LanguageSkinAndTouchChangesReachTheRunningPrograms)
 {
     QProcess& game = StartProgram(7);
     QProcess& notebook = StartProgram(16);
-    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("language"), QStringLiteral("1")}).exitCode, 0);
+    EXPECT_EQ(Shell(QStringLiteral("set|language|1")).exitCode, 0);
     EXPECT_EQ(COrvaSkins::GetLanguage(), ORVA_LANG_CHINESE);
-    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("skin"), QStringLiteral("Ocean")}).exitCode, 0);
-    EXPECT_EQ(Shell({QStringLiteral("get"), QStringLiteral("skin")}).out, "Ocean\n");
+    EXPECT_EQ(Shell(QStringLiteral("set|skin|Ocean")).exitCode, 0);
+    EXPECT_EQ(Shell(QStringLiteral("get|skin")).out, "Ocean\n");
     EXPECT_TRUE(LogOf(game, "4\n3\n").endsWith("running\n4\n3\n"));
     EXPECT_TRUE(LogOf(notebook, "4\n3\n").endsWith("4\n3\n"));
     // The touch setting goes out as the skin does: the programs show or hide
     // the pointer as they reload their skin.
-    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("touch"), QStringLiteral("1")}).exitCode, 0);
+    EXPECT_EQ(Shell(QStringLiteral("set|touch|1")).exitCode, 0);
     EXPECT_TRUE(LogOf(game, "4\n3\n3\n").endsWith("running\n4\n3\n3\n"));
-    EXPECT_EQ(Shell({QStringLiteral("set"), QStringLiteral("codepage"), QStringLiteral("1254")}).exitCode, 0);
+    EXPECT_EQ(Shell(QStringLiteral("set|codepage|1254")).exitCode, 0);
     EXPECT_TRUE(LogOf(notebook, "").endsWith("4\n3\n3\n")) << "other settings send nothing";
 }
 
-TEST_F(OrvaShellTest, HandsANoteToTheRunningNotebook)
+TEST_F(OrvaShellTest, HandsANoteToTheRunningNotebookOrBringsItForward)
 {
     QProcess& notebook = StartProgram(16);
+    EXPECT_EQ(Shell(QStringLiteral("open-note")).exitCode, 0);
+    EXPECT_TRUE(LogOf(notebook, "over\n1\n").endsWith("running\nnothing handed over\n1\n"));
     const QString text = m_dir.path() + QStringLiteral("/a b.txt");
     QFile(text).open(QIODevice::WriteOnly);
     QDir::setCurrent(m_dir.path());
-    const ShellRun run = Shell({QStringLiteral("open-note"), QStringLiteral("a b.txt")});
+    const ShellRun run = Shell(QStringLiteral("open-note|a b.txt"));
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QByteArray expected = ArchivedHex(DevicePathFromHostPath(text));
     EXPECT_TRUE(LogOf(notebook, "28\nhand-off ").contains("28\nhand-off " + expected + "\n"));
     EXPECT_TRUE(DevicePathFromHostPath(text).startsWith(QStringLiteral("Z:\\")));
 }
 
-TEST_F(OrvaShellTest, OpenNoteWithoutAFileBringsTheNotebookForward)
-{
-    QProcess& notebook = StartProgram(16);
-    const ShellRun run = Shell({QStringLiteral("open-note")});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(LogOf(notebook, "over\n1\n").endsWith("running\nnothing handed over\n1\n"));
-}
-
-TEST_F(OrvaShellTest, OpenNoteWithoutAFileStartsTheNotebook)
-{
-    const QString log = m_dir.path() + QStringLiteral("/started.log");
-    qputenv("ORVA_PROGRAM_NOTEBOOK", ORVA_PROBE_PROGRAM);
-    qputenv("ORVA_PROBE_LOG", log.toUtf8());
-    EXPECT_EQ(Shell({QStringLiteral("open-note")}).exitCode, 0);
-    EXPECT_TRUE(WaitUntil([] { return AppRegistry::IsRunningAnywhere(16); }));
-    EXPECT_EQ(COrvaCore::SendAppMsg(16, 0, 2), 1);
-    EXPECT_TRUE(WaitUntil([] { return !AppRegistry::IsRunningAnywhere(16); }));
-    qunsetenv("ORVA_PROGRAM_NOTEBOOK");
-    qunsetenv("ORVA_PROBE_LOG");
-}
-
+// The notebook that was not running starts and finds the note handed over.
 TEST_F(OrvaShellTest, StartsTheNotebookWhenItDoesNotRun)
 {
     const QString log = m_dir.path() + QStringLiteral("/started.log");
@@ -204,19 +168,30 @@ TEST_F(OrvaShellTest, StartsTheNotebookWhenItDoesNotRun)
     QDir().mkpath(m_root + QStringLiteral("/Docs"));
     const QString text = m_root + QStringLiteral("/Docs/inside.txt");
     QFile(text).open(QIODevice::WriteOnly);
-    EXPECT_EQ(Shell({QStringLiteral("open-note"), text}).exitCode, 0);
-    const QByteArray expected = "running\nhand-off " + ArchivedHex(QStringLiteral("\\Docs\\inside.txt")) + "\n";
-    QByteArray seen;
-    EXPECT_TRUE(WaitUntil([&] {
-        QFile file(log);
-        seen = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        return seen.contains("hand-off");
-    }));
-    EXPECT_EQ(seen, expected);
-    EXPECT_EQ(COrvaCore::SendAppMsg(16, 0, 2), 1);
-    EXPECT_TRUE(WaitUntil([] { return !AppRegistry::IsRunningAnywhere(16); }));
-    qunsetenv("ORVA_PROGRAM_NOTEBOOK");
-    qunsetenv("ORVA_PROBE_LOG");
+    for (const auto& [file, logged] : {std::pair{QString(), QByteArray("running\nnothing handed over\n")},
+             std::pair{text, "running\nhand-off " + ArchivedHex(QStringLiteral("\\Docs\\inside.txt")) + "\n"}}) {
+        QFile::remove(log);
+        EXPECT_EQ(Shell(QStringLiteral("open-note|") + file).exitCode, 0);
+        QByteArray seen;
+        EXPECT_TRUE(WaitUntil([&] {
+            QFile reading(log);
+            seen = reading.open(QIODevice::ReadOnly) ? reading.readAll() : QByteArray();
+            return seen.contains("hand") || seen.contains("nothing");
+        }));
+        EXPECT_EQ(seen, logged);
+        EXPECT_EQ(COrvaCore::SendAppMsg(16, 0, 2), 1);
+        EXPECT_TRUE(WaitUntil([] { return !AppRegistry::IsRunningAnywhere(16); }));
+    }
+}
+
+TEST_F(OrvaShellTest, TheHandOffFileIsOneArchivedStringReplacedWhole)
+{
+    for (const QString& path : {QStringLiteral("Z:\\tmp\\a.txt"), QStringLiteral("\\b.txt")}) {
+        ASSERT_TRUE(HandOffFile::Write(path));
+        QFile file(HostPathFromDevicePath(QStringLiteral("\\Orva\\Note.path")));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().toHex(), ArchivedHex(path));
+    }
 }
 
 } // namespace

@@ -20,42 +20,83 @@ protected:
         return out.str();
     }
 
-    CGoEngine m_engine { [] { return 0u; }, [](std::uint32_t) { return 1u; } };
+    CGoEngine m_engine{[] { return 0u; }, [](std::uint32_t) { return 1u; }};
     int m_status = -1;
 };
 
-TEST_F(BrainProtocolTest, StartsOnlyA15By15Board)
+std::string FullBoard()
 {
-    EXPECT_EQ(Converse("START 15\nEND\nBEGIN\n"), "OK\n") << "END ends at once";
-    EXPECT_EQ(m_status, 0);
-    EXPECT_EQ(Converse("START 20\nSTART\nSTART x\nRECTSTART 15,15\nRECTSTART 15,20\nEND\n"),
-        "ERROR only 15 by 15 boards are supported\n"
-        "ERROR START needs the board size\n"
-        "ERROR START needs the board size\n"
-        "OK\n"
-        "ERROR only 15 by 15 boards are supported\n");
+    std::string board = "BOARD\n";
+    for (int x = 0; x < kGoBoardSize; ++x) {
+        for (int y = 0; y < kGoBoardSize; ++y)
+            board += std::to_string(x) + "," + std::to_string(y) + "," + ((x / 2 + y) % 2 ? "1" : "2") + "\n";
+    }
+    return board + "DONE\n";
 }
 
-TEST_F(BrainProtocolTest, GameCommandsWaitForStart)
+TEST_F(BrainProtocolTest, AnswersEachCommand)
 {
-    const std::string refusal = "ERROR no game: send START 15 first\n";
-    EXPECT_EQ(Converse("BEGIN\nTURN 7,7\nBOARD\nTAKEBACK 7,7\nRESTART\nEND\n"),
-        refusal + refusal + refusal + refusal + refusal);
+    const std::string noGame = "ERROR no game: send START 15 first\n";
+    const std::string fifteen = "ERROR only 15 by 15 boards are supported\n";
+    const std::string size = "ERROR START needs the board size\n";
+    const std::string point = "ERROR expected a point x,y\n";
+    const std::string longLine(5000, 'A');
+    const struct {
+        std::string input;
+        std::string output;
+        int status; // of Run
+        int steps; // stones on the board afterwards
+    } cases[] = {
+        {"START 15\nEND\nBEGIN\n", "OK\n", 0, 0},
+        {"START 20\nSTART\nSTART x\nRECTSTART 15,15\nRECTSTART 15,20\nEND\n", fifteen + size + size + "OK\n" + fifteen, 0, 0},
+        {"BEGIN\nTURN 7,7\nBOARD\nTAKEBACK 7,7\nRESTART\nEND\n", noGame + noGame + noGame + noGame + noGame, 0, 0},
+        {"START 15\nBEGIN\nEND\n", "OK\n7,7\n", 0, 1},
+        {"START 15\nTURN 7,7\nEND\n", "OK\n8,8\n", 0, 2},
+        {"START 15\nBOARD\n3,7,1\n4,7,1\n5,7,1\n6,7,1\n3,9,2\n4,9,2\n5,9,2\n6,9,2\nDONE\nEND\n", "OK\n7,7\n", 0, 9},
+        {"START 15\nTURN 0,0\nBOARD\n7,7,2\nDONE\nEND\n", "OK\n1,1\n8,8\n", 0, 2},
+        {"START 15\nBOARD\n7,7\n7,7,3\n15,7,1\nx,y,1\n7,7,2\n7,7,1\nDONE\nEND\n",
+            "OK\nERROR BOARD lines are x,y,field\nERROR field must be 1 (own stone) or 2 (opponent's stone)\n"
+            "ERROR point 15,7 is off the board\nERROR BOARD lines are x,y,field\nERROR point 7,7 is occupied\n8,8\n",
+            0, 2},
+        {"START 15\nBOARD\n7,7,2\nEND\nTURN 1,1\n", "OK\n", 0, 1},
+        {"START 15\nBOARD\n7,7,2\n", "OK\nERROR end of input before DONE\n", 1, 1},
+        {"START 15\nTURN 7,7\nTAKEBACK 8,8\nTAKEBACK 7,7\nTAKEBACK 7,7\nEND\n",
+            "OK\n8,8\nOK\nOK\nERROR point 7,7 is empty\n", 0, 0},
+        {"START 15\nBEGIN\nRESTART\nBEGIN\nEND\n", "OK\n7,7\nOK\n7,7\n", 0, 1},
+        {"START 15\nTURN 3,3\nBEGIN\nEND\n", "OK\n4,4\nERROR BEGIN needs an empty board\n", 0, 2},
+        {"START 15\nTURN 15,0\nTURN -1,3\nTURN a,b\nTURN 7\nTURN 7,7,7\nTURN 99999999999,1\nTURN\nTAKEBACK 0,15\nEND\n",
+            "OK\nERROR point 15,0 is off the board\nERROR point -1,3 is off the board\n" + point + point + point
+                + point + point + "ERROR point 0,15 is off the board\n",
+            0, 0},
+        {"START 15\nTURN 7,7\nTURN 7,7\nTURN 8,8\nEND\n",
+            "OK\n8,8\nERROR point 7,7 is occupied\nERROR point 8,8 is occupied\n", 0, 2},
+        {"START 15\n" + FullBoard() + "TAKEBACK 14,14\nTURN 14,14\nEND\n",
+            "OK\nERROR the board is full\nOK\nERROR the board is full\n", 0, kGoBoardSize * kGoBoardSize},
+        {"ABOUT\nPLAY 1,1\n\n  \n" + longLine + "\nstart 15\r\nbegin\r\nEND\r\n",
+            "name=\"pbrain-gobang\", version=\"" ORVA_VERSION "\", author=\"Orva\"\nUNKNOWN command PLAY\n"
+            "ERROR line too long\nOK\n7,7\n",
+            0, 1},
+        {"START 15\nBEGIN", "OK\n7,7\nERROR end of input before END\n", 1, 1},
+        {"", "ERROR end of input before END\n", 1, 0},
+    };
+    for (const auto& c : cases) {
+        m_engine = CGoEngine{[] { return 0u; }, [](std::uint32_t) { return 1u; }};
+        EXPECT_EQ(Converse(c.input), c.output) << c.input;
+        EXPECT_EQ(m_status, c.status) << c.input;
+        EXPECT_EQ(m_engine.g_nStep, c.steps) << c.input;
+    }
 }
 
-TEST_F(BrainProtocolTest, BeginsOnTheCentre)
-{
-    EXPECT_EQ(Converse("START 15\nBEGIN\nEND\n"), "OK\n7,7\n");
-    EXPECT_EQ(m_engine.StoneAt(7, 7), kGoBlack);
-    EXPECT_EQ(m_engine.g_nStep, 1);
-}
-
-TEST_F(BrainProtocolTest, AnswersATurnAndKeepsBothStones)
+TEST_F(BrainProtocolTest, KeepsBothSidesStones)
 {
     EXPECT_EQ(Converse("START 15\nTURN 7,7\nEND\n"), "OK\n8,8\n");
     EXPECT_EQ(m_engine.StoneAt(7, 7), kGoWhite);
     EXPECT_EQ(m_engine.StoneAt(8, 8), kGoBlack);
-    EXPECT_EQ(m_engine.g_nStep, 2);
+    EXPECT_EQ(Converse("START 15\nBOARD\n7,7,2\n1,1,2\n1,1,1\nDONE\nTAKEBACK 1,1\nEND\n"), "OK\n"
+        "ERROR point 1,1 is occupied\n8,8\nOK\n");
+    EXPECT_EQ(m_engine.StoneAt(7, 7), kGoWhite) << "a board replaces the whole position";
+    EXPECT_EQ(m_engine.StoneAt(1, 1), kGoEmpty);
+    EXPECT_EQ(m_engine.StoneAt(8, 8), kGoBlack);
 }
 
 TEST_F(BrainProtocolTest, PlaysAtHardUnlessToldOtherwise)
@@ -67,112 +108,6 @@ TEST_F(BrainProtocolTest, PlaysAtHardUnlessToldOtherwise)
     EXPECT_EQ(Converse("INFO level 4\nINFO level\nINFO LEVEL 2\nEND\n"),
         "ERROR level must be 1, 2 or 3\nERROR level must be 1, 2 or 3\n");
     EXPECT_EQ(m_engine.g_nLevel, 2);
-}
-
-TEST_F(BrainProtocolTest, CompletesItsFiveFromABoard)
-{
-    const std::string board = "BOARD\n3,7,1\n4,7,1\n5,7,1\n6,7,1\n3,9,2\n4,9,2\n5,9,2\n6,9,2\nDONE\n";
-    EXPECT_EQ(Converse("START 15\n" + board + "END\n"), "OK\n7,7\n");
-    EXPECT_EQ(m_engine.g_nStep, 9);
-}
-
-TEST_F(BrainProtocolTest, BoardReplacesTheWholePosition)
-{
-    EXPECT_EQ(Converse("START 15\nTURN 0,0\nBOARD\n7,7,2\nDONE\nEND\n"), "OK\n1,1\n8,8\n");
-    EXPECT_EQ(m_engine.StoneAt(0, 0), kGoEmpty);
-    EXPECT_EQ(m_engine.StoneAt(1, 1), kGoEmpty);
-    EXPECT_EQ(m_engine.g_nStep, 2);
-}
-
-TEST_F(BrainProtocolTest, LeavesOutBadBoardLines)
-{
-    EXPECT_EQ(Converse("START 15\nBOARD\n7,7\n7,7,3\n15,7,1\nx,y,1\n7,7,2\n7,7,1\nDONE\nEND\n"),
-        "OK\n"
-        "ERROR BOARD lines are x,y,field\n"
-        "ERROR field must be 1 (own stone) or 2 (opponent's stone)\n"
-        "ERROR point 15,7 is off the board\n"
-        "ERROR BOARD lines are x,y,field\n"
-        "ERROR point 7,7 is occupied\n"
-        "8,8\n");
-    EXPECT_EQ(m_engine.StoneAt(7, 7), kGoWhite);
-}
-
-TEST_F(BrainProtocolTest, EndsInsideABoard)
-{
-    EXPECT_EQ(Converse("START 15\nBOARD\n7,7,2\nEND\nTURN 1,1\n"), "OK\n");
-    EXPECT_EQ(m_status, 0);
-    EXPECT_EQ(Converse("START 15\nBOARD\n7,7,2\n"), "OK\nERROR end of input before DONE\n");
-    EXPECT_EQ(m_status, 1);
-}
-
-TEST_F(BrainProtocolTest, TakesBackAnyStone)
-{
-    EXPECT_EQ(Converse("START 15\nTURN 7,7\nTAKEBACK 8,8\nTAKEBACK 7,7\nTAKEBACK 7,7\nEND\n"),
-        "OK\n8,8\nOK\nOK\nERROR point 7,7 is empty\n");
-    EXPECT_EQ(m_engine.g_nStep, 0);
-}
-
-TEST_F(BrainProtocolTest, RestartEmptiesTheBoard)
-{
-    EXPECT_EQ(Converse("START 15\nBEGIN\nRESTART\nBEGIN\nEND\n"), "OK\n7,7\nOK\n7,7\n");
-    EXPECT_EQ(m_engine.g_nStep, 1);
-}
-
-TEST_F(BrainProtocolTest, BeginNeedsAnEmptyBoard)
-{
-    EXPECT_EQ(Converse("START 15\nTURN 3,3\nBEGIN\nEND\n"), "OK\n4,4\nERROR BEGIN needs an empty board\n");
-}
-
-TEST_F(BrainProtocolTest, RefusesBadPoints)
-{
-    EXPECT_EQ(Converse("START 15\nTURN 15,0\nTURN -1,3\nTURN a,b\nTURN 7\nTURN 7,7,7\nTURN 99999999999,1\nTURN\n"
-                       "TAKEBACK 0,15\nEND\n"),
-        "OK\n"
-        "ERROR point 15,0 is off the board\n"
-        "ERROR point -1,3 is off the board\n"
-        "ERROR expected a point x,y\n"
-        "ERROR expected a point x,y\n"
-        "ERROR expected a point x,y\n"
-        "ERROR expected a point x,y\n"
-        "ERROR expected a point x,y\n"
-        "ERROR point 0,15 is off the board\n");
-    EXPECT_EQ(m_engine.g_nStep, 0);
-}
-
-TEST_F(BrainProtocolTest, RefusesAnOccupiedPoint)
-{
-    EXPECT_EQ(Converse("START 15\nTURN 7,7\nTURN 7,7\nTURN 8,8\nEND\n"),
-        "OK\n8,8\nERROR point 7,7 is occupied\nERROR point 8,8 is occupied\n");
-    EXPECT_EQ(m_engine.g_nStep, 2);
-}
-
-TEST_F(BrainProtocolTest, SaysSoWhenTheBoardIsFull)
-{
-    std::string board = "BOARD\n";
-    for (int x = 0; x < kGoBoardSize; ++x) {
-        for (int y = 0; y < kGoBoardSize; ++y)
-            board += std::to_string(x) + "," + std::to_string(y) + "," + ((x / 2 + y) % 2 ? "1" : "2") + "\n";
-    }
-    EXPECT_EQ(Converse("START 15\n" + board + "DONE\nTAKEBACK 14,14\nTURN 14,14\nEND\n"),
-        "OK\nERROR the board is full\nOK\nERROR the board is full\n");
-}
-
-TEST_F(BrainProtocolTest, AnswersEveryOtherLine)
-{
-    const std::string longLine(5000, 'A');
-    EXPECT_EQ(Converse("ABOUT\nPLAY 1,1\n\n  \n" + longLine + "\nstart 15\r\nbegin\r\nEND\r\n"),
-        "name=\"pbrain-gobang\", version=\"" ORVA_VERSION "\", author=\"Orva\"\n"
-        "UNKNOWN command PLAY\n"
-        "ERROR line too long\n"
-        "OK\n"
-        "7,7\n");
-}
-
-TEST_F(BrainProtocolTest, ReportsTheEndOfInput)
-{
-    EXPECT_EQ(Converse("START 15\nBEGIN"), "OK\n7,7\nERROR end of input before END\n");
-    EXPECT_EQ(m_status, 1);
-    EXPECT_EQ(Converse(""), "ERROR end of input before END\n");
 }
 
 } // namespace

@@ -5,51 +5,38 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
 using Result = CLineReader::Result;
 
-TEST(LineReader, TakesLfAndCrLfLineEnds)
-{
-    std::istringstream in("START 15\r\nBEGIN\nlast");
-    CLineReader reader(in);
-    std::string line;
-    EXPECT_EQ(reader.ReadLine(line), Result::Line);
-    EXPECT_EQ(line, "START 15");
-    EXPECT_EQ(reader.ReadLine(line), Result::Line);
-    EXPECT_EQ(line, "BEGIN");
-    EXPECT_EQ(reader.ReadLine(line), Result::Line);
-    EXPECT_EQ(line, "last");
-    EXPECT_EQ(reader.ReadLine(line), Result::EndOfInput);
-}
-
-TEST(LineReader, DropsAnOverLongLineAndGoesOn)
+// Lines end at LF or CR LF; one longer than the limit is dropped whole, the
+// next is read as usual.
+TEST(LineReader, TakesBothLineEndsAndDropsOverLongLines)
 {
     const std::string longest(CLineReader::kMaxLineLength, 'x');
-    std::istringstream in(longest + "\n" + longest + "y\nEND\n" + std::string(100000, 'z'));
+    std::istringstream in("START 15\r\nBEGIN\n" + longest + "\n" + longest + "y\nEND\n" + std::string(100000, 'z')
+        + "\nlast");
     CLineReader reader(in);
-    std::string line;
-    EXPECT_EQ(reader.ReadLine(line), Result::Line);
-    EXPECT_EQ(line, longest);
-    EXPECT_EQ(reader.ReadLine(line), Result::TooLong);
-    EXPECT_EQ(reader.ReadLine(line), Result::Line);
-    EXPECT_EQ(line, "END");
-    EXPECT_EQ(reader.ReadLine(line), Result::TooLong);
-    EXPECT_EQ(reader.ReadLine(line), Result::EndOfInput);
+    const std::vector<std::pair<Result, std::string>> expected = {{Result::Line, "START 15"}, {Result::Line, "BEGIN"},
+        {Result::Line, longest}, {Result::TooLong, ""}, {Result::Line, "END"}, {Result::TooLong, ""},
+        {Result::Line, "last"}, {Result::EndOfInput, ""}};
+    for (const auto& [result, text] : expected) {
+        std::string line;
+        ASSERT_EQ(reader.ReadLine(line), result) << text;
+        EXPECT_EQ(result == Result::Line ? line : std::string(), text);
+    }
 }
 
-TEST(NumberList, ReadsWholeNumbers)
+TEST(NumberList, ReadsWholeNumbersAndRefusesAnythingElse)
 {
-    EXPECT_EQ(ParseNumberList("7,7"), (std::vector<int> { 7, 7 }));
-    EXPECT_EQ(ParseNumberList(" 3 , 9 ,1 "), (std::vector<int> { 3, 9, 1 }));
-    EXPECT_EQ(ParseNumberList("15"), (std::vector<int> { 15 }));
-    EXPECT_EQ(ParseNumberList("-1,4"), (std::vector<int> { -1, 4 }));
-}
-
-TEST(NumberList, RefusesAnythingElse)
-{
-    for (const char* text : { "", ",", "7,", ",7", "7,,7", "a,b", "7x,7", "7.5,1", "99999999999,1", "+", "7 7" })
+    EXPECT_EQ(ParseNumberList("7,7"), (std::vector<int>{7, 7}));
+    EXPECT_EQ(ParseNumberList(" 3 , 9 ,1 "), (std::vector<int>{3, 9, 1}));
+    EXPECT_EQ(ParseNumberList("15"), (std::vector<int>{15}));
+    EXPECT_EQ(ParseNumberList("-1,4"), (std::vector<int>{-1, 4}));
+    for (const char* text : {"", ",", "7,", ",7", "7,,7", "a,b", "7x,7", "7.5,1", "99999999999,1", "+", "7 7"})
         EXPECT_FALSE(ParseNumberList(text).has_value()) << '"' << text << '"';
 }
 

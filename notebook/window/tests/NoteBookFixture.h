@@ -33,6 +33,11 @@ protected:
     QString NotesHostFolder() const;
     QStringList NoteFiles() const;
     QByteArray NoteFileBytes(const QString& fileName) const;
+    static QByteArray FileBytes(const QString& hostPath);
+    // The text of a note in the notes folder, as the notebook reads it.
+    QString SavedText(const QString& fileName) const;
+    // A note file's bytes: title, then text.
+    static QByteArray ArchiveBytes(const QString& title, const QString& text);
 
     // Types text into the focused control, any script.
     void Type(const QString& text);

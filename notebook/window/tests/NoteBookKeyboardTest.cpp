@@ -1,6 +1,5 @@
 // The notebook on a screen without keys: the soft keyboard and the buttons
 // under it, driven by taps at pixels.
-#include "notebook/storage/Note.h"
 #include "notebook/window/NoteBookResource.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/testsupport/DialogDriver.h"
@@ -101,16 +100,17 @@ TEST_F(NoteBookKeyboardTest, TypingAndTurningPagesByTapsAlone)
 
     TapButton(IDC_BTN_PREV);
     EXPECT_EQ(dlg.GetPage(), 0);
-    CNote saved;
-    ASSERT_TRUE(saved.Load(QStringLiteral("\\Notes\\b.note"), true));
-    EXPECT_EQ(saved.m_strText, QStringLiteral("Ztwo Tea"));
+    EXPECT_EQ(SavedText(QStringLiteral("b.note")), QStringLiteral("Ztwo Tea"));
     TapButton(IDC_BTN_NEXT);
     EXPECT_EQ(dlg.GetPage(), 1);
 
+    // Closing saves the page and hides the keyboard.
     TapButton(IDC_BTN_INPUT);
+    TypeOnKeyboard(QStringLiteral("ok "));
     TapButton(IDC_BTN_CLOSE);
     EXPECT_FALSE(dlg.IsWindow());
-    EXPECT_EQ(SipGetState(), SIP_HIDDEN) << "closing hides it";
+    EXPECT_EQ(SipGetState(), SIP_HIDDEN);
+    EXPECT_EQ(SavedText(QStringLiteral("b.note")), QStringLiteral("ok Ztwo Tea"));
 }
 
 TEST_F(NoteBookKeyboardTest, TheCaretsLineStaysAboveTheKeyboardOnTheRules)

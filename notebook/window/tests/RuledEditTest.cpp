@@ -118,19 +118,6 @@ TEST_F(RuledEditTest, EmptyEditorIsWhitePaperWithThirteenDashedRules)
     EXPECT_EQ(ruleRows, expected);
 }
 
-TEST_F(RuledEditTest, EveryLineIsOneRuleHighWhateverItsScript)
-{
-    const QStringList samples {
-        QStringLiteral("Hello, gjpqy"),
-        QStringLiteral("Çarşamba ığüşöç İĞ"),
-        QStringLiteral("星期日 记事本 第3页"),
-        QStringLiteral("Mixed Pazartesi 一二三 gÇ"),
-    };
-    for (const QString& sample : samples)
-        EXPECT_EQ(CRuledEdit::LineHeight(EditorFont(), sample), CRuledEdit::kRuleSpacing)
-            << sample.toStdString();
-}
-
 TEST_F(RuledEditTest, FifteenLinesScrollByOneLineAndStayBetweenTheRules)
 {
     const QImage empty = Paper();

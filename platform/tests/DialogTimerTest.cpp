@@ -62,14 +62,6 @@ TEST_F(WindowTimer, SettingAnIdAgainReplacesTheTimer)
     EXPECT_EQ(dialog.m_timers.front(), 1u);
 }
 
-TEST_F(WindowTimer, FireTimerDeliversATickOfARunningTimerOnly)
-{
-    dialog.SetTimer(101, 10000);
-    EXPECT_TRUE(Drive(dialog).FireTimer(101));
-    EXPECT_FALSE(Drive(dialog).FireTimer(102));
-    EXPECT_EQ(dialog.m_timers, std::vector<UINT_PTR>{101});
-}
-
 TEST(WindowTimers, DieWithTheWindow)
 {
     TestDialog dialog;

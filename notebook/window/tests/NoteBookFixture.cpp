@@ -43,6 +43,14 @@ CNoteBookDlg& NoteBookTest::Start()
     return *m_dlg;
 }
 
+CNoteBookDlg& NoteBookTest::StartWithThreeNotes()
+{
+    WriteNote(QStringLiteral("c.note"), QStringLiteral("C third"), QStringLiteral("three"));
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("one"));
+    WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("two"));
+    return Start();
+}
+
 void NoteBookTest::WriteNote(const QString& fileName, const QString& title, const QString& text)
 {
     QDir().mkpath(NotesHostFolder());

@@ -22,6 +22,9 @@ protected:
     static QDateTime Now();
     // Starts the dialog as the program does, without a modal run.
     CNoteBookDlg& Start();
+    // Starts on notes a, b and c ("A first", "B second", "C third" with texts
+    // "one", "two", "three"), written in another order than their names'.
+    CNoteBookDlg& StartWithThreeNotes();
     // Writes an archive note into the notes folder.
     void WriteNote(const QString& fileName, const QString& title, const QString& text);
     // A file outside the device root, by its host path.

@@ -8,16 +8,7 @@
 
 namespace {
 
-class NoteBookPagesTest : public NoteBookTest {
-protected:
-    CNoteBookDlg& StartWithThreeNotes()
-    {
-        WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("one"));
-        WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("two"));
-        WriteNote(QStringLiteral("c.note"), QStringLiteral("C third"), QStringLiteral("three"));
-        return Start();
-    }
-};
+using NoteBookPagesTest = NoteBookTest;
 
 TEST_F(NoteBookPagesTest, NextAndPrevSaveBeforeTheyMove)
 {

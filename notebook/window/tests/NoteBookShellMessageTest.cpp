@@ -11,10 +11,7 @@ class NoteBookShellMessageTest : public NoteBookTest {
 protected:
     CNoteBookDlg& StartOnSecondOfThree()
     {
-        WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("one"));
-        WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("two"));
-        WriteNote(QStringLiteral("c.note"), QStringLiteral("C third"), QStringLiteral("three"));
-        CNoteBookDlg& dlg = Start();
+        CNoteBookDlg& dlg = StartWithThreeNotes();
         Drive(dlg).SendCommand(1001);
         Drive(dlg).ClearPaintRecord();
         return dlg;

@@ -53,21 +53,17 @@ INSTANTIATE_TEST_SUITE_P(Folders, NoteBookFirstStartTest,
 
 TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
 {
-    WriteNote(QStringLiteral("c.note"), QStringLiteral("C third"), QStringLiteral("third page\nends here"));
-    WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
-    WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("second page"));
-
-    CNoteBookDlg& dlg = Start();
+    CNoteBookDlg& dlg = StartWithThreeNotes();
     ProcessEvents();
 
     EXPECT_EQ(dlg.GetNotes().GetCount(), 3);
     EXPECT_EQ(dlg.GetPage(), 2);
     EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("Page 3/3")));
     EXPECT_TRUE(ShowsPageText(kCaption, QStringLiteral("C third")));
-    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("third page\nends here"));
+    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("three"));
     EXPECT_FALSE(Drive(dlg).IsTimerActive(102));
     EXPECT_TRUE(Drive(dlg).IsTimerActive(101));
-    EXPECT_EQ(dlg.GetEdit().textCursor().position(), dlg.GetEdit().document()->characterCount() - 1);
+    EXPECT_EQ(dlg.GetEdit().textCursor().position(), 5);
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
 }
 

@@ -26,23 +26,18 @@ TEST(DialogTemplate, BindsMembersByIdWithTemplateTextAndStyleAndClicksAreCommand
     EXPECT_TRUE(dialog.IsWindow());
 }
 
-TEST(ModalRun, EndDialogEndsTheRunWithItsResultAndDestroysTheWindow)
+// EndDialog ends the run with its result, the quit message with -1; either
+// way the window is destroyed once.
+TEST(ModalRun, EndDialogAndTheQuitMessageEndTheRunAndDestroyTheWindow)
 {
-    TestDialog dialog;
-    QTimer::singleShot(0, &dialog, [&] { dialog.EndDialog(42); });
-    EXPECT_EQ(dialog.DoModal(), 42);
-    EXPECT_FALSE(dialog.IsWindow());
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.m_destroys, 1);
-}
-
-TEST(ModalRun, TheQuitMessageEndsTheRunWithTheDialogDestroyed)
-{
-    TestDialog dialog;
-    QTimer::singleShot(0, &dialog, [] { PostQuitMessage(0); });
-    EXPECT_EQ(dialog.DoModal(), -1);
-    EXPECT_FALSE(dialog.IsWindow());
-    EXPECT_EQ(dialog.m_destroys, 1);
+    for (bool quit : {false, true}) {
+        TestDialog dialog;
+        QTimer::singleShot(0, &dialog, [&] { quit ? PostQuitMessage(0) : dialog.EndDialog(42); });
+        EXPECT_EQ(dialog.DoModal(), quit ? -1 : 42);
+        EXPECT_FALSE(dialog.IsWindow());
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.m_destroys, 1);
+    }
     EXPECT_EQ(QuitExitCode(), 0);
 }
 

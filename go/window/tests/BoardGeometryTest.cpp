@@ -1,6 +1,5 @@
 #include "go/window/BoardGeometry.h"
 #include "go/window/GoKeys.h"
-#include "go/window/GoLayout.h"
 #include "platform/VirtualKey.h"
 
 #include <gtest/gtest.h>
@@ -34,20 +33,6 @@ TEST(BoardGeometry, TapsChooseTheNearestIntersection)
         EXPECT_EQ(onBoard, tap.onBoard) << tap.pixel.x() << "," << tap.pixel.y();
         EXPECT_EQ(cell, tap.onBoard ? tap.cell : cell) << tap.pixel.x() << "," << tap.pixel.y();
     }
-}
-
-TEST(GoLayout, OptionsAreHitInsideTheirEdges)
-{
-    EXPECT_EQ(OptionAt({ 605, 350 }), 1);
-    EXPECT_EQ(OptionAt({ 759, 379 }), 1);
-    EXPECT_EQ(OptionAt({ 760, 379 }), -1);
-    EXPECT_EQ(OptionAt({ 700, 380 }), -1);
-    EXPECT_EQ(OptionAt({ 700, 400 }), 2);
-    EXPECT_EQ(OptionAt({ 700, 459 }), 3);
-    EXPECT_EQ(OptionAt({ 774, 227 }), 0);
-    EXPECT_EQ(OptionAt({ 775, 227 }), -1);
-    EXPECT_EQ(OptionAt({ 604, 210 }), -1);
-    EXPECT_EQ(QRectFromRect(g_rcBoard), QRect(60, 4, 460, 460));
 }
 
 // The key the game acts on for a key-down of a Qt key.

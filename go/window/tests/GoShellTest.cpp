@@ -11,6 +11,7 @@
 #include "shell/tern/Tern.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
@@ -82,6 +83,8 @@ TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
     PostShellMessage(&Dlg(), 4);
     ProcessEvents();
     const QImage after = Drive(Dlg()).Render().convertToFormat(QImage::Format_RGB32);
+    // Kept beside the test for a person to look at.
+    after.save(QDir::current().absoluteFilePath(QStringLiteral("go-window.png")));
 
     EXPECT_NE(CGoDlgProbe::Background(Dlg()).pixel(kOptionColourSample), sampleBefore);
     EXPECT_NE(before.copy(0, 0, 60, 480), after.copy(0, 0, 60, 480)) << "the background follows the skin";

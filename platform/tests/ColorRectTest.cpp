@@ -11,8 +11,9 @@ TEST(ColorConversion, BothWaysIgnoringAlphaAndTheHighByte)
         COLORREF colorRef;
         QColor color;
     } colours[] = {
-        { 0x0080FFFF, QColor(255, 255, 128) }, { 0x000E0B9E, QColor(158, 11, 14) }, { 0x00FF00FF, QColor(255, 0, 255) },
-        { 0x009F9DD8, QColor(216, 157, 159) }, { 0x00000000, QColor(0, 0, 0) }, { 0x00FFFFFF, QColor(255, 255, 255) },
+        { 0x0080FFFF, QColor(255, 255, 128) }, { 0x000E0B9E, QColor(158, 11, 14) },
+        { 0x00FF00FF, QColor(255, 0, 255) },   { 0x009F9DD8, QColor(216, 157, 159) },
+        { 0x00000000, QColor(0, 0, 0) },       { 0x00FFFFFF, QColor(255, 255, 255) },
     };
     for (const auto& [colorRef, color] : colours) {
         EXPECT_EQ(ColorFromColorRef(colorRef), color) << colorRef;

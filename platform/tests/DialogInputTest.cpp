@@ -27,8 +27,8 @@ TEST_F(DialogInput, PreTranslationSeesEveryKeyOnce)
     dialog.m_edit.setFocus();
     for (int key : {VK_NEXT, int('A'), VK_RETURN})
         Drive(dialog).PressKey(key);
-    EXPECT_EQ(dialog.m_preTranslated,
-              (std::vector<int>{VK_BACK, VK_TAB, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, '0', '3', VK_NEXT, 'A', VK_RETURN}));
+    const std::vector<int> keys{VK_BACK, VK_TAB, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, '0', '3', VK_NEXT, 'A', VK_RETURN};
+    EXPECT_EQ(dialog.m_preTranslated, keys);
     EXPECT_EQ(dialog.m_keyTargets.back(), &dialog.m_edit);
     EXPECT_EQ(dialog.m_edit.toPlainText(), QStringLiteral("a\n"));
     EXPECT_TRUE(dialog.IsWindow());

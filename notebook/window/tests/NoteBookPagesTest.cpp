@@ -103,7 +103,7 @@ TEST_F(NoteBookPagesTest, TypedTextReachesTheDefaultFolderAtTheAutosaveTick)
               ArchiveBytes(FormatDateCaption(Now(), ORVA_LANG_ENGLISH), QStringLiteral("Çarşamba\r\n记事本")));
 }
 
-TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfAHandedOverFileSurvive)
+TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfHandedOverFilesSurvive)
 {
     const QString text = QStringLiteral("first\nsecond\u00A0third\u2028fourth");
     QByteArray bytes("\xFF\xFE");
@@ -115,6 +115,16 @@ TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfAHandedOverFileSurvive)
     Type(QStringLiteral("!"));
     Drive(dlg).FireTimer(101);
     EXPECT_EQ(FileBytes(path), bytes + QByteArray("!\0", 2));
+
+    // A text file without line breaks gets a bare line feed.
+    const QString plain = WriteOutsideFile(QStringLiteral("milk.txt"), "milk");
+    WriteHandOff(DevicePathFromHostPath(plain));
+    CNoteBookDlg& second = Start();
+    second.GetEdit().moveCursor(QTextCursor::End);
+    Drive(second).PressKey(VK_RETURN);
+    Type(QStringLiteral("tea"));
+    Drive(second).FireTimer(101);
+    EXPECT_EQ(FileBytes(plain), QByteArray("milk\ntea"));
 }
 
 } // namespace

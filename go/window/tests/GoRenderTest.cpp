@@ -72,6 +72,8 @@ TEST_F(GoRender, CursorMarkIsDrawnOverStones)
     EXPECT_EQ(frame.pixel(centre + QPoint(-18, -10)), kGreen);
     EXPECT_EQ(frame.pixel(centre + QPoint(-10, -18)), kGreen);
     EXPECT_EQ(frame.pixel(centre + QPoint(10, 18)), kGreen);
+    for (QPoint gap : { QPoint(-18, 0), QPoint(18, 0), QPoint(0, -18), QPoint(0, 18) })
+        EXPECT_NE(frame.pixel(centre + gap), kGreen) << "no mark at " << gap.x() << "," << gap.y();
 }
 
 // A level key repaints the three options, and exactly the chosen one shows filled.

@@ -75,6 +75,8 @@ TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
         for (int left : { 40, 440 }) {
             for (int x = left; x < left + 300; ++x)
                 ASSERT_EQ(screen.pixel(x, y), qRgb(158, 11, 14)) << x << "," << y;
+            for (QPoint beside : { QPoint(left + 300, y), QPoint(left + 290, y - 1), QPoint(left + 290, y + 1) })
+                EXPECT_NE(screen.pixel(beside), qRgb(158, 11, 14)) << beside.x() << "," << beside.y();
         }
     }
     int picture = 0;

@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(DialogTemplate, BindsMembersByIdWithTemplateTextAndStyle)
+TEST(DialogTemplate, BindsMembersByIdWithTemplateTextAndStyleAndClicksAreCommands)
 {
     TestDialog dialog;
     Drive(dialog).Create();
@@ -21,34 +21,23 @@ TEST(DialogTemplate, BindsMembersByIdWithTemplateTextAndStyle)
     EXPECT_TRUE(dialog.m_button.isVisible());
     EXPECT_FALSE(dialog.m_hidden.isVisible());
     EXPECT_EQ(dialog.geometry(), QRect(0, 0, 800, 480));
-}
-
-TEST(DialogTemplate, ButtonClicksAreCommands)
-{
-    TestDialog dialog;
-    Drive(dialog).Create();
     dialog.m_button.click();
     EXPECT_EQ(dialog.m_commands, std::vector<int>{TestDialog::kButton});
     EXPECT_TRUE(dialog.IsWindow());
 }
 
-TEST(ModalRun, EndDialogEndsTheRunWithItsResultAndDestroysTheWindow)
+// EndDialog ends the run with its result, the quit message with -1; either
+// way the window is destroyed once.
+TEST(ModalRun, EndDialogAndTheQuitMessageEndTheRunAndDestroyTheWindow)
 {
-    TestDialog dialog;
-    QTimer::singleShot(0, &dialog, [&] { dialog.EndDialog(42); });
-    EXPECT_EQ(dialog.DoModal(), 42);
-    EXPECT_FALSE(dialog.IsWindow());
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.m_destroys, 1);
-}
-
-TEST(ModalRun, TheQuitMessageEndsTheRunWithTheDialogDestroyed)
-{
-    TestDialog dialog;
-    QTimer::singleShot(0, &dialog, [] { PostQuitMessage(0); });
-    EXPECT_EQ(dialog.DoModal(), -1);
-    EXPECT_FALSE(dialog.IsWindow());
-    EXPECT_EQ(dialog.m_destroys, 1);
+    for (bool quit : {false, true}) {
+        TestDialog dialog;
+        QTimer::singleShot(0, &dialog, [&] { quit ? PostQuitMessage(0) : dialog.EndDialog(42); });
+        EXPECT_EQ(dialog.DoModal(), quit ? -1 : 42);
+        EXPECT_FALSE(dialog.IsWindow());
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.m_destroys, 1);
+    }
     EXPECT_EQ(QuitExitCode(), 0);
 }
 
@@ -66,36 +55,30 @@ TEST(ModalRun, AQuitHandledBeforeTheRunEndsItAtItsStart)
     EXPECT_EQ(next.DoModal(), 5);
 }
 
-TEST(ModalRun, EnterDoesNotEndTheDialogWhenOkIsOverriddenEscapeDoes)
+// Enter ends the run with IDOK unless OK is overridden; Escape and closing
+// the window cancel.
+TEST(ModalRun, EnterEscapeAndClose)
 {
-    TestDialog dialog;
-    dialog.m_overrideOk = true;
-    bool stillRunningAfterEnter = false;
-    QTimer::singleShot(0, &dialog, [&] {
-        Drive(dialog).PressKey(VK_RETURN);
-        stillRunningAfterEnter = dialog.IsWindow() && !Drive(dialog).IsEnded();
-        Drive(dialog).PressKey(VK_ESCAPE);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_TRUE(stillRunningAfterEnter);
-    EXPECT_EQ(dialog.m_commands, (std::vector<int>{IDOK, IDCANCEL}));
+    for (bool overrideOk : {false, true}) {
+        TestDialog dialog;
+        dialog.m_overrideOk = overrideOk;
+        bool runningAfterEnter = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            Drive(dialog).PressKey(VK_RETURN);
+            runningAfterEnter = dialog.IsWindow() && !Drive(dialog).IsEnded();
+            if (runningAfterEnter)
+                Drive(dialog).PressKey(VK_ESCAPE);
+        });
+        EXPECT_EQ(dialog.DoModal(), overrideOk ? IDCANCEL : IDOK);
+        EXPECT_EQ(runningAfterEnter, overrideOk);
+        EXPECT_EQ(dialog.m_commands, overrideOk ? (std::vector<int>{IDOK, IDCANCEL}) : std::vector<int>{IDOK});
+    }
+    TestDialog closed;
+    QTimer::singleShot(0, &closed, [&] { closed.close(); });
+    EXPECT_EQ(closed.DoModal(), IDCANCEL);
 }
 
-TEST(ModalRun, EnterEndsTheDialogWithIdOkByDefault)
-{
-    TestDialog dialog;
-    QTimer::singleShot(0, &dialog, [&] { Drive(dialog).PressKey(VK_RETURN); });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-}
-
-TEST(ModalRun, ClosingTheWindowCancels)
-{
-    TestDialog dialog;
-    QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-}
-
-TEST(ShellMessage, ArrivesThroughTheEventQueue)
+TEST(ShellMessage, ArrivesThroughTheEventQueueUntilTheWindowIsDestroyed)
 {
     TestDialog dialog;
     Drive(dialog).Create();
@@ -104,16 +87,10 @@ TEST(ShellMessage, ArrivesThroughTheEventQueue)
     EXPECT_TRUE(dialog.m_shellMessages.empty());
     ASSERT_TRUE(ProcessEventsUntil([&] { return dialog.m_shellMessages.size() == 2; }));
     EXPECT_EQ(dialog.m_shellMessages, (std::vector<WPARAM>{3, 28}));
-}
-
-TEST(ShellMessage, IsDroppedOnceTheWindowIsDestroyed)
-{
-    TestDialog dialog;
-    Drive(dialog).Create();
     PostShellMessage(&dialog, 1);
     dialog.EndDialog(IDOK);
     QCoreApplication::sendPostedEvents(&dialog);
-    EXPECT_TRUE(dialog.m_shellMessages.empty());
+    EXPECT_EQ(dialog.m_shellMessages.size(), 2u);
 }
 
 TEST(WindowOrder, BottomTopAndForegroundAreRecorded)
@@ -157,20 +134,16 @@ TEST_F(Invalidation, RecordsRectanglesAndPaintsOnlyThem)
     EXPECT_EQ(dialog.m_paints, 1);
 }
 
-TEST_F(Invalidation, EraseRunsTheEraseHandlerFirst)
+TEST_F(Invalidation, EraseRunsTheEraseHandlerFirstAndNothingInvalidPaintsNothing)
 {
+    dialog.UpdateWindow();
+    EXPECT_TRUE(Drive(dialog).GetPaintRecord().Paints().empty());
+    EXPECT_EQ(dialog.m_paints, 0);
     dialog.Invalidate(true);
     dialog.UpdateWindow();
     EXPECT_EQ(Drive(dialog).GetPaintRecord().Invalidations(), (std::vector<::Invalidation>{{QRect(0, 0, 800, 480), true}}));
     EXPECT_EQ(dialog.m_erases, 1);
     EXPECT_EQ(dialog.m_paints, 1);
-}
-
-TEST_F(Invalidation, UpdateWindowWithNothingInvalidPaintsNothing)
-{
-    dialog.UpdateWindow();
-    EXPECT_TRUE(Drive(dialog).GetPaintRecord().Paints().empty());
-    EXPECT_EQ(dialog.m_paints, 0);
 }
 
 TEST_F(Invalidation, AreasNotInvalidatedKeepTheirPixels)

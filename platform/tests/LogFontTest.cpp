@@ -27,47 +27,32 @@ int CellHeight(const QFont& font)
     return metrics.ascent() + metrics.descent();
 }
 
-struct FontCase {
-    const char* face;
-    int height;
-    int weight;
-    bool italic;
-    int cell;
-    const char* family;
-};
-
-class CellHeights : public testing::TestWithParam<FontCase> {};
-
-TEST_P(CellHeights, TheFaceStaysAtTheHeightOrTheNearestBelow)
+// The programs' fonts stay at their height or the nearest below: the
+// notebook's page and editor fonts, the game's option and status fonts, and
+// "Arial" at a height its stand-in lacks. Weight, italic and an em height
+// carry over.
+TEST(LogicalFonts, TheProgramsFontsKeepFaceHeightWeightAndItalic)
 {
-    const FontCase& c = GetParam();
-    const QFont font = FontFromLogFont(Description(c.face, c.height, c.weight, c.italic));
-    EXPECT_EQ(CellHeight(font), c.cell);
-    EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(c.family));
-}
-
-// The programs' fonts: the notebook's page and editor fonts, the game's
-// option and status fonts, and "Arial" at a height its stand-in lacks.
-INSTANTIATE_TEST_SUITE_P(ProgramFonts, CellHeights,
-                         testing::Values(FontCase{"Tahoma", 22, 500, false, 22, "DejaVu Sans"},
-                                         FontCase{"Tahoma", 16, 500, false, 16, "DejaVu Sans"},
-                                         FontCase{"Tahoma", 24, 500, false, 24, "DejaVu Sans"},
-                                         FontCase{"Tahoma", 25, 500, false, 25, "DejaVu Sans"},
-                                         FontCase{"Tahoma", 16, 400, true, 16, "DejaVu Sans"},
-                                         FontCase{"Arial", 25, 600, false, 25, "Liberation Sans"},
-                                         FontCase{"Arial", 22, 600, false, 22, "Liberation Sans"},
-                                         FontCase{"Arial", 24, 600, false, 23, "Liberation Sans"}));
-
-TEST(LogicalFonts, WeightAndItalicCarryOver)
-{
-    const QFont bold = FontFromLogFont(Description("Arial", 25, 600));
-    EXPECT_GE(bold.weight(), QFont::DemiBold);
-    const QFont italic = FontFromLogFont(Description("Tahoma", 16, 400, true));
-    EXPECT_TRUE(italic.italic());
-}
-
-TEST(LogicalFonts, NegativeHeightIsTheEmHeight)
-{
+    const struct {
+        const char* face;
+        int height;
+        int weight;
+        bool italic;
+        int cell;
+        const char* family;
+    } fonts[] = {
+        {"Tahoma", 22, 500, false, 22, "DejaVu Sans"},     {"Tahoma", 16, 500, false, 16, "DejaVu Sans"},
+        {"Tahoma", 24, 500, false, 24, "DejaVu Sans"},     {"Tahoma", 25, 500, false, 25, "DejaVu Sans"},
+        {"Tahoma", 16, 400, true, 16, "DejaVu Sans"},      {"Arial", 25, 600, false, 25, "Liberation Sans"},
+        {"Arial", 22, 600, false, 22, "Liberation Sans"}, {"Arial", 24, 600, false, 23, "Liberation Sans"},
+    };
+    for (const auto& f : fonts) {
+        const QFont font = FontFromLogFont(Description(f.face, f.height, f.weight, f.italic));
+        EXPECT_EQ(CellHeight(font), f.cell) << f.face << " " << f.height;
+        EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(f.family)) << f.face << " " << f.height;
+        EXPECT_EQ(font.italic(), f.italic) << f.face << " " << f.height;
+        EXPECT_EQ(font.weight() >= QFont::DemiBold, f.weight >= 600) << f.face << " " << f.height;
+    }
     EXPECT_EQ(FontFromLogFont(Description("Tahoma", -18, 400)).pixelSize(), 18);
 }
 

@@ -4,45 +4,38 @@
 
 namespace {
 
-struct KeyCase {
-    Qt::Key key;
-    int virtualKey;
-};
-
-class VirtualKeys : public testing::TestWithParam<KeyCase> {};
-
-TEST_P(VirtualKeys, BothWays)
+TEST(VirtualKeys, TheProgramsKeysBothWays)
 {
-    EXPECT_EQ(VirtualKeyFromQtKey(GetParam().key), GetParam().virtualKey);
-    EXPECT_EQ(QtKeyFromVirtualKey(GetParam().virtualKey), GetParam().key);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ProgramsKeys, VirtualKeys,
-    testing::Values(KeyCase{Qt::Key_Backspace, 8}, KeyCase{Qt::Key_Tab, 9}, KeyCase{Qt::Key_Return, 13},
-                    KeyCase{Qt::Key_Escape, 27}, KeyCase{Qt::Key_PageUp, 33}, KeyCase{Qt::Key_PageDown, 34},
-                    KeyCase{Qt::Key_Left, 37}, KeyCase{Qt::Key_Up, 38}, KeyCase{Qt::Key_Right, 39},
-                    KeyCase{Qt::Key_Down, 40}, KeyCase{Qt::Key_0, 48}, KeyCase{Qt::Key_1, 49},
-                    KeyCase{Qt::Key_2, 50}, KeyCase{Qt::Key_3, 51}, KeyCase{Qt::Key_A, 65},
-                    KeyCase{Qt::Key_F1, 0x70}, KeyCase{Qt::Key_Delete, 0x2E}));
-
-TEST(VirtualKeys, SecondNamesOfKeys)
-{
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Return, 13}, {Qt::Key_Escape, 27},
+        {Qt::Key_PageUp, 33},   {Qt::Key_PageDown, 34}, {Qt::Key_Left, 37},   {Qt::Key_Up, 38},
+        {Qt::Key_Right, 39},    {Qt::Key_Down, 40},     {Qt::Key_0, 48},      {Qt::Key_1, 49},
+        {Qt::Key_2, 50},        {Qt::Key_3, 51},        {Qt::Key_A, 65},      {Qt::Key_F1, 0x70},
+        {Qt::Key_Delete, 0x2E}, {Qt::Key_unknown, 0},   {Qt::Key_9, 57},      {Qt::Key_Z, 90},
+        {Qt::Key_F2, 0x71},     {Qt::Key_F24, 0x87},
+    };
+    for (const auto& [key, virtualKey] : keys) {
+        EXPECT_EQ(VirtualKeyFromQtKey(key), virtualKey) << virtualKey;
+        EXPECT_EQ(QtKeyFromVirtualKey(virtualKey), key) << virtualKey;
+    }
+    // Second names of keys; keypad digits are not main keyboard digits.
     EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Enter, Qt::KeypadModifier), VK_RETURN);
     EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Backtab, Qt::ShiftModifier), VK_TAB);
-}
-
-TEST(VirtualKeys, KeypadDigitsAreNotMainKeyboardDigits)
-{
     EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_0, Qt::KeypadModifier), VK_NUMPAD0);
     EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_3, Qt::KeypadModifier), VK_NUMPAD0 + 3);
-    EXPECT_EQ(QtKeyFromVirtualKey(VK_NUMPAD0 + 3), Qt::Key_3);
+    EXPECT_EQ(QtKeyFromVirtualKey(VK_NUMPAD0 + 9), Qt::Key_9);
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_F25), 0);
+    EXPECT_EQ(QtKeyFromVirtualKey(0x88), Qt::Key_unknown);
 }
 
-TEST(VirtualKeys, TextOnlyKeysHaveNoCode)
+// The keypad's digit of a key-down, NumLock on or off; the main keyboard's
+// navigation keys are not keypad keys.
+TEST(VirtualKeys, KeypadDigits)
 {
-    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_unknown), 0);
-    EXPECT_EQ(QtKeyFromVirtualKey(0), Qt::Key_unknown);
+    EXPECT_EQ(KeypadDigitKey(KeyDownMessage(nullptr, Qt::Key_9, Qt::KeypadModifier)), VK_NUMPAD0 + 9);
+    EXPECT_EQ(KeypadDigitKey(KeyDownMessage(nullptr, Qt::Key_PageDown, Qt::KeypadModifier)), VK_NUMPAD0 + 3);
+    EXPECT_EQ(KeypadDigitKey(KeyDownMessage(nullptr, Qt::Key_PageDown, Qt::NoModifier)), 0);
+    EXPECT_EQ(KeypadDigitKey(KeyDownMessage(nullptr, Qt::Key_A, Qt::NoModifier)), 0);
 }
 
 } // namespace

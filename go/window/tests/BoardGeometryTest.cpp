@@ -1,102 +1,38 @@
 #include "go/window/BoardGeometry.h"
 #include "go/window/GoKeys.h"
-#include "go/window/GoLayout.h"
 #include "platform/VirtualKey.h"
 
 #include <gtest/gtest.h>
-#include <string>
 
 namespace {
 
-struct TapCase {
-    QPoint pixel;
-    int onBoard;
-    QPoint cell;
-};
-
-class TapMapping : public testing::TestWithParam<TapCase> { };
-
-TEST_P(TapMapping, ChoosesTheIntersection)
+TEST(BoardGeometry, TapsChooseTheNearestIntersection)
 {
-    const CBoardGeometry geometry;
-    QPoint cell(-5, -5);
-    const TapCase& c = GetParam();
-    EXPECT_EQ(geometry.PointToCell(c.pixel.x(), c.pixel.y(), cell), c.onBoard);
-    if (c.onBoard) {
-        EXPECT_EQ(cell, c.cell);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(StandardGeometry, TapMapping,
-    testing::Values(
-        // Midway between columns: the nearer row decides, ties go top left first.
-        TapCase { { 93, 30 }, 1, { 0, 0 } }, TapCase { { 93, 45 }, 1, { 1, 1 } },
-        // Midway between rows: always the upper row.
-        TapCase { { 78, 37 }, 1, { 0, 0 } },
-        TapCase { { 78, 22 }, 1, { 0, 0 } }, TapCase { { 498, 442 }, 1, { 14, 14 } },
-        TapCase { { 288, 232 }, 1, { 7, 7 } }, TapCase { { 295, 239 }, 1, { 7, 7 } },
-        // Truncation toward zero keeps taps left of and above the first lines on the board.
-        TapCase { { 49, 22 }, 1, { 0, 0 } }, TapCase { { 77, 100 }, 1, { 0, 3 } },
-        TapCase { { 48, 22 }, 0, {} }, TapCase { { 30, 22 }, 0, {} },
-        TapCase { { 100, 0 }, 1, { 1, 0 } },
-        TapCase { { 513, 22 }, 1, { 14, 0 } }, TapCase { { 514, 22 }, 0, {} },
-        TapCase { { 100, 457 }, 1, { 1, 14 } }, TapCase { { 100, 458 }, 0, {} },
-        // The option controls lie beyond the board's reach.
-        TapCase { { 610, 360 }, 0, {} }, TapCase { { 610, 210 }, 0, {} }),
-    [](const testing::TestParamInfo<TapCase>& info) {
-        return "At" + std::to_string(info.param.pixel.x()) + "_" + std::to_string(info.param.pixel.y());
-    });
-
-TEST(BoardGeometry, EveryColumnFrom49To77SelectsColumnZero)
-{
-    const CBoardGeometry geometry;
-    for (int x = 49; x <= 77; ++x) {
+    const struct {
+        QPoint pixel;
+        int onBoard;
         QPoint cell;
-        ASSERT_EQ(geometry.PointToCell(x, 22, cell), 1) << x;
-        EXPECT_EQ(cell.x(), 0) << x;
-    }
-}
-
-TEST(BoardGeometry, CentresStoneBoxesAndSquares)
-{
+    } taps[] = {
+        // Midway between columns: the nearer row decides, ties go top left first.
+        { { 93, 30 }, 1, { 0, 0 } }, { { 93, 45 }, 1, { 1, 1 } },
+        // Midway between rows: always the upper row.
+        { { 78, 37 }, 1, { 0, 0 } }, { { 78, 22 }, 1, { 0, 0 } }, { { 498, 442 }, 1, { 14, 14 } },
+        { { 288, 232 }, 1, { 7, 7 } }, { { 295, 239 }, 1, { 7, 7 } },
+        // Truncation toward zero keeps taps left of and above the first lines on the board.
+        { { 49, 22 }, 1, { 0, 0 } }, { { 77, 22 }, 1, { 0, 0 } }, { { 77, 100 }, 1, { 0, 3 } },
+        { { 48, 22 }, 0, {} }, { { 30, 22 }, 0, {} }, { { 100, 0 }, 1, { 1, 0 } },
+        { { 513, 22 }, 1, { 14, 0 } }, { { 514, 22 }, 0, {} },
+        { { 100, 457 }, 1, { 1, 14 } }, { { 100, 458 }, 0, {} },
+        // The option controls lie beyond the board's reach.
+        { { 610, 360 }, 0, {} }, { { 610, 210 }, 0, {} },
+    };
     const CBoardGeometry geometry;
-    EXPECT_EQ(geometry.CellCentre({ 0, 0 }), QPoint(78, 22));
-    EXPECT_EQ(geometry.CellCentre({ 14, 14 }), QPoint(498, 442));
-    EXPECT_EQ(geometry.CellCentre({ 3, 9 }), QPoint(168, 292));
-    EXPECT_EQ(geometry.StoneBox({ 0, 0 }), QRect(66, 10, 24, 24));
-    EXPECT_EQ(geometry.StoneBox({ 7, 7 }), QRect(276, 220, 24, 24));
-    EXPECT_EQ(geometry.CellSquare({ 0, 0 }), QRect(48, -8, 60, 60));
-    EXPECT_EQ(geometry.CellSquare({ 14, 0 }), QRect(468, -8, 60, 60));
-    EXPECT_EQ(geometry.CursorArmReach(), 18);
-    EXPECT_EQ(geometry.CursorArmStart(), 7);
-}
-
-TEST(BoardGeometry, DistanceTruncatesAndClampReportsOffBoard)
-{
-    EXPECT_EQ(CBoardGeometry::PointDistance(0, 0, 3, 4), 5);
-    EXPECT_EQ(CBoardGeometry::PointDistance(93, 30, 78, 22), 17);
-    EXPECT_EQ(CBoardGeometry::PointDistance(1, 1, 0, 0), 1);
-
-    QPoint inside(14, 0);
-    EXPECT_EQ(CBoardGeometry::ClampCell(inside), 1);
-    EXPECT_EQ(inside, QPoint(14, 0));
-    QPoint outside(-1, 15);
-    EXPECT_EQ(CBoardGeometry::ClampCell(outside), 0);
-    EXPECT_EQ(outside, QPoint(0, 14));
-}
-
-TEST(GoLayout, OptionsAreHitInsideTheirEdges)
-{
-    EXPECT_EQ(OptionAt({ 605, 350 }), 1);
-    EXPECT_EQ(OptionAt({ 759, 379 }), 1);
-    EXPECT_EQ(OptionAt({ 760, 379 }), -1);
-    EXPECT_EQ(OptionAt({ 700, 380 }), -1);
-    EXPECT_EQ(OptionAt({ 700, 400 }), 2);
-    EXPECT_EQ(OptionAt({ 700, 459 }), 3);
-    EXPECT_EQ(OptionAt({ 774, 227 }), 0);
-    EXPECT_EQ(OptionAt({ 775, 227 }), -1);
-    EXPECT_EQ(OptionAt({ 604, 210 }), -1);
-    EXPECT_EQ(QRectFromRect(g_rcBoard), QRect(60, 4, 460, 460));
+    for (const auto& tap : taps) {
+        QPoint cell(-5, -5);
+        const int onBoard = geometry.PointToCell(tap.pixel.x(), tap.pixel.y(), cell);
+        EXPECT_EQ(onBoard, tap.onBoard) << tap.pixel.x() << "," << tap.pixel.y();
+        EXPECT_EQ(cell, tap.onBoard ? tap.cell : cell) << tap.pixel.x() << "," << tap.pixel.y();
+    }
 }
 
 // The key the game acts on for a key-down of a Qt key.

@@ -53,12 +53,16 @@ struct Tap {
 TEST_F(GoGame, TapsReachTheOptionsOrTheBoard)
 {
     const Tap taps[] = {
-        { { 700, 365 }, 1, false, 1 },
-        { { 700, 445 }, 3, false, 1 },
+        { { 605, 350 }, 1, false, 1 }, // the top left corner of Easy
+        { { 760, 379 }, 1, false, 1 }, // just right of it
+        { { 700, 459 }, 3, false, 1 }, // the bottom row of Hard
         { { 700, 385 }, 3, false, 1 }, // between two options
+        { { 759, 379 }, 1, false, 1 },
         { { 700, 405 }, 2, false, 1 },
         { { 610, 210 }, 2, true, 1 },
-        { { 770, 225 }, 2, false, 1 },
+        { { 774, 227 }, 2, false, 1 }, // the bottom right corner of CPU first
+        { { 775, 227 }, 2, false, 1 },
+        { { 604, 210 }, 2, false, 1 },
         { { 48, 22 }, 2, false, 1 }, // just off the board
         { { 93, 45 }, 2, false, 3 }, // nearest to (1, 1)
     };

@@ -17,9 +17,10 @@ protected:
         return ShownCursorShape() == Qt::BitmapCursor
             && GetCurrentCursor().pixmap().toImage() == LoadProgramCursor(resourceId).pixmap().toImage();
     }
+    QPoint PointerPos() { return Dlg().mapFromGlobal(GetCursorPos()); }
 };
 
-TEST_F(GoPointer, StoneOfTheSideToMoveOverTheBoardArrowElsewhere)
+TEST_F(GoPointer, OnADesktopStoneOfTheSideToMoveOverTheBoardArrowElsewhere)
 {
     WriteSettings("touch=0\n");
     Open();
@@ -35,42 +36,27 @@ TEST_F(GoPointer, StoneOfTheSideToMoveOverTheBoardArrowElsewhere)
     EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
     Drive(Dlg()).TapAt({ 30, 200 });
     EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
-}
 
-TEST_F(GoPointer, ArrowAfterTheEndOfAGame)
-{
-    WriteSettings("touch=0\n");
-    OpenAfterOpening();
+    // The visible pointer stays where the person left it.
+    TapCell(6, 6);
+    EXPECT_EQ(PointerPos(), kBoard.CellCentre({ 6, 6 }));
+
     Place({ { 2, 2 }, { 2, 3 }, { 2, 4 }, { 2, 5 } }, kGoWhite);
     TapCell(2, 6);
     ASSERT_TRUE(Dlg().m_bGameOver);
     Drive(Dlg()).TapAt({ 300, 300 });
-    EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
+    EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor) << "after the end of a game";
 }
 
-TEST_F(GoPointer, HiddenOnATouchScreen)
-{
-    WriteSettings("touch=1\n");
-    Open();
-    EXPECT_FALSE(IsCursorShown());
-}
-
-TEST_F(GoPointer, ComputersStoneTakesTheHiddenPointerAlong)
+TEST_F(GoPointer, OnATouchScreenHiddenAndTakenAlongByTheComputersStone)
 {
     WriteSettings("touch=1\n");
     OpenAfterOpening();
-    EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), QPoint(288, 232));
+    EXPECT_FALSE(IsCursorShown());
+    EXPECT_EQ(PointerPos(), QPoint(288, 232));
     TapCell(6, 6);
     const GoPoint answer = Dlg().m_ptComputerLast;
-    EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), kBoard.CellCentre({ answer.x, answer.y }));
-}
-
-TEST_F(GoPointer, VisibleMousePointerStaysWhereThePersonLeftIt)
-{
-    WriteSettings("touch=0\n");
-    OpenAfterOpening();
-    TapCell(6, 6);
-    EXPECT_EQ(Dlg().mapFromGlobal(GetCursorPos()), kBoard.CellCentre({ 6, 6 }));
+    EXPECT_EQ(PointerPos(), kBoard.CellCentre({ answer.x, answer.y }));
 }
 
 } // namespace

@@ -72,14 +72,23 @@ TEST_F(GoRender, CursorMarkIsDrawnOverStones)
     EXPECT_EQ(frame.pixel(centre + QPoint(-18, -10)), kGreen);
     EXPECT_EQ(frame.pixel(centre + QPoint(-10, -18)), kGreen);
     EXPECT_EQ(frame.pixel(centre + QPoint(10, 18)), kGreen);
+    for (QPoint gap : { QPoint(-18, 0), QPoint(18, 0), QPoint(0, -18), QPoint(0, 18) })
+        EXPECT_NE(frame.pixel(centre + gap), kGreen) << "no mark at " << gap.x() << "," << gap.y();
 }
 
+// A level key repaints the three options, and exactly the chosen one shows filled.
 TEST_F(GoRender, ExactlyTheChosenLevelIsFilled)
 {
     Open();
+    std::vector<Invalidation> options;
+    for (const RECT& option : kRectLevels)
+        options.push_back({ QRectFromRect(option), false });
     std::array<std::array<QImage, 3>, 3> option; // [level chosen][option shown]
     for (int level = 1; level <= 3; ++level) {
+        Frame();
+        Drive(Dlg()).ClearPaintRecord();
         Drive(Dlg()).PressKey('0' + level);
+        EXPECT_EQ(Drive(Dlg()).GetPaintRecord().Invalidations(), options) << level;
         const QImage frame = Frame();
         for (int i = 0; i < 3; ++i)
             option[level - 1][i] = frame.copy(QRectFromRect(kRectLevels[i]));
@@ -138,18 +147,6 @@ TEST_F(GoRender, MoveRepaintsItsStonesCursorAndStatusOnly)
         invalidated += inv.rect;
     }
     EXPECT_EQ(invalidated, allowed);
-}
-
-TEST_F(GoRender, LevelKeyRepaintsTheThreeOptions)
-{
-    Open();
-    Frame();
-    Drive(Dlg()).ClearPaintRecord();
-    Drive(Dlg()).PressKey('3');
-    std::vector<Invalidation> expected;
-    for (const RECT& option : kRectLevels)
-        expected.push_back({ QRectFromRect(option), false });
-    EXPECT_EQ(Drive(Dlg()).GetPaintRecord().Invalidations(), expected);
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "notebook/storage/Note.h"
 #include "notebook/window/NoteBookApp.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/testsupport/DialogDriver.h"
@@ -39,111 +38,78 @@ protected:
         EXPECT_FALSE(app.InitInstance());
         m_active = nullptr;
     }
-
-    QString SavedText(const QString& fileName)
-    {
-        CNote note;
-        EXPECT_TRUE(note.Load(QString::fromUtf16(kNotesFolder) + u'\\' + fileName, true));
-        return note.m_strText;
-    }
 };
 
-TEST_F(NoteBookAppTest, RegistersWhileItRunsAndNoLongerAfterwards)
-{
-    bool runningInside = false;
-    Run([&runningInside](CNoteBookDlg& dlg) {
-        runningInside = AppRegistry::IsRunningAnywhere(16);
-        Drive(dlg).SendCommand(1000);
-    });
-    EXPECT_TRUE(runningInside);
-    EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
-}
-
-// Even through a window with a loop of its own, such as the shell's help.
-TEST_F(NoteBookAppTest, QuitFromTheShellSavesChangedText)
+// The shell's quit reaches the notebook even through a window with a loop of
+// its own, such as the shell's help.
+TEST_F(NoteBookAppTest, RegistersWhileItRunsAndQuitFromTheShellSavesChangedText)
 {
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
-    Run([this](CNoteBookDlg&) {
+    bool runningInside = false;
+    Run([this, &runningInside](CNoteBookDlg&) {
+        runningInside = AppRegistry::IsRunningAnywhere(16);
         Type(QStringLiteral(" changed"));
         QTimer::singleShot(0, [] { COrvaCore::SendAppMsg(16, 0, 2); });
         CFileSystem::ShowHelpDlg(QImage(), u"Help", u"Tap to close.", RGB(255, 255, 255));
     });
+    EXPECT_TRUE(runningInside);
     EXPECT_EQ(SavedText(QStringLiteral("a.note")), QStringLiteral("one changed"));
     EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
 }
 
 class NoteBookSignalTest : public NoteBookAppTest, public testing::WithParamInterface<int> { };
 
-TEST_P(NoteBookSignalTest, ClosesAndSavesUnsavedText)
+TEST_P(NoteBookSignalTest, ClosesAndSavesUnsavedTextThenPutsThePreviousHandlerBack)
 {
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
+    const auto previous = std::signal(GetParam(), SIG_IGN);
     Run([this](CNoteBookDlg&) {
         Type(QStringLiteral(" unsaved"));
         ::raise(GetParam());
     });
     EXPECT_EQ(SavedText(QStringLiteral("a.note")), QStringLiteral("one unsaved"));
     EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
+    EXPECT_EQ(std::signal(GetParam(), previous), SIG_IGN);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachSignal, NoteBookSignalTest, testing::Values(SIGTERM, SIGINT, SIGHUP));
 
-TEST_F(NoteBookAppTest, SecondStartExitsAtOnceAndBringsTheFirstForwardUnchanged)
+// A second start exits at once and brings the first forward unchanged; then
+// the shell's open-note shows a file in it.
+TEST_F(NoteBookAppTest, SecondStartAndTheShellsOpenNoteReachTheRunningNotebook)
 {
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
     WriteNote(QStringLiteral("b.note"), QStringLiteral("B"), QStringLiteral("two"));
-    int secondExitCode = -1;
-    bool secondFinished = false;
+    const QString path = WriteOutsideFile(QStringLiteral("recipe.txt"), QByteArray("flour, water, salt"));
+    QProcess second, shell;
     int page = -1;
-    QString text;
+    QStringList texts;
     ZPlace place = ZPlace::Unchanged;
-    QProcess second;
     Run([&](CNoteBookDlg& dlg) {
         Drive(dlg).SendCommand(1001);
         Type(QStringLiteral("typed "));
         dlg.SendToBottom();
-        QObject::connect(&second, &QProcess::finished, &dlg, [&](int exitCode) {
-            secondFinished = true;
-            secondExitCode = exitCode;
+        QObject::connect(&second, &QProcess::finished, &dlg, [&] {
             // The code 1 the second start sent is on its way through the queue.
             QTimer::singleShot(200, &dlg, [&] {
                 page = dlg.GetPage();
-                text = dlg.GetEdit().toPlainText();
+                texts << dlg.GetEdit().toPlainText();
                 place = Drive(dlg).GetZPlace();
-                Drive(dlg).SendCommand(1000);
+                shell.start(QStringLiteral(ORVA_SHELL_PROGRAM), { QStringLiteral("open-note"), path });
             });
+        });
+        QObject::connect(&shell, &QProcess::finished, &dlg, [&] {
+            texts << dlg.GetNotes().GetAt(dlg.GetPage())->m_strTitle << dlg.GetEdit().toPlainText();
+            Drive(dlg).SendCommand(1000);
         });
         second.start(QStringLiteral(NOTEBOOK_EXECUTABLE), {});
     });
-    EXPECT_TRUE(secondFinished);
-    EXPECT_EQ(secondExitCode, 0);
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(shell.exitCode(), 0);
     EXPECT_EQ(page, 0);
-    EXPECT_EQ(text, QStringLiteral("typed one"));
     EXPECT_EQ(place, ZPlace::Top);
-}
-
-TEST_F(NoteBookAppTest, TheShellsOpenNoteShowsTheFileInTheRunningNotebook)
-{
-    WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
-    const QString path = WriteOutsideFile(QStringLiteral("recipe.txt"), QByteArray("flour, water, salt"));
-    QProcess shell;
-    int shellExitCode = -1;
-    QString caption;
-    QString text;
-    Run([&](CNoteBookDlg& dlg) {
-        Type(QStringLiteral(" more"));
-        QObject::connect(&shell, &QProcess::finished, &dlg, [&](int exitCode) {
-            shellExitCode = exitCode;
-            const CNote* shown = dlg.GetNotes().GetAt(dlg.GetPage());
-            caption = shown ? shown->m_strTitle : QString();
-            text = dlg.GetEdit().toPlainText();
-            Drive(dlg).SendCommand(1000);
-        });
-        shell.start(QStringLiteral(ORVA_SHELL_PROGRAM), { QStringLiteral("open-note"), path });
-    });
-    EXPECT_EQ(shellExitCode, 0);
-    EXPECT_EQ(caption, QStringLiteral("recipe.txt"));
-    EXPECT_EQ(text, QStringLiteral("flour, water, salt"));
-    EXPECT_EQ(SavedText(QStringLiteral("a.note")), QStringLiteral("one more"));
+    EXPECT_EQ(texts, (QStringList { "typed one", "recipe.txt", "flour, water, salt" }));
 }
 
 TEST_F(NoteBookAppTest, AProgramEndedBySigtermFreesTheRegistry)

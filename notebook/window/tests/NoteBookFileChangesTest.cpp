@@ -1,6 +1,4 @@
-#include "notebook/storage/ArchivedString.h"
 #include "notebook/storage/FileStamp.h"
-#include "notebook/storage/Note.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/ShellMessage.h"
 #include "platform/testsupport/DialogDriver.h"
@@ -14,25 +12,11 @@ namespace {
 // the notebook shows.
 class NoteBookFileChangesTest : public NoteBookTest {
 protected:
-    static QByteArray ArchiveBytes(const QString& title, const QString& text)
-    {
-        QByteArray bytes;
-        AppendArchivedString(bytes, title);
-        AppendArchivedString(bytes, text);
-        return bytes;
-    }
-
     static void Rewrite(const QString& hostPath, const QByteArray& bytes)
     {
         QFile file(hostPath);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
-    static QByteArray Bytes(const QString& hostPath)
-    {
-        QFile file(hostPath);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     void OpenHandedOver(const QString& hostPath)
@@ -60,7 +44,7 @@ TEST_F(NoteBookFileChangesTest, FilesThatAreOnlyLookedAtStayByteForByte)
     QList<QByteArray> contents;
     for (const QString& file : files) {
         stamps << StampOfFile(file);
-        contents << Bytes(file);
+        contents << FileBytes(file);
     }
 
     CNoteBookDlg& dlg = Start();
@@ -75,7 +59,7 @@ TEST_F(NoteBookFileChangesTest, FilesThatAreOnlyLookedAtStayByteForByte)
     dlg.DestroyWindow();
     for (int i = 0; i < files.size(); ++i) {
         EXPECT_EQ(StampOfFile(files[i]), stamps[i]) << files[i].toStdString();
-        EXPECT_EQ(Bytes(files[i]), contents[i]) << files[i].toStdString();
+        EXPECT_EQ(FileBytes(files[i]), contents[i]) << files[i].toStdString();
     }
 }
 
@@ -115,11 +99,11 @@ TEST_F(NoteBookFileChangesTest, EditsMeetingAnotherProgramsVersionKeepBothWhole)
     Tick();
     Type(QStringLiteral(" now"));
     Tick(2);
-    EXPECT_EQ(Bytes(todo), QByteArray("buy bread (theirs)"));
+    EXPECT_EQ(FileBytes(todo), QByteArray("buy bread (theirs)"));
     const QDir outside = QFileInfo(todo).absoluteDir();
     EXPECT_EQ(outside.entryList(QDir::Files | QDir::Hidden, QDir::Name),
               (QStringList { "todo (conflict 2026-12-06 041548).txt", "todo.txt" }));
-    EXPECT_EQ(Bytes(outside.filePath(QStringLiteral("todo (conflict 2026-12-06 041548).txt"))),
+    EXPECT_EQ(FileBytes(outside.filePath(QStringLiteral("todo (conflict 2026-12-06 041548).txt"))),
               QByteArray("buy milk (mine) now")) << "the page now belongs to the copy";
 
     Drive(dlg).SendCommand(1001);
@@ -155,7 +139,7 @@ TEST_F(NoteBookFileChangesTest, EditOfAFileReadWithLossGoesToANewNote)
     Tick();
     Type(QStringLiteral("?"));
     Tick();
-    EXPECT_EQ(Bytes(latin), QByteArray("caf\xE9"));
+    EXPECT_EQ(FileBytes(latin), QByteArray("caf\xE9"));
     ASSERT_EQ(NoteFiles(), (QStringList { "2026-12-06 041548.note", "a.note" }));
     EXPECT_EQ(NoteFileBytes(NoteFiles().first()), ArchiveBytes(QStringLiteral("latin.txt"), QStringLiteral("caf\uFFFD!?")));
 }

@@ -43,6 +43,14 @@ CNoteBookDlg& NoteBookTest::Start()
     return *m_dlg;
 }
 
+CNoteBookDlg& NoteBookTest::StartWithThreeNotes()
+{
+    WriteNote(QStringLiteral("c.note"), QStringLiteral("C third"), QStringLiteral("three"));
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("one"));
+    WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("two"));
+    return Start();
+}
+
 void NoteBookTest::WriteNote(const QString& fileName, const QString& title, const QString& text)
 {
     QDir().mkpath(NotesHostFolder());
@@ -90,8 +98,28 @@ QStringList NoteBookTest::NoteFiles() const
 
 QByteArray NoteBookTest::NoteFileBytes(const QString& fileName) const
 {
-    QFile file(NotesHostFolder() + u'/' + fileName);
+    return FileBytes(NotesHostFolder() + u'/' + fileName);
+}
+
+QByteArray NoteBookTest::FileBytes(const QString& hostPath)
+{
+    QFile file(hostPath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString NoteBookTest::SavedText(const QString& fileName) const
+{
+    CNote note;
+    EXPECT_TRUE(note.Load(QString::fromUtf16(kNotesFolder) + u'\\' + fileName, true)) << fileName.toStdString();
+    return note.m_strText;
+}
+
+QByteArray NoteBookTest::ArchiveBytes(const QString& title, const QString& text)
+{
+    QByteArray bytes;
+    AppendArchivedString(bytes, title);
+    AppendArchivedString(bytes, text);
+    return bytes;
 }
 
 void NoteBookTest::Type(const QString& text)

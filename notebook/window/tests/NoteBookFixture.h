@@ -22,6 +22,9 @@ protected:
     static QDateTime Now();
     // Starts the dialog as the program does, without a modal run.
     CNoteBookDlg& Start();
+    // Starts on notes a, b and c ("A first", "B second", "C third" with texts
+    // "one", "two", "three"), written in another order than their names'.
+    CNoteBookDlg& StartWithThreeNotes();
     // Writes an archive note into the notes folder.
     void WriteNote(const QString& fileName, const QString& title, const QString& text);
     // A file outside the device root, by its host path.
@@ -33,6 +36,11 @@ protected:
     QString NotesHostFolder() const;
     QStringList NoteFiles() const;
     QByteArray NoteFileBytes(const QString& fileName) const;
+    static QByteArray FileBytes(const QString& hostPath);
+    // The text of a note in the notes folder, as the notebook reads it.
+    QString SavedText(const QString& fileName) const;
+    // A note file's bytes: title, then text.
+    static QByteArray ArchiveBytes(const QString& title, const QString& text);
 
     // Types text into the focused control, any script.
     void Type(const QString& text);

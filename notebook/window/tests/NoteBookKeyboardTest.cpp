@@ -1,11 +1,12 @@
 // The notebook on a screen without keys: the soft keyboard and the buttons
 // under it, driven by taps at pixels.
-#include "notebook/storage/Note.h"
 #include "notebook/window/NoteBookResource.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/testsupport/DialogDriver.h"
 #include "shell/SoftKeyboard.h"
 #include "shell/Wren.h"
+
+#include <QDir>
 
 namespace {
 
@@ -72,6 +73,10 @@ TEST_F(NoteBookKeyboardTest, TypingAndTurningPagesByTapsAlone)
     TapButton(IDC_BTN_INPUT);
     ASSERT_NE(SipGetState(), SIP_HIDDEN);
     EXPECT_EQ(KeyboardRect(), QRect(0, 480 - SoftKeyboard::kHeight, 800, SoftKeyboard::kHeight));
+    // Kept beside the test for a person to look at.
+    const QImage screen = Screen();
+    screen.save(QDir::current().filePath(QStringLiteral("notebook-keyboard.png")));
+    EXPECT_EQ(screen.pixel(2, 478), qRgb(0x2b, 0x2f, 0x36)) << "the keyboard's background";
     TypeOnKeyboard(QStringLiteral(" Tea"));
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("two Tea"));
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
@@ -101,16 +106,17 @@ TEST_F(NoteBookKeyboardTest, TypingAndTurningPagesByTapsAlone)
 
     TapButton(IDC_BTN_PREV);
     EXPECT_EQ(dlg.GetPage(), 0);
-    CNote saved;
-    ASSERT_TRUE(saved.Load(QStringLiteral("\\Notes\\b.note"), true));
-    EXPECT_EQ(saved.m_strText, QStringLiteral("Ztwo Tea"));
+    EXPECT_EQ(SavedText(QStringLiteral("b.note")), QStringLiteral("Ztwo Tea"));
     TapButton(IDC_BTN_NEXT);
     EXPECT_EQ(dlg.GetPage(), 1);
 
+    // Closing saves the page and hides the keyboard.
     TapButton(IDC_BTN_INPUT);
+    TypeOnKeyboard(QStringLiteral("ok "));
     TapButton(IDC_BTN_CLOSE);
     EXPECT_FALSE(dlg.IsWindow());
-    EXPECT_EQ(SipGetState(), SIP_HIDDEN) << "closing hides it";
+    EXPECT_EQ(SipGetState(), SIP_HIDDEN);
+    EXPECT_EQ(SavedText(QStringLiteral("b.note")), QStringLiteral("ok Ztwo Tea"));
 }
 
 TEST_F(NoteBookKeyboardTest, TheCaretsLineStaysAboveTheKeyboardOnTheRules)

@@ -1,39 +1,14 @@
-#include "notebook/storage/ArchivedString.h"
 #include "notebook/storage/DateCaption.h"
-#include "notebook/storage/Note.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/VirtualKey.h"
 #include "platform/testsupport/DialogDriver.h"
 
+#include <QDir>
 #include <QTextBlock>
 
 namespace {
 
-class NoteBookPagesTest : public NoteBookTest {
-protected:
-    CNoteBookDlg& StartWithThreeNotes()
-    {
-        WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("one"));
-        WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("two"));
-        WriteNote(QStringLiteral("c.note"), QStringLiteral("C third"), QStringLiteral("three"));
-        return Start();
-    }
-
-    CNote Reload(const QString& fileName)
-    {
-        CNote note;
-        EXPECT_TRUE(note.Load(QString::fromUtf16(kNotesFolder) + u'\\' + fileName, true));
-        return note;
-    }
-
-    static QByteArray ArchiveBytes(const QString& title, const QString& text)
-    {
-        QByteArray bytes;
-        AppendArchivedString(bytes, title);
-        AppendArchivedString(bytes, text);
-        return bytes;
-    }
-};
+using NoteBookPagesTest = NoteBookTest;
 
 TEST_F(NoteBookPagesTest, NextAndPrevSaveBeforeTheyMove)
 {
@@ -53,7 +28,14 @@ TEST_F(NoteBookPagesTest, NextAndPrevSaveBeforeTheyMove)
     Type(QStringLiteral("!"));
     Drive(dlg).SendCommand(1001);
     EXPECT_EQ(dlg.GetPage(), 0);
-    EXPECT_EQ(Reload(QStringLiteral("b.note")).m_strText, QStringLiteral("two!"));
+    EXPECT_EQ(SavedText(QStringLiteral("b.note")), QStringLiteral("two!"));
+
+    // Prev on the first page only saves.
+    Type(QStringLiteral("x"));
+    Drive(dlg).SendCommand(1001);
+    EXPECT_EQ(dlg.GetPage(), 0);
+    EXPECT_EQ(dlg.GetNotes().GetCount(), 3);
+    EXPECT_EQ(SavedText(QStringLiteral("a.note")), QStringLiteral("x1 + one"));
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
 }
 
@@ -74,19 +56,6 @@ TEST_F(NoteBookPagesTest, NextOnALastPageWithTextAppendsADatedPageOnce)
     EXPECT_EQ(NoteFiles(), (QStringList { "a.note", "b.note", "c.note" }));
 }
 
-TEST_F(NoteBookPagesTest, PrevOnTheFirstPageOnlySaves)
-{
-    CNoteBookDlg& dlg = StartWithThreeNotes();
-    Drive(dlg).SendCommand(1001);
-    Drive(dlg).SendCommand(1001);
-    Type(QStringLiteral("x"));
-    Drive(dlg).SendCommand(1001);
-    EXPECT_EQ(dlg.GetPage(), 0);
-    EXPECT_EQ(dlg.GetNotes().GetCount(), 3);
-    EXPECT_EQ(Reload(QStringLiteral("a.note")).m_strText, QStringLiteral("xone"));
-    EXPECT_TRUE(dlg.GetEdit().hasFocus());
-}
-
 TEST_F(NoteBookPagesTest, PageUpAndDownTurnThePageAndReachTheEditor)
 {
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("one"));
@@ -98,7 +67,7 @@ TEST_F(NoteBookPagesTest, PageUpAndDownTurnThePageAndReachTheEditor)
 
     Drive(dlg).PressKey(VK_NEXT);
     EXPECT_EQ(dlg.GetPage(), 1);
-    EXPECT_EQ(Reload(QStringLiteral("a.note")).m_strText, QStringLiteral("first one"));
+    EXPECT_EQ(SavedText(QStringLiteral("a.note")), QStringLiteral("first one"));
     // The editor took the key too: its caret went a page down the new text.
     EXPECT_GE(dlg.GetEdit().textCursor().blockNumber(), 13);
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
@@ -117,34 +86,24 @@ TEST_F(NoteBookPagesTest, ClearDeletesAnArchiveNotesFileAtTheNextTickAndKeepsThe
     EXPECT_EQ(dlg.GetPage(), 2);
 }
 
-TEST_F(NoteBookPagesTest, TypedTextReachesTheFileAtTheAutosaveTick)
+// With no notes folder set, the default one is made, parent and all.
+TEST_F(NoteBookPagesTest, TypedTextReachesTheDefaultFolderAtTheAutosaveTick)
 {
+    WriteSettings("language=0\n");
     CNoteBookDlg& dlg = Start();
     Type(QStringLiteral("Çarşamba"));
     Drive(dlg).PressKey(VK_RETURN);
     Type(QStringLiteral("记事本"));
-    EXPECT_TRUE(NoteFiles().isEmpty());
+    const QDir folder(HostPathFromDevicePath(QStringLiteral("\\NAND Flash\\Note")));
+    EXPECT_TRUE(folder.entryList(QDir::Files).isEmpty());
 
     Drive(dlg).FireTimer(101);
-    ASSERT_EQ(NoteFiles(), QStringList { "2026-12-06 041548.note" });
-    const QString text = QStringLiteral("Çarşamba\r\n记事本");
-    const QString title = FormatDateCaption(Now(), ORVA_LANG_ENGLISH);
-    EXPECT_EQ(NoteFileBytes(NoteFiles().first()), ArchiveBytes(title, text));
-    const CNote saved = Reload(NoteFiles().first());
-    EXPECT_EQ(saved.m_strTitle, title);
-    EXPECT_EQ(saved.m_strText, text);
+    ASSERT_EQ(folder.entryList(QDir::Files), QStringList { "2026-12-06 041548.note" });
+    EXPECT_EQ(FileBytes(folder.filePath(QStringLiteral("2026-12-06 041548.note"))),
+              ArchiveBytes(FormatDateCaption(Now(), ORVA_LANG_ENGLISH), QStringLiteral("Çarşamba\r\n记事本")));
 }
 
-TEST_F(NoteBookPagesTest, ClosingSavesTheCurrentPage)
-{
-    CNoteBookDlg& dlg = StartWithThreeNotes();
-    Type(QStringLiteral(" and more"));
-    Drive(dlg).SendCommand(1000);
-    EXPECT_FALSE(dlg.IsWindow());
-    EXPECT_EQ(Reload(QStringLiteral("c.note")).m_strText, QStringLiteral("three and more"));
-}
-
-TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfAHandedOverFileSurvive)
+TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfHandedOverFilesSurvive)
 {
     const QString text = QStringLiteral("first\nsecond\u00A0third\u2028fourth");
     QByteArray bytes("\xFF\xFE");
@@ -155,10 +114,17 @@ TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfAHandedOverFileSurvive)
     dlg.GetEdit().moveCursor(QTextCursor::End);
     Type(QStringLiteral("!"));
     Drive(dlg).FireTimer(101);
+    EXPECT_EQ(FileBytes(path), bytes + QByteArray("!\0", 2));
 
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), bytes + QByteArray("!\0", 2));
+    // A text file without line breaks gets a bare line feed.
+    const QString plain = WriteOutsideFile(QStringLiteral("milk.txt"), "milk");
+    WriteHandOff(DevicePathFromHostPath(plain));
+    CNoteBookDlg& second = Start();
+    second.GetEdit().moveCursor(QTextCursor::End);
+    Drive(second).PressKey(VK_RETURN);
+    Type(QStringLiteral("tea"));
+    Drive(second).FireTimer(101);
+    EXPECT_EQ(FileBytes(plain), QByteArray("milk\ntea"));
 }
 
 } // namespace

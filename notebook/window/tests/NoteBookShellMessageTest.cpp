@@ -1,4 +1,3 @@
-#include "notebook/storage/Note.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/ShellMessage.h"
 #include "platform/testsupport/DialogDriver.h"
@@ -12,10 +11,7 @@ class NoteBookShellMessageTest : public NoteBookTest {
 protected:
     CNoteBookDlg& StartOnSecondOfThree()
     {
-        WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("one"));
-        WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("two"));
-        WriteNote(QStringLiteral("c.note"), QStringLiteral("C third"), QStringLiteral("three"));
-        CNoteBookDlg& dlg = Start();
+        CNoteBookDlg& dlg = StartWithThreeNotes();
         Drive(dlg).SendCommand(1001);
         Drive(dlg).ClearPaintRecord();
         return dlg;
@@ -28,13 +24,15 @@ protected:
     }
 };
 
-TEST_F(NoteBookShellMessageTest, UnknownCodesChangeNothing)
+// Unknown codes change nothing; code 1 only brings the window forward.
+TEST_F(NoteBookShellMessageTest, UnknownCodesChangeNothingComeToFrontKeepsPageAndText)
 {
     CNoteBookDlg& dlg = StartOnSecondOfThree();
     Type(QStringLiteral("unsaved "));
     const QImage before = Screen();
     const QByteArray fileBefore = NoteFileBytes(QStringLiteral("b.note"));
     Drive(dlg).ClearPaintRecord();
+    dlg.SendToBottom();
 
     for (unsigned long code : { 0ul, 5ul, 27ul, 29ul }) {
         Send(code);
@@ -42,9 +40,15 @@ TEST_F(NoteBookShellMessageTest, UnknownCodesChangeNothing)
         EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("unsaved two")) << code;
     }
     EXPECT_TRUE(Drive(dlg).GetPaintRecord().Invalidations().empty());
+    EXPECT_EQ(Drive(dlg).GetZPlace(), ZPlace::Bottom);
     EXPECT_EQ(Screen(), before);
+
+    Send(1);
+    EXPECT_EQ(Drive(dlg).GetZPlace(), ZPlace::Top);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.GetPage(), 1);
+    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("unsaved two"));
     EXPECT_EQ(NoteFileBytes(QStringLiteral("b.note")), fileBefore);
-    EXPECT_TRUE(dlg.IsWindow());
 }
 
 TEST_F(NoteBookShellMessageTest, SkinAndLanguageChangesRedrawTheSamePage)
@@ -61,82 +65,41 @@ TEST_F(NoteBookShellMessageTest, SkinAndLanguageChangesRedrawTheSamePage)
         EXPECT_EQ(Drive(dlg).GetPaintRecord().InvalidatedRegion(), QRegion(0, 0, 800, 480)) << code;
     }
     EXPECT_EQ(Screen(), before);
-}
 
-TEST_F(NoteBookShellMessageTest, ALanguageChangeShowsInThePageLabel)
-{
-    StartOnSecondOfThree();
     ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("1"));
     Send(4);
     EXPECT_TRUE(ShowsPageText(QRect(QPoint(210, 412), QPoint(339, 429)), QStringLiteral("第2页/共3页")));
 }
 
+// Code 28 saves the page first, then opens what was handed over, once.
 TEST_F(NoteBookShellMessageTest, OpenRequestSavesFirstThenShowsTheFileAndComesForward)
 {
     CNoteBookDlg& dlg = StartOnSecondOfThree();
     Type(QStringLiteral("edited "));
+    Send(28);
+    EXPECT_EQ(dlg.GetPage(), 1) << "nothing handed over";
+    EXPECT_EQ(SavedText(QStringLiteral("b.note")), QStringLiteral("edited two"));
+    EXPECT_EQ(Drive(dlg).GetZPlace(), ZPlace::Top);
+
+    Type(QStringLiteral("and "));
+    const QString typed = dlg.GetEdit().toPlainText();
+    dlg.SendToBottom();
     const QString path = WriteOutsideFile(QStringLiteral("todo.txt"), QByteArray("buy milk"));
     WriteHandOff(DevicePathFromHostPath(path));
-
     Send(28);
-    CNote saved;
-    ASSERT_TRUE(saved.Load(QStringLiteral("\\Notes\\b.note"), true));
-    EXPECT_EQ(saved.m_strText, QStringLiteral("edited two"));
+    EXPECT_EQ(SavedText(QStringLiteral("b.note")), typed);
     EXPECT_EQ(dlg.GetNotes().GetCount(), 4);
     EXPECT_EQ(dlg.GetPage(), 3);
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("buy milk"));
     EXPECT_TRUE(ShowsPageText(QRect(QPoint(430, 58), QPoint(729, 74)), QStringLiteral("todo.txt")));
     EXPECT_FALSE(QFileInfo::exists(HandOffHostPath()));
     EXPECT_EQ(Drive(dlg).GetZPlace(), ZPlace::Top);
-}
 
-TEST_F(NoteBookShellMessageTest, OpenRequestWithoutAHandOffSavesAndComesForwardOnTheSamePage)
-{
-    CNoteBookDlg& dlg = StartOnSecondOfThree();
-    Type(QStringLiteral("edited "));
-    Send(28);
-    EXPECT_EQ(dlg.GetPage(), 1);
-    EXPECT_EQ(dlg.GetNotes().GetCount(), 3);
-    CNote saved;
-    ASSERT_TRUE(saved.Load(QStringLiteral("\\Notes\\b.note"), true));
-    EXPECT_EQ(saved.m_strText, QStringLiteral("edited two"));
-    EXPECT_EQ(Drive(dlg).GetZPlace(), ZPlace::Top);
-}
-
-TEST_F(NoteBookShellMessageTest, OpeningAFileThatIsAlreadyAPageShowsThatPage)
-{
-    CNoteBookDlg& dlg = StartOnSecondOfThree();
-    const QString path = WriteOutsideFile(QStringLiteral("todo.txt"), QByteArray("buy milk"));
-    WriteHandOff(DevicePathFromHostPath(path));
-    Send(28);
     Drive(dlg).SendCommand(1001);
     WriteHandOff(DevicePathFromHostPath(path));
     Send(28);
-    EXPECT_EQ(dlg.GetNotes().GetCount(), 4);
+    EXPECT_EQ(dlg.GetNotes().GetCount(), 4) << "a file already a page shows that page";
     EXPECT_EQ(dlg.GetPage(), 3);
-}
-
-TEST_F(NoteBookShellMessageTest, ComeToFrontKeepsPageAndText)
-{
-    CNoteBookDlg& dlg = StartOnSecondOfThree();
-    Type(QStringLiteral("x"));
-    dlg.SendToBottom();
-    Send(1);
-    EXPECT_EQ(Drive(dlg).GetZPlace(), ZPlace::Top);
-    EXPECT_TRUE(dlg.isVisible());
-    EXPECT_EQ(dlg.GetPage(), 1);
-    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("xtwo"));
-}
-
-TEST_F(NoteBookShellMessageTest, QuitClosesAndSaves)
-{
-    CNoteBookDlg& dlg = StartOnSecondOfThree();
-    Type(QStringLiteral("last words "));
-    Send(2);
-    EXPECT_FALSE(dlg.IsWindow());
-    CNote saved;
-    ASSERT_TRUE(saved.Load(QStringLiteral("\\Notes\\b.note"), true));
-    EXPECT_EQ(saved.m_strText, QStringLiteral("last words two"));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "notebook/storage/DateCaption.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/ShellMessage.h"
 #include "platform/testsupport/DialogDriver.h"
@@ -69,6 +70,21 @@ TEST_F(NoteBookShellMessageTest, SkinAndLanguageChangesRedrawTheSamePage)
     ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("1"));
     Send(4);
     EXPECT_TRUE(ShowsPageText(QRect(QPoint(210, 412), QPoint(339, 429)), QStringLiteral("第2页/共3页")));
+}
+
+// A caption is written in the language of the day its note was made.
+TEST_F(NoteBookShellMessageTest, ACaptionKeepsTheLanguageItsNoteWasMadeIn)
+{
+    CNoteBookDlg& dlg = StartOnSecondOfThree();
+    Drive(dlg).SendCommand(1002);
+    Drive(dlg).SendCommand(1002);
+    Type(QStringLiteral("made in English"));
+    ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("1"));
+    Send(4);
+    Drive(dlg).SendCommand(1002);
+    ASSERT_EQ(dlg.GetNotes().GetCount(), 5);
+    EXPECT_EQ(dlg.GetNotes().GetAt(3)->m_strTitle, FormatDateCaption(Now(), ORVA_LANG_ENGLISH));
+    EXPECT_EQ(dlg.GetNotes().GetAt(4)->m_strTitle, FormatDateCaption(Now(), ORVA_LANG_CHINESE));
 }
 
 // Code 28 saves the page first, then opens what was handed over, once.

@@ -67,6 +67,18 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // A file of size zero bytes, without writing them.
+    void WriteSparseDeviceFile(const QString& devicePath, qint64 size) const
+    {
+        QFile file(HostPath(devicePath));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size));
+    }
+
+    void LinkDeviceFile(const QString& target, const QString& link) const
+    {
+        ASSERT_TRUE(QFile::link(HostPath(target), HostPath(link)));
+    }
+
     bool DeviceFileExists(const QString& devicePath) const { return QFileInfo::exists(HostPath(devicePath)); }
 
     QTemporaryDir m_dir;

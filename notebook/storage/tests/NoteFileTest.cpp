@@ -39,61 +39,53 @@ class NoteFile : public DeviceFixture {};
 
 TEST_F(NoteFile, PlainTextLoadsAndIsWrittenBackAfterAnEditUnlessReadWithLoss)
 {
+    // Bytes in hex; afterEdit is the file once "!" is appended to the text
+    // and saved: a file read with loss keeps its bytes.
     const struct {
         const char* name;
         const char* codepage;
-        QByteArray bytes;
+        const char* bytes;
         QString text;
         int unicode;
-        // The file once "!" is appended to the text and saved; a file read
-        // with loss keeps its bytes.
-        QByteArray afterEdit;
+        const char* afterEdit;
     } cases[] = {
-        { "Utf16", "1252", QByteArray::fromHex("FFFE680069006000"), QStringLiteral("hi`"), 1,
-          QByteArray::fromHex("FFFE68006900600021 00") },
-        { "Utf16ZeroUnitIsLoss", "1252", QByteArray::fromHex("FFFE610000006200"), QStringLiteral("a"), 1,
-          QByteArray::fromHex("FFFE610000006200") },
-        { "Utf16OddByteIsLoss", "1252", QByteArray::fromHex("FFFE610062"), QStringLiteral("a"), 1,
-          QByteArray::fromHex("FFFE610062") },
-        { "Utf16SignatureOnly", "1252", QByteArray::fromHex("FFFE"), QString(), 1,
-          QByteArray::fromHex("FFFE2100") },
-        { "Utf8", "1252", QByteArray::fromHex("EFBBBF63C3A9E4BDA0"), QStringLiteral("cé你"), 1,
-          QByteArray::fromHex("FFFE6300E900604F2100") },
-        { "Utf8FourBytes", "1252", QByteArray::fromHex("EFBBBFF09F98807A"), QStringLiteral("😀z"), 1,
-          QByteArray::fromHex("FFFE3DD800DE7A002100") },
-        { "Utf8Invalid", "1252", QByteArray::fromHex("EFBBBF61FF62"), u'a' + kReplacement + u'b', 1,
-          QByteArray::fromHex("EFBBBF61FF62") },
-        { "Utf8ZeroIsLoss", "1252", QByteArray::fromHex("EFBBBF610062"), QString(QChar(u'a')) + QChar() + u'b', 1,
-          QByteArray::fromHex("EFBBBF610062") },
+        { "Utf16", "1252", "FFFE680069006000", "hi`", 1, "FFFE680069006000 2100" },
+        { "Utf16ZeroUnitIsLoss", "1252", "FFFE610000006200", "a", 1, "FFFE610000006200" },
+        { "Utf16OddByteIsLoss", "1252", "FFFE610062", "a", 1, "FFFE610062" },
+        { "Utf16SignatureOnly", "1252", "FFFE", "", 1, "FFFE2100" },
+        { "Utf8", "1252", "EFBBBF63C3A9E4BDA0", "cé你", 1, "FFFE6300E900604F2100" },
+        { "Utf8FourBytes", "1252", "EFBBBFF09F98807A", "😀z", 1, "FFFE3DD800DE7A002100" },
+        { "Utf8Invalid", "1252", "EFBBBF61FF62", u'a' + kReplacement + u'b', 1, "EFBBBF61FF62" },
+        { "Utf8ZeroIsLoss", "1252", "EFBBBF610062", QString(QChar(u'a')) + QChar() + u'b', 1, "EFBBBF610062" },
         // Only all three signature bytes make UTF-8; any other EF is the code page's.
-        { "LoneEFIsAnsi", "1252", QByteArray("\xEF"), QStringLiteral("ï"), 0, QByteArray("\xEF!") },
-        { "EFWithoutSignatureIsAnsi", "65001", QStringLiteral("（注意）").toUtf8(), QStringLiteral("（注意）"), 0,
-          QStringLiteral("（注意）!").toUtf8() },
-        { "Ansi", "1252", QByteArray("caf\xE9"), QStringLiteral("café"), 0, QByteArray("caf\xE9!") },
-        { "AnsiUndefinedByteIsLoss", "1252", QByteArray("a\x81"), u'a' + kReplacement, 0, QByteArray("a\x81") },
-        { "AnsiInvalidUtf8IsLoss", "65001", QByteArray("caf\xE9"), QStringLiteral("caf") + kReplacement, 0,
-          QByteArray("caf\xE9") },
-        { "AnsiEmptyFile", "1252", QByteArray(), QString(), 0, QByteArray("!") },
-        { "AnsiFFWithoutFE", "1252", QByteArray("\xFF" "A"), QStringLiteral("ÿA"), 0, QByteArray("\xFF" "A!") },
-        { "AnsiZeroByteIsLoss", "1252", QByteArray("h\0i\0", 4), QStringLiteral("h"), 0, QByteArray("h\0i\0", 4) },
-        { "Utf8WithoutSignatureIsAnsi", "1252", QByteArray("\xC3\xA9"), QStringLiteral("Ã©"), 0,
-          QByteArray("\xC3\xA9!") },
+        { "LoneEFIsAnsi", "1252", "EF", "ï", 0, "EF21" },
+        { "EFWithoutSignatureIsAnsi", "65001", "EFBC88E6B3A8E6848FEFBC89", "（注意）", 0,
+          "EFBC88E6B3A8E6848FEFBC89 21" },
+        { "Ansi", "1252", "636166E9", "café", 0, "636166E9 21" },
+        { "AnsiUndefinedByteIsLoss", "1252", "6181", u'a' + kReplacement, 0, "6181" },
+        { "AnsiInvalidUtf8IsLoss", "65001", "636166E9", QStringLiteral("caf") + kReplacement, 0, "636166E9" },
+        { "AnsiEmptyFile", "1252", "", "", 0, "21" },
+        { "AnsiFFWithoutFE", "1252", "FF41", "ÿA", 0, "FF4121" },
+        { "AnsiZeroByteIsLoss", "1252", "68006900", "h", 0, "68006900" },
+        { "Utf8WithoutSignatureIsAnsi", "1252", "C3A9", "Ã©", 0, "C3A921" },
     };
     const QString path = QStringLiteral("\\Docs\\letter.txt");
     for (const auto& c : cases) {
         SetShellSetting(QStringLiteral("codepage"), QString::fromLatin1(c.codepage));
-        WriteDeviceFile(path, c.bytes);
+        const QByteArray bytes = QByteArray::fromHex(c.bytes);
+        const QByteArray afterEdit = QByteArray::fromHex(c.afterEdit);
+        WriteDeviceFile(path, bytes);
         CNote note;
         ASSERT_TRUE(note.Load(path, false)) << c.name;
         EXPECT_EQ(note.m_strTitle, QStringLiteral("letter.txt")) << c.name;
         EXPECT_EQ(note.m_strText, c.text) << c.name;
         EXPECT_EQ(note.m_bUnicode, c.unicode) << c.name;
-        const bool lossless = c.afterEdit != c.bytes;
+        const bool lossless = afterEdit != bytes;
         EXPECT_EQ(note.IsReadWithLoss(), !lossless) << c.name;
 
         note.m_strText += u'!';
         EXPECT_EQ(note.Save(), lossless) << c.name;
-        EXPECT_EQ(ReadDeviceFile(path).toHex(' '), c.afterEdit.toHex(' ')) << c.name;
+        EXPECT_EQ(ReadDeviceFile(path).toHex(' '), afterEdit.toHex(' ')) << c.name;
     }
     CNote bare;
     ASSERT_TRUE(bare.LoadFromHostFile(HostPath(path), QStringLiteral("a.txt"), false));

@@ -55,31 +55,26 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
     EXPECT_EQ(list.LoadFolder(kFolder), 0);
     EXPECT_EQ(list.LoadFolder(QString()), 0);
 
-    for (const char* name : { "a.txt", "x.note.bak", ".note", ".hidden\\h.note", "sub\\.h.note" })
-        WriteNote(QString::fromLatin1(name), QStringLiteral("not a note"));
-    WriteNote(QStringLiteral("a.NoTe"), QStringLiteral("mixed case"));
-    WriteNote(QStringLiteral("b.NOTE"), QStringLiteral("upper case"));
-    WriteNote(QStringLiteral("sub\\deeper\\c.note"), QStringLiteral("deep"));
+    const QString deep = QStringLiteral("d\\").repeated(kDeepestNoteFolder + 1);
+    // \Notes\, the folder and the name make paths of 259 and 260 characters.
+    const QString longName = QString(100, QChar(u'f')) + u'\\' + QString(146, QChar(u'n'));
+    const struct {
+        QString name;
+        const char* title;
+    } files[] = { { "a.txt", "no" }, { "x.note.bak", "no" }, { ".note", "no" }, { ".hidden\\h.note", "no" },
+                  { "sub\\.h.note", "no" }, { "a.NoTe", "mixed case" }, { "b.NOTE", "upper case" },
+                  { "sub\\deeper\\c.note", "deep" }, { deep + "too-deep.note", "too deep" },
+                  { "d\\d\\d\\fine.note", "fine" }, { longName + ".note", "fits" },
+                  { longName + "n.note", "too long" }, { "back\\slash.note", "backslash" } };
+    for (const auto& f : files)
+        WriteNote(f.name, QString::fromLatin1(f.title));
     WriteDeviceFile(kFolder + QStringLiteral("\\bad.note"), QByteArray::fromHex("FFFEFF05 6100"));
     QDir().mkpath(HostPath(kFolder + QStringLiteral("\\folder.note")));
     // Zero bytes read as an empty title and text: a note as long as the size allows.
-    for (const qint64 size : { CNote::kLargestNoteFile, CNote::kLargestNoteFile + 1 }) {
-        QFile sparse(HostPath(kFolder + QStringLiteral("\\%1.note").arg(size)));
-        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(size));
-    }
-    ASSERT_TRUE(QFile::link(HostPath(kFolder), HostPath(kFolder + QStringLiteral("\\sub\\loop"))));
-    ASSERT_TRUE(QFile::link(HostPath(kFolder + QStringLiteral("\\sub")),
-                            HostPath(kFolder + QStringLiteral("\\other"))));
-    QString deep;
-    for (int level = 0; level < kDeepestNoteFolder + 1; ++level)
-        deep += QStringLiteral("d\\");
-    WriteNote(deep + QStringLiteral("too-deep.note"), QStringLiteral("too deep"));
-    WriteNote(QStringLiteral("d\\d\\d\\fine.note"), QStringLiteral("fine"));
-    // \Notes\, the folder and the name make paths of 259 and 260 characters.
-    const QString folder = QString(100, QChar(u'f'));
-    WriteNote(folder + u'\\' + QString(146, QChar(u'n')) + QStringLiteral(".note"), QStringLiteral("fits"));
-    WriteNote(folder + u'\\' + QString(147, QChar(u'n')) + QStringLiteral(".note"), QStringLiteral("too long"));
-    WriteNote(QStringLiteral("back\\slash.note"), QStringLiteral("backslash"));
+    for (const qint64 size : { CNote::kLargestNoteFile, CNote::kLargestNoteFile + 1 })
+        WriteSparseDeviceFile(kFolder + QStringLiteral("\\%1.note").arg(size), size);
+    LinkDeviceFile(kFolder, kFolder + QStringLiteral("\\sub\\loop"));
+    LinkDeviceFile(kFolder + QStringLiteral("\\sub"), kFolder + QStringLiteral("\\other"));
     QFile::rename(HostPath(kFolder + QStringLiteral("\\back\\slash.note")),
                   HostPath(kFolder) + QStringLiteral("/back\\slash.note"));
 
@@ -99,14 +94,13 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
     const QByteArray hard = QFile::encodeName(HostPath(kFolder + QStringLiteral("\\sub\\hard.note")));
     ASSERT_EQ(::link(real.constData(), hard.constData()), 0);
     WriteDeviceFile(QStringLiteral("\\Docs\\a.txt"), "hello");
-    ASSERT_TRUE(QFile::link(HostPath(QStringLiteral("\\Docs\\a.txt")), HostPath(QStringLiteral("\\Docs\\b.txt"))));
+    LinkDeviceFile(QStringLiteral("\\Docs\\a.txt"), QStringLiteral("\\Docs\\b.txt"));
 
     CNoteList list;
     EXPECT_EQ(list.LoadFolder(kFolder), 1);
     EXPECT_EQ(list.AddFile(kFolder + QStringLiteral("\\sub\\hard.note")), 0);
     EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\missing.txt")), -1);
-    QFile huge(HostPath(QStringLiteral("\\Docs\\huge.txt")));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(CNote::kLargestPlainFile + 1));
+    WriteSparseDeviceFile(QStringLiteral("\\Docs\\huge.txt"), CNote::kLargestPlainFile + 1);
     EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\huge.txt")), -1);
     // A file that fails to read (here a regular file whose every read fails) is no page.
     EXPECT_EQ(list.AddFile(QStringLiteral("Z:\\proc\\self\\mem")), -1);

@@ -28,16 +28,14 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         QDir().mkpath(m_dir.filePath(QStringLiteral("root")));
-        qputenv("ORVA_ROOT", QFile::encodeName(m_dir.filePath(QStringLiteral("root"))));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
-        qputenv("ORVA_ASSETS_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("assets"))));
+        for (const auto& [variable, folder, saved] : m_variables)
+            qputenv(variable, QFile::encodeName(m_dir.filePath(QString::fromLatin1(folder))));
     }
 
     void TearDown() override
     {
-        qputenv("ORVA_ROOT", m_savedRoot);
-        qputenv("XDG_CONFIG_HOME", m_savedConfig);
-        qputenv("ORVA_ASSETS_DIR", m_savedAssets);
+        for (const auto& [variable, folder, saved] : m_variables)
+            qputenv(variable, saved);
     }
 
     // Sets a key of the shell's settings (language, codepage, note_path).
@@ -84,7 +82,11 @@ protected:
     QTemporaryDir m_dir;
 
 private:
-    const QByteArray m_savedRoot = qgetenv("ORVA_ROOT");
-    const QByteArray m_savedConfig = qgetenv("XDG_CONFIG_HOME");
-    const QByteArray m_savedAssets = qgetenv("ORVA_ASSETS_DIR");
+    struct Variable {
+        const char* name;
+        const char* folder;
+        QByteArray saved = qgetenv(name);
+    };
+    const Variable m_variables[3] = { { "ORVA_ROOT", "root" }, { "XDG_CONFIG_HOME", "config" },
+                                      { "ORVA_ASSETS_DIR", "assets" } };
 };

@@ -87,38 +87,37 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
 
 TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
 {
+    const QString docs = QStringLiteral("\\Docs\\");
     WriteNote(QStringLiteral("a.note"), QStringLiteral("a"));
-    const QByteArray real = QFile::encodeName(HostPath(kFolder + QStringLiteral("\\a.note")));
-    ASSERT_TRUE(QFile::link(QString::fromUtf8(real), HostPath(kFolder + QStringLiteral("\\symbolic.note"))));
+    LinkDeviceFile(kFolder + QStringLiteral("\\a.note"), kFolder + QStringLiteral("\\symbolic.note"));
     QDir().mkpath(HostPath(kFolder + QStringLiteral("\\sub")));
-    const QByteArray hard = QFile::encodeName(HostPath(kFolder + QStringLiteral("\\sub\\hard.note")));
-    ASSERT_EQ(::link(real.constData(), hard.constData()), 0);
-    WriteDeviceFile(QStringLiteral("\\Docs\\a.txt"), "hello");
-    LinkDeviceFile(QStringLiteral("\\Docs\\a.txt"), QStringLiteral("\\Docs\\b.txt"));
+    ASSERT_EQ(::link(QFile::encodeName(HostPath(kFolder + QStringLiteral("\\a.note"))).constData(),
+                     QFile::encodeName(HostPath(kFolder + QStringLiteral("\\sub\\hard.note"))).constData()),
+              0);
+    WriteDeviceFile(docs + "a.txt", "hello");
+    LinkDeviceFile(docs + "a.txt", docs + "b.txt");
+    WriteSparseDeviceFile(docs + "huge.txt", CNote::kLargestPlainFile + 1);
+    const QString hostStyle = QStringLiteral("Z:") + HostPath(docs + "a.txt").replace(u'/', u'\\');
 
     CNoteList list;
     EXPECT_EQ(list.LoadFolder(kFolder), 1);
-    EXPECT_EQ(list.AddFile(kFolder + QStringLiteral("\\sub\\hard.note")), 0);
-    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\missing.txt")), -1);
-    WriteSparseDeviceFile(QStringLiteral("\\Docs\\huge.txt"), CNote::kLargestPlainFile + 1);
-    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\huge.txt")), -1);
     // A file that fails to read (here a regular file whose every read fails) is no page.
-    EXPECT_EQ(list.AddFile(QStringLiteral("Z:\\proc\\self\\mem")), -1);
-    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\b.txt")), 1);
+    for (const auto& [path, index] : { std::pair { kFolder + QStringLiteral("\\sub\\hard.note"), 0 },
+                                       { docs + "missing.txt", -1 }, { docs + "huge.txt", -1 },
+                                       { QStringLiteral("Z:\\proc\\self\\mem"), -1 }, { docs + "b.txt", 1 },
+                                       { docs + "b.txt", 1 }, { docs + "a.txt", 1 }, { hostStyle, 1 } })
+        EXPECT_EQ(list.AddFile(path), index) << qPrintable(path);
+    EXPECT_EQ(list.GetCount(), 2);
     EXPECT_EQ(list.GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
     EXPECT_EQ(list.GetAt(1)->m_strText, QStringLiteral("hello"));
     EXPECT_EQ(list.GetAt(1)->m_bArchive, 0);
-    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\b.txt")), 1);
-    EXPECT_EQ(list.AddFile(QStringLiteral("\\Docs\\a.txt")), 1);
-    const QString hostStyle = QStringLiteral("Z:") + HostPath(QStringLiteral("\\Docs\\a.txt")).replace(u'/', u'\\');
-    EXPECT_EQ(list.AddFile(hostStyle), 1);
-    EXPECT_EQ(list.GetCount(), 2);
     for (const int outside : { -1, 2 }) {
         EXPECT_EQ(list.GetAt(outside), nullptr) << outside;
         EXPECT_EQ(std::as_const(list).GetAt(outside), nullptr) << outside;
     }
 }
 
+// Equal titles keep the order of loading.
 TEST_F(NoteList, OrdersByStoredTitleAsCodeUnits)
 {
     // U+FF01 sorts after a surrogate pair when compared as UTF-16 code units.
@@ -128,14 +127,7 @@ TEST_F(NoteList, OrdersByStoredTitleAsCodeUnits)
                                QString(QChar(char16_t(0xFF01))) };
     // File names in an order of their own.
     for (int i = 0; i < sorted.size(); ++i)
-        WriteNote(QStringLiteral("%1.note").arg((i * 5) % 9), sorted[i]);
-    CNoteList list;
-    EXPECT_EQ(list.LoadFolder(kFolder), 9);
-    EXPECT_EQ(Titles(list), sorted);
-}
-
-TEST_F(NoteList, EqualTitlesKeepTheOrderOfLoading)
-{
+        WriteNote(QStringLiteral("s\\%1.note").arg((i * 5) % 9), sorted[i]);
     WriteNote(QStringLiteral("a\\1.note"), QStringLiteral("same"), QStringLiteral("first"));
     for (int i = 0; i < 8; ++i)
         WriteNote(QStringLiteral("b\\n%1.note").arg(i), QStringLiteral("same"), QStringLiteral("n%1").arg(i));
@@ -146,9 +138,12 @@ TEST_F(NoteList, EqualTitlesKeepTheOrderOfLoading)
         expected << entries.next().section(u'/', -1).chopped(5);
 
     CNoteList list;
-    EXPECT_EQ(list.LoadFolder(kFolder + QStringLiteral("\\a")), 1);
-    EXPECT_EQ(list.LoadFolder(kFolder + QStringLiteral("\\b")), 9);
-    EXPECT_EQ(Titles(list, true), expected);
+    EXPECT_EQ(list.LoadFolder(kFolder + QStringLiteral("\\s")), 9);
+    EXPECT_EQ(Titles(list), sorted);
+    CNoteList same;
+    EXPECT_EQ(same.LoadFolder(kFolder + QStringLiteral("\\a")), 1);
+    EXPECT_EQ(same.LoadFolder(kFolder + QStringLiteral("\\b")), 9);
+    EXPECT_EQ(Titles(same, true), expected);
 }
 
 TEST_F(NoteList, InsertSortedGoesBeforeTheFirstGreaterTitle)

@@ -1,6 +1,7 @@
 #include "notebook/storage/Note.h"
 #include "notebook/storage/tests/DeviceFixture.h"
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -37,10 +38,12 @@ TEST(Utf8ToString, DecodesInFullAndTellsOfLoss)
 
 class NoteFile : public DeviceFixture {};
 
+// A file is loaded, then its text is replaced by edit (or "!" is appended) and
+// saved: afterEdit is the file then, in UTF-16 only where the code page cannot
+// hold the text. A file read with loss keeps its bytes. Bytes are in hex.
 TEST_F(NoteFile, PlainTextLoadsAndIsWrittenBackAfterAnEditUnlessReadWithLoss)
 {
-    // Bytes in hex; afterEdit is the file once "!" is appended to the text
-    // and saved: a file read with loss keeps its bytes.
+    const QString zero = QString(QChar(u'a')) + QChar() + u'b';
     const struct {
         const char* name;
         const char* codepage;
@@ -48,20 +51,28 @@ TEST_F(NoteFile, PlainTextLoadsAndIsWrittenBackAfterAnEditUnlessReadWithLoss)
         QString text;
         int unicode;
         const char* afterEdit;
+        std::optional<QString> edit {};
     } cases[] = {
         { "Utf16", "1252", "FFFE680069006000", "hi`", 1, "FFFE680069006000 2100" },
         { "Utf16ZeroUnitIsLoss", "1252", "FFFE610000006200", "a", 1, "FFFE610000006200" },
         { "Utf16OddByteIsLoss", "1252", "FFFE610062", "a", 1, "FFFE610062" },
         { "Utf16SignatureOnly", "1252", "FFFE", "", 1, "FFFE2100" },
+        { "Utf16StaysUtf16", "1252", "FFFE6100", "a", 1, "FFFE6F006B00", "ok" },
+        { "Utf16Emptied", "1252", "FFFE6100", "a", 1, "FFFE", "" },
         { "Utf8", "1252", "EFBBBF63C3A9E4BDA0", "cé你", 1, "FFFE6300E900604F2100" },
         { "Utf8FourBytes", "1252", "EFBBBFF09F98807A", "😀z", 1, "FFFE3DD800DE7A002100" },
         { "Utf8Invalid", "1252", "EFBBBF61FF62", u'a' + kReplacement + u'b', 1, "EFBBBF61FF62" },
-        { "Utf8ZeroIsLoss", "1252", "EFBBBF610062", QString(QChar(u'a')) + QChar() + u'b', 1, "EFBBBF610062" },
+        { "Utf8ZeroIsLoss", "1252", "EFBBBF610062", zero, 1, "EFBBBF610062" },
         // Only all three signature bytes make UTF-8; any other EF is the code page's.
         { "LoneEFIsAnsi", "1252", "EF", "ï", 0, "EF21" },
         { "EFWithoutSignatureIsAnsi", "65001", "EFBC88E6B3A8E6848FEFBC89", "（注意）", 0,
           "EFBC88E6B3A8E6848FEFBC89 21" },
         { "Ansi", "1252", "636166E9", "café", 0, "636166E9 21" },
+        { "AnsiBeyondTheCodePage", "1252", "706C61696E", "plain", 0, "FFFEE70061002000604F", "ça 你" },
+        { "AnsiGainingAZero", "1252", "6162", "ab", 0, "FFFE610000006200", zero },
+        // Three bytes for most Chinese characters in the UTF-8 code page.
+        { "AnsiUtf8CodePage", "65001", "78", "x", 0, "E4BDA0E5A5BDE4BDA0E5A5BD", "你好你好" },
+        { "AnsiEmptied", "1252", "61", "a", 0, "", "" },
         { "AnsiUndefinedByteIsLoss", "1252", "6181", u'a' + kReplacement, 0, "6181" },
         { "AnsiInvalidUtf8IsLoss", "65001", "636166E9", QStringLiteral("caf") + kReplacement, 0, "636166E9" },
         { "AnsiEmptyFile", "1252", "", "", 0, "21" },
@@ -83,45 +94,15 @@ TEST_F(NoteFile, PlainTextLoadsAndIsWrittenBackAfterAnEditUnlessReadWithLoss)
         const bool lossless = afterEdit != bytes;
         EXPECT_EQ(note.IsReadWithLoss(), !lossless) << c.name;
 
-        note.m_strText += u'!';
+        note.m_strText = c.edit.value_or(note.m_strText + u'!');
         EXPECT_EQ(note.Save(), lossless) << c.name;
+        EXPECT_TRUE(DeviceFileExists(path)) << c.name;
         EXPECT_EQ(ReadDeviceFile(path).toHex(' '), afterEdit.toHex(' ')) << c.name;
+        EXPECT_EQ(note.m_bUnicode, lossless ? int(afterEdit.startsWith("\xFF\xFE")) : c.unicode) << c.name;
     }
     CNote bare;
     ASSERT_TRUE(bare.LoadFromHostFile(HostPath(path), QStringLiteral("a.txt"), false));
     EXPECT_EQ(bare.m_strTitle, QStringLiteral("a.txt")) << "a path without a backslash is its own title";
-}
-
-TEST_F(NoteFile, PlainTextStaysInItsEncodingUnlessTheCodePageCannotHoldIt)
-{
-    const QString zero = QString(QChar(u'a')) + QChar(u'\0') + u'b';
-    const struct {
-        const char* codepage;
-        QByteArray before;
-        QString text;
-        QByteArray after;
-        int unicode;
-    } cases[] = {
-        { "1252", "plain", QStringLiteral("ça 你"), QByteArray::fromHex("FFFEE70061002000604F"), 1 },
-        { "1252", "ab", zero, QByteArray::fromHex("FFFE610000006200"), 1 },
-        // Three bytes for most Chinese characters in the UTF-8 code page.
-        { "65001", "x", QStringLiteral("你好你好"), QStringLiteral("你好你好").toUtf8(), 0 },
-        { "1252", QByteArray::fromHex("FFFE6100"), QStringLiteral("ok"), QByteArray::fromHex("FFFE6F006B00"), 1 },
-        { "1252", QByteArray::fromHex("FFFE6100"), QString(), QByteArray::fromHex("FFFE"), 1 },
-        { "1252", "a", QString(), QByteArray(), 0 },
-    };
-    const QString path = QStringLiteral("\\Docs\\plain.txt");
-    for (const auto& c : cases) {
-        SetShellSetting(QStringLiteral("codepage"), QString::fromLatin1(c.codepage));
-        WriteDeviceFile(path, c.before);
-        CNote note;
-        ASSERT_TRUE(note.Load(path, false));
-        note.m_strText = c.text;
-        ASSERT_TRUE(note.Save()) << c.before.constData();
-        EXPECT_TRUE(DeviceFileExists(path));
-        EXPECT_EQ(ReadDeviceFile(path).toHex(' '), c.after.toHex(' ')) << c.before.constData();
-        EXPECT_EQ(note.m_bUnicode, c.unicode) << c.before.constData();
-    }
 }
 
 TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)

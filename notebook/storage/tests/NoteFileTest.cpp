@@ -156,19 +156,17 @@ TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)
         EXPECT_FALSE(note.Save()) << hex;
         EXPECT_EQ(ReadDeviceFile(path), QByteArray::fromHex(hex)) << hex;
     }
-}
 
-TEST_F(NoteFile, UnopenableFileLeavesTheNoteUnchanged)
-{
+    // A file that cannot be opened leaves the note as it was.
     QDir().mkpath(HostPath(QStringLiteral("\\Note\\folder.note")));
-    CNote note;
-    note.m_strTitle = QStringLiteral("keep");
-    EXPECT_FALSE(note.Load(QStringLiteral("\\Note\\missing.note"), true));
-    EXPECT_FALSE(note.Load(QStringLiteral("\\Note\\missing.txt"), false));
-    EXPECT_FALSE(note.Load(QStringLiteral("\\Note\\folder.note"), true));
-    EXPECT_EQ(note.m_strTitle, QStringLiteral("keep"));
-    EXPECT_TRUE(note.m_strPath.isEmpty());
-    EXPECT_EQ(note.m_bArchive, 1);
+    CNote kept;
+    kept.m_strTitle = QStringLiteral("keep");
+    EXPECT_FALSE(kept.Load(QStringLiteral("\\Note\\missing.note"), true));
+    EXPECT_FALSE(kept.Load(QStringLiteral("\\Note\\missing.txt"), false));
+    EXPECT_FALSE(kept.Load(QStringLiteral("\\Note\\folder.note"), true));
+    EXPECT_EQ(kept.m_strTitle, QStringLiteral("keep"));
+    EXPECT_TRUE(kept.m_strPath.isEmpty());
+    EXPECT_EQ(kept.m_bArchive, 1);
 }
 
 } // namespace

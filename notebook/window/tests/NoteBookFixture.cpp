@@ -21,17 +21,6 @@ void NoteBookTest::SetUp()
     ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("0"));
 }
 
-void NoteBookTest::TearDown()
-{
-    m_dlg.reset();
-    ShellEnvironment::TearDown();
-}
-
-QDateTime NoteBookTest::Now()
-{
-    return QDateTime(QDate(2026, 12, 6), QTime(4, 15, 48));
-}
-
 CNoteBookDlg& NoteBookTest::Start()
 {
     // The pictures are dealt in the order they were found.
@@ -54,11 +43,9 @@ CNoteBookDlg& NoteBookTest::StartWithThreeNotes()
 void NoteBookTest::WriteNote(const QString& fileName, const QString& title, const QString& text)
 {
     QDir().mkpath(NotesHostFolder());
-    CNote note;
-    note.m_strTitle = title;
-    note.m_strText = text;
-    note.m_strPath = QString::fromUtf16(kNotesFolder) + u'\\' + fileName;
-    ASSERT_TRUE(note.Save());
+    QFile file(NotesHostFolder() + u'/' + fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(ArchiveBytes(title, text));
 }
 
 QString NoteBookTest::WriteOutsideFile(const QString& fileName, const QByteArray& bytes)
@@ -81,26 +68,6 @@ void NoteBookTest::WriteHandOff(const QString& devicePath)
     file.write(bytes);
 }
 
-QString NoteBookTest::HandOffHostPath() const
-{
-    return HostPathFromDevicePath(QStringLiteral("\\Orva\\Note.path"));
-}
-
-QString NoteBookTest::NotesHostFolder() const
-{
-    return HostPathFromDevicePath(QString::fromUtf16(kNotesFolder));
-}
-
-QStringList NoteBookTest::NoteFiles() const
-{
-    return QDir(NotesHostFolder()).entryList(QDir::Files, QDir::Name);
-}
-
-QByteArray NoteBookTest::NoteFileBytes(const QString& fileName) const
-{
-    return FileBytes(NotesHostFolder() + u'/' + fileName);
-}
-
 QByteArray NoteBookTest::FileBytes(const QString& hostPath)
 {
     QFile file(hostPath);
@@ -120,11 +87,6 @@ QByteArray NoteBookTest::ArchiveBytes(const QString& title, const QString& text)
     AppendArchivedString(bytes, title);
     AppendArchivedString(bytes, text);
     return bytes;
-}
-
-void NoteBookTest::Type(const QString& text)
-{
-    Drive(*m_active).PressQtKey(Qt::Key_unknown, text);
 }
 
 void NoteBookTest::TapKey(const QString& key)
@@ -151,12 +113,6 @@ void NoteBookTest::TypeOnKeyboard(const QString& text)
             TapKey(letter);
         }
     }
-}
-
-void NoteBookTest::ProcessEvents()
-{
-    QApplication::processEvents();
-    QApplication::processEvents();
 }
 
 QImage NoteBookTest::Screen()

@@ -39,7 +39,9 @@ TEST_F(NoteBookPagesTest, NextAndPrevSaveBeforeTheyMove)
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
 }
 
-TEST_F(NoteBookPagesTest, NextOnALastPageWithTextAppendsADatedPageOnce)
+// An empty last page is no file; Clear deletes a note's file at the next tick
+// and keeps the page.
+TEST_F(NoteBookPagesTest, NextOnALastPageWithTextAppendsADatedPageOnceAndClearEmptiesOne)
 {
     CNoteBookDlg& dlg = StartWithThreeNotes();
     Drive(dlg).SendCommand(1002);
@@ -53,7 +55,15 @@ TEST_F(NoteBookPagesTest, NextOnALastPageWithTextAppendsADatedPageOnce)
     EXPECT_EQ(dlg.GetNotes().GetCount(), 4);
     EXPECT_EQ(dlg.GetPage(), 3);
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
+
+    Drive(dlg).SendCommand(1001);
+    Drive(dlg).SendCommand(1004);
+    EXPECT_TRUE(dlg.GetEdit().toPlainText().isEmpty());
     EXPECT_EQ(NoteFiles(), (QStringList { "a.note", "b.note", "c.note" }));
+    Drive(dlg).FireTimer(101);
+    EXPECT_EQ(NoteFiles(), (QStringList { "a.note", "b.note" }));
+    EXPECT_EQ(dlg.GetNotes().GetCount(), 4);
+    EXPECT_EQ(dlg.GetPage(), 2);
 }
 
 TEST_F(NoteBookPagesTest, PageUpAndDownTurnThePageAndReachTheEditor)
@@ -71,19 +81,6 @@ TEST_F(NoteBookPagesTest, PageUpAndDownTurnThePageAndReachTheEditor)
     // The editor took the key too: its caret went a page down the new text.
     EXPECT_GE(dlg.GetEdit().textCursor().blockNumber(), 13);
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
-}
-
-TEST_F(NoteBookPagesTest, ClearDeletesAnArchiveNotesFileAtTheNextTickAndKeepsThePage)
-{
-    CNoteBookDlg& dlg = StartWithThreeNotes();
-    Drive(dlg).SendCommand(1004);
-    EXPECT_TRUE(dlg.GetEdit().toPlainText().isEmpty());
-    EXPECT_EQ(NoteFiles().size(), 3);
-
-    Drive(dlg).FireTimer(101);
-    EXPECT_EQ(NoteFiles(), (QStringList { "a.note", "b.note" }));
-    EXPECT_EQ(dlg.GetNotes().GetCount(), 3);
-    EXPECT_EQ(dlg.GetPage(), 2);
 }
 
 // With no notes folder set, the default one is made, parent and all.

@@ -52,7 +52,8 @@ TEST_F(NoteBookShellMessageTest, UnknownCodesChangeNothingComeToFrontKeepsPageAn
     EXPECT_EQ(NoteFileBytes(QStringLiteral("b.note")), fileBefore);
 }
 
-TEST_F(NoteBookShellMessageTest, SkinAndLanguageChangesRedrawTheSamePage)
+// A caption is written in the language of the day its note was made.
+TEST_F(NoteBookShellMessageTest, SkinAndLanguageChangesRedrawTheSamePageCaptionsKeepTheirs)
 {
     CNoteBookDlg& dlg = StartOnSecondOfThree();
     Type(QStringLiteral("kept "));
@@ -67,20 +68,12 @@ TEST_F(NoteBookShellMessageTest, SkinAndLanguageChangesRedrawTheSamePage)
     }
     EXPECT_EQ(Screen(), before);
 
-    ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("1"));
-    Send(4);
-    EXPECT_TRUE(ShowsPageText(QRect(QPoint(210, 412), QPoint(339, 429)), QStringLiteral("第2页/共3页")));
-}
-
-// A caption is written in the language of the day its note was made.
-TEST_F(NoteBookShellMessageTest, ACaptionKeepsTheLanguageItsNoteWasMadeIn)
-{
-    CNoteBookDlg& dlg = StartOnSecondOfThree();
     Drive(dlg).SendCommand(1002);
     Drive(dlg).SendCommand(1002);
     Type(QStringLiteral("made in English"));
     ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("1"));
     Send(4);
+    EXPECT_TRUE(ShowsPageText(QRect(QPoint(210, 412), QPoint(339, 429)), QStringLiteral("第4页/共4页")));
     Drive(dlg).SendCommand(1002);
     ASSERT_EQ(dlg.GetNotes().GetCount(), 5);
     EXPECT_EQ(dlg.GetNotes().GetAt(3)->m_strTitle, FormatDateCaption(Now(), ORVA_LANG_ENGLISH));

@@ -1,6 +1,5 @@
 #include "notebook/storage/FileStamp.h"
 #include "notebook/window/tests/NoteBookFixture.h"
-#include "platform/ShellMessage.h"
 #include "platform/testsupport/DialogDriver.h"
 
 #include <QFile>
@@ -8,15 +7,8 @@
 namespace {
 
 // The notebook against a second writer: the test itself, changing the files
-// the notebook shows. The bytes of reloads and copies are the note list's.
-class NoteBookFileChangesTest : public NoteBookTest {
-protected:
-    void Tick(int count = 1)
-    {
-        for (int i = 0; i < count; ++i)
-            Drive(*m_dlg).FireTimer(101);
-    }
-};
+// the notebook shows. The note list's tests check the bytes of reloads and copies.
+using NoteBookFileChangesTest = NoteBookTest;
 
 TEST_F(NoteBookFileChangesTest, FilesThatAreOnlyLookedAtStayByteForByte)
 {
@@ -31,8 +23,7 @@ TEST_F(NoteBookFileChangesTest, FilesThatAreOnlyLookedAtStayByteForByte)
     CNoteBookDlg& dlg = Start();
     for (const QString& file : files.mid(1)) {
         WriteHandOff(DevicePathFromHostPath(file));
-        PostShellMessage(&dlg, 28);
-        ProcessEvents();
+        Send(28);
         Tick(2);
     }
     for (int page = 0; page < 4; ++page) {

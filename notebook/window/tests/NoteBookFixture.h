@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notebook/window/NoteBookDlg.h"
+#include "platform/ShellMessage.h"
 #include "platform/device/DevicePath.h"
 #include "platform/testsupport/DialogDriver.h"
 #include "shell/tests/ShellEnvironment.h"
@@ -18,6 +19,8 @@
 class NoteBookTest : public ShellEnvironment {
 protected:
     static constexpr char16_t kNotesFolder[] = u"\\Notes";
+    static constexpr QRect kCaption { QPoint(430, 58), QPoint(729, 74) };
+    static constexpr QRect kLabel { QPoint(210, 412), QPoint(339, 429) };
 
     void SetUp() override;
     void TearDown() override { m_dlg.reset(); ShellEnvironment::TearDown(); }
@@ -53,6 +56,10 @@ protected:
     // Types text by taps on the soft keyboard: Shift before a capital, Enter
     // for a line break.
     void TypeOnKeyboard(const QString& text);
+    // Posts a shell code to the dialog and lets it arrive.
+    void Send(unsigned long code) { PostShellMessage(m_dlg.get(), code); ProcessEvents(); }
+    // Fires the autosave timer.
+    void Tick(int count = 1) { while (count-- > 0) Drive(*m_dlg).FireTimer(101); }
     static void ProcessEvents() { QApplication::processEvents(); QApplication::processEvents(); }
     // The window as it shows now.
     QImage Screen();

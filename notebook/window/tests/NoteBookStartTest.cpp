@@ -11,9 +11,6 @@
 
 namespace {
 
-const QRect kCaption(QPoint(430, 58), QPoint(729, 74));
-const QRect kLabel(QPoint(210, 412), QPoint(339, 429));
-
 struct FirstStart {
     const char* name;
     bool folderExists;
@@ -41,7 +38,7 @@ TEST_P(NoteBookFirstStartTest, ShowsOneEmptyDatedPageAndWritesNothing)
     EXPECT_TRUE(ShowsPageText(kLabel, QString::fromUtf16(start.label)));
     EXPECT_TRUE(dlg.GetEdit().toPlainText().isEmpty());
 
-    Drive(dlg).FireTimer(101);
+    Tick();
     dlg.DestroyWindow();
     EXPECT_TRUE(NoteFiles().isEmpty());
 }

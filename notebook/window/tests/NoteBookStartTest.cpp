@@ -85,7 +85,7 @@ TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
 
 // A handed-over file becomes the last page; the hand-off is gone even when
 // the file it names is missing.
-TEST_F(NoteBookTest, HandOffIsOpenedAndDeleted)
+TEST_F(NoteBookTest, HandOffIsOpenedAndDeletedUnlessItIsNoPath)
 {
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
     const QString text = WriteOutsideFile(QStringLiteral("shopping.txt"),
@@ -104,14 +104,10 @@ TEST_F(NoteBookTest, HandOffIsOpenedAndDeleted)
         EXPECT_TRUE(ShowsPageText(kLabel, c.label));
         EXPECT_FALSE(QFileInfo::exists(HandOffHostPath())) << c.handedOver.toStdString();
     }
-}
 
-TEST_F(NoteBookTest, HandOffThatIsNoPathIsLeftAloneAndTheLastPageShows)
-{
-    WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
-    const QString named = WriteOutsideFile(QStringLiteral("named.txt"), "named");
+    // One that is no path is left alone, and the last page shows.
     QByteArray tooLarge;
-    AppendArchivedString(tooLarge, DevicePathFromHostPath(named));
+    AppendArchivedString(tooLarge, DevicePathFromHostPath(text));
     tooLarge.resize(10 + 2 * (MAX_PATH - 1) + 1, ' ');
     const QByteArray damaged("\xFF\xFE\xFF\x40\x41");
     for (const QByteArray* bytes : std::initializer_list<const QByteArray*> { &damaged, &tooLarge, nullptr }) {

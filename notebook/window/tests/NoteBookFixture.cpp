@@ -40,32 +40,26 @@ CNoteBookDlg& NoteBookTest::StartWithThreeNotes()
     return Start();
 }
 
-void NoteBookTest::WriteNote(const QString& fileName, const QString& title, const QString& text)
+void NoteBookTest::WriteFile(const QString& hostPath, const QByteArray& bytes)
 {
-    QDir().mkpath(NotesHostFolder());
-    QFile file(NotesHostFolder() + u'/' + fileName);
+    QDir().mkpath(QFileInfo(hostPath).absolutePath());
+    QFile file(hostPath);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(ArchiveBytes(title, text));
+    file.write(bytes);
 }
 
 QString NoteBookTest::WriteOutsideFile(const QString& fileName, const QByteArray& bytes)
 {
-    const QString folder = m_dir.path() + QStringLiteral("/outside");
-    QDir().mkpath(folder);
-    QFile file(folder + u'/' + fileName);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-    return file.fileName();
+    const QString path = m_dir.path() + QStringLiteral("/outside/") + fileName;
+    WriteFile(path, bytes);
+    return path;
 }
 
 void NoteBookTest::WriteHandOff(const QString& devicePath)
 {
     QByteArray bytes;
     AppendArchivedString(bytes, devicePath);
-    QDir().mkpath(QFileInfo(HandOffHostPath()).absolutePath());
-    QFile file(HandOffHostPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
+    WriteFile(HandOffHostPath(), bytes);
 }
 
 QByteArray NoteBookTest::FileBytes(const QString& hostPath)

@@ -32,7 +32,12 @@ protected:
     // "one", "two", "three"), written in another order than their names'.
     CNoteBookDlg& StartWithThreeNotes();
     // Writes an archive note into the notes folder, over any there.
-    void WriteNote(const QString& fileName, const QString& title, const QString& text);
+    void WriteNote(const QString& fileName, const QString& title, const QString& text)
+    {
+        WriteFile(NotesHostFolder() + u'/' + fileName, ArchiveBytes(title, text));
+    }
+    // Writes a file by its host path, folders and all, over any there.
+    static void WriteFile(const QString& hostPath, const QByteArray& bytes);
     // A file outside the device root, by its host path.
     QString WriteOutsideFile(const QString& fileName, const QByteArray& bytes);
     // The hand-off file naming the given device path.

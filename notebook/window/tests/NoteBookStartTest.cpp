@@ -111,16 +111,12 @@ TEST_F(NoteBookTest, HandOffIsOpenedAndDeletedUnlessItIsNoPath)
     tooLarge.resize(10 + 2 * (MAX_PATH - 1) + 1, ' ');
     const QByteArray damaged("\xFF\xFE\xFF\x40\x41");
     for (const QByteArray* bytes : std::initializer_list<const QByteArray*> { &damaged, &tooLarge, nullptr }) {
-        QDir().mkpath(QFileInfo(HandOffHostPath()).absolutePath());
         QFile::remove(HandOffHostPath());
-        if (bytes) {
-            QFile handOff(HandOffHostPath());
-            ASSERT_TRUE(handOff.open(QIODevice::WriteOnly));
-            handOff.write(*bytes);
-        } else {
-            // A pipe nobody writes to would block a reader for ever.
+        // Without bytes, a pipe nobody writes to: it would block a reader for ever.
+        if (bytes)
+            WriteFile(HandOffHostPath(), *bytes);
+        else
             ASSERT_EQ(::mkfifo(QFile::encodeName(HandOffHostPath()).constData(), 0600), 0);
-        }
 
         CNoteBookDlg& dlg = Start();
 

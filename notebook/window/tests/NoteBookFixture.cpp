@@ -21,17 +21,6 @@ void NoteBookTest::SetUp()
     ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("0"));
 }
 
-void NoteBookTest::TearDown()
-{
-    m_dlg.reset();
-    ShellEnvironment::TearDown();
-}
-
-QDateTime NoteBookTest::Now()
-{
-    return QDateTime(QDate(2026, 12, 6), QTime(4, 15, 48));
-}
-
 CNoteBookDlg& NoteBookTest::Start()
 {
     // The pictures are dealt in the order they were found.
@@ -51,54 +40,26 @@ CNoteBookDlg& NoteBookTest::StartWithThreeNotes()
     return Start();
 }
 
-void NoteBookTest::WriteNote(const QString& fileName, const QString& title, const QString& text)
+void NoteBookTest::WriteFile(const QString& hostPath, const QByteArray& bytes)
 {
-    QDir().mkpath(NotesHostFolder());
-    CNote note;
-    note.m_strTitle = title;
-    note.m_strText = text;
-    note.m_strPath = QString::fromUtf16(kNotesFolder) + u'\\' + fileName;
-    ASSERT_TRUE(note.Save());
+    QDir().mkpath(QFileInfo(hostPath).absolutePath());
+    QFile file(hostPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
 }
 
 QString NoteBookTest::WriteOutsideFile(const QString& fileName, const QByteArray& bytes)
 {
-    const QString folder = m_dir.path() + QStringLiteral("/outside");
-    QDir().mkpath(folder);
-    QFile file(folder + u'/' + fileName);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-    return file.fileName();
+    const QString path = m_dir.path() + QStringLiteral("/outside/") + fileName;
+    WriteFile(path, bytes);
+    return path;
 }
 
 void NoteBookTest::WriteHandOff(const QString& devicePath)
 {
     QByteArray bytes;
     AppendArchivedString(bytes, devicePath);
-    QDir().mkpath(QFileInfo(HandOffHostPath()).absolutePath());
-    QFile file(HandOffHostPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QString NoteBookTest::HandOffHostPath() const
-{
-    return HostPathFromDevicePath(QStringLiteral("\\Orva\\Note.path"));
-}
-
-QString NoteBookTest::NotesHostFolder() const
-{
-    return HostPathFromDevicePath(QString::fromUtf16(kNotesFolder));
-}
-
-QStringList NoteBookTest::NoteFiles() const
-{
-    return QDir(NotesHostFolder()).entryList(QDir::Files, QDir::Name);
-}
-
-QByteArray NoteBookTest::NoteFileBytes(const QString& fileName) const
-{
-    return FileBytes(NotesHostFolder() + u'/' + fileName);
+    WriteFile(HandOffHostPath(), bytes);
 }
 
 QByteArray NoteBookTest::FileBytes(const QString& hostPath)
@@ -120,11 +81,6 @@ QByteArray NoteBookTest::ArchiveBytes(const QString& title, const QString& text)
     AppendArchivedString(bytes, title);
     AppendArchivedString(bytes, text);
     return bytes;
-}
-
-void NoteBookTest::Type(const QString& text)
-{
-    Drive(*m_active).PressQtKey(Qt::Key_unknown, text);
 }
 
 void NoteBookTest::TapKey(const QString& key)
@@ -151,12 +107,6 @@ void NoteBookTest::TypeOnKeyboard(const QString& text)
             TapKey(letter);
         }
     }
-}
-
-void NoteBookTest::ProcessEvents()
-{
-    QApplication::processEvents();
-    QApplication::processEvents();
 }
 
 QImage NoteBookTest::Screen()

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "notebook/window/NoteBookDlg.h"
+#include "platform/ShellMessage.h"
 #include "platform/device/DevicePath.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/tests/ShellEnvironment.h"
 
+#include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QImage>
 #include <QStringList>
 
@@ -15,27 +19,34 @@
 class NoteBookTest : public ShellEnvironment {
 protected:
     static constexpr char16_t kNotesFolder[] = u"\\Notes";
+    static constexpr QRect kCaption { QPoint(430, 58), QPoint(729, 74) };
+    static constexpr QRect kLabel { QPoint(210, 412), QPoint(339, 429) };
 
     void SetUp() override;
-    void TearDown() override;
+    void TearDown() override { m_dlg.reset(); ShellEnvironment::TearDown(); }
 
-    static QDateTime Now();
+    static QDateTime Now() { return QDateTime(QDate(2026, 12, 6), QTime(4, 15, 48)); }
     // Starts the dialog as the program does, without a modal run.
     CNoteBookDlg& Start();
     // Starts on notes a, b and c ("A first", "B second", "C third" with texts
     // "one", "two", "three"), written in another order than their names'.
     CNoteBookDlg& StartWithThreeNotes();
-    // Writes an archive note into the notes folder.
-    void WriteNote(const QString& fileName, const QString& title, const QString& text);
+    // Writes an archive note into the notes folder, over any there.
+    void WriteNote(const QString& fileName, const QString& title, const QString& text)
+    {
+        WriteFile(NotesHostFolder() + u'/' + fileName, ArchiveBytes(title, text));
+    }
+    // Writes a file by its host path, folders and all, over any there.
+    static void WriteFile(const QString& hostPath, const QByteArray& bytes);
     // A file outside the device root, by its host path.
     QString WriteOutsideFile(const QString& fileName, const QByteArray& bytes);
     // The hand-off file naming the given device path.
     void WriteHandOff(const QString& devicePath);
-    QString HandOffHostPath() const;
+    QString HandOffHostPath() const { return HostPathFromDevicePath(QStringLiteral("\\Orva\\Note.path")); }
 
-    QString NotesHostFolder() const;
-    QStringList NoteFiles() const;
-    QByteArray NoteFileBytes(const QString& fileName) const;
+    QString NotesHostFolder() const { return HostPathFromDevicePath(QString::fromUtf16(kNotesFolder)); }
+    QStringList NoteFiles() const { return QDir(NotesHostFolder()).entryList(QDir::Files, QDir::Name); }
+    QByteArray NoteFileBytes(const QString& name) const { return FileBytes(NotesHostFolder() + u'/' + name); }
     static QByteArray FileBytes(const QString& hostPath);
     // The text of a note in the notes folder, as the notebook reads it.
     QString SavedText(const QString& fileName) const;
@@ -43,14 +54,18 @@ protected:
     static QByteArray ArchiveBytes(const QString& title, const QString& text);
 
     // Types text into the focused control, any script.
-    void Type(const QString& text);
+    void Type(const QString& text) { Drive(*m_active).PressQtKey(Qt::Key_unknown, text); }
     // Taps the soft keyboard's key with this name ("shift", "enter", "space",
     // "backspace", "hide") or label.
     void TapKey(const QString& key);
     // Types text by taps on the soft keyboard: Shift before a capital, Enter
     // for a line break.
     void TypeOnKeyboard(const QString& text);
-    static void ProcessEvents();
+    // Posts a shell code to the dialog and lets it arrive.
+    void Send(unsigned long code) { PostShellMessage(m_dlg.get(), code); ProcessEvents(); }
+    // Fires the autosave timer.
+    void Tick(int count = 1) { while (count-- > 0) Drive(*m_dlg).FireTimer(101); }
+    static void ProcessEvents() { QApplication::processEvents(); QApplication::processEvents(); }
     // The window as it shows now.
     QImage Screen();
     // Whether rect of the screen shows exactly text, drawn as the page draws it.

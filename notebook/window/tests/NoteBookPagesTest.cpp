@@ -39,21 +39,31 @@ TEST_F(NoteBookPagesTest, NextAndPrevSaveBeforeTheyMove)
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
 }
 
-TEST_F(NoteBookPagesTest, NextOnALastPageWithTextAppendsADatedPageOnce)
+// An empty last page is no file; Clear deletes a note's file at the next tick
+// and keeps the page.
+TEST_F(NoteBookPagesTest, NextOnALastPageWithTextAppendsADatedPageOnceAndClearEmptiesOne)
 {
     CNoteBookDlg& dlg = StartWithThreeNotes();
     Drive(dlg).SendCommand(1002);
     ASSERT_EQ(dlg.GetNotes().GetCount(), 4);
     EXPECT_EQ(dlg.GetPage(), 3);
     EXPECT_EQ(dlg.GetNotes().GetAt(3)->m_strTitle, FormatDateCaption(Now(), ORVA_LANG_ENGLISH));
-    EXPECT_TRUE(ShowsPageText(QRect(QPoint(210, 412), QPoint(339, 429)), QStringLiteral("Page 4/4")));
+    EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("Page 4/4")));
     EXPECT_TRUE(dlg.GetEdit().toPlainText().isEmpty());
 
     Drive(dlg).SendCommand(1002);
     EXPECT_EQ(dlg.GetNotes().GetCount(), 4);
     EXPECT_EQ(dlg.GetPage(), 3);
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
+
+    Drive(dlg).SendCommand(1001);
+    Drive(dlg).SendCommand(1004);
+    EXPECT_TRUE(dlg.GetEdit().toPlainText().isEmpty());
     EXPECT_EQ(NoteFiles(), (QStringList { "a.note", "b.note", "c.note" }));
+    Tick();
+    EXPECT_EQ(NoteFiles(), (QStringList { "a.note", "b.note" }));
+    EXPECT_EQ(dlg.GetNotes().GetCount(), 4);
+    EXPECT_EQ(dlg.GetPage(), 2);
 }
 
 TEST_F(NoteBookPagesTest, PageUpAndDownTurnThePageAndReachTheEditor)
@@ -73,19 +83,6 @@ TEST_F(NoteBookPagesTest, PageUpAndDownTurnThePageAndReachTheEditor)
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
 }
 
-TEST_F(NoteBookPagesTest, ClearDeletesAnArchiveNotesFileAtTheNextTickAndKeepsThePage)
-{
-    CNoteBookDlg& dlg = StartWithThreeNotes();
-    Drive(dlg).SendCommand(1004);
-    EXPECT_TRUE(dlg.GetEdit().toPlainText().isEmpty());
-    EXPECT_EQ(NoteFiles().size(), 3);
-
-    Drive(dlg).FireTimer(101);
-    EXPECT_EQ(NoteFiles(), (QStringList { "a.note", "b.note" }));
-    EXPECT_EQ(dlg.GetNotes().GetCount(), 3);
-    EXPECT_EQ(dlg.GetPage(), 2);
-}
-
 // With no notes folder set, the default one is made, parent and all.
 TEST_F(NoteBookPagesTest, TypedTextReachesTheDefaultFolderAtTheAutosaveTick)
 {
@@ -97,7 +94,7 @@ TEST_F(NoteBookPagesTest, TypedTextReachesTheDefaultFolderAtTheAutosaveTick)
     const QDir folder(HostPathFromDevicePath(QStringLiteral("\\NAND Flash\\Note")));
     EXPECT_TRUE(folder.entryList(QDir::Files).isEmpty());
 
-    Drive(dlg).FireTimer(101);
+    Tick();
     ASSERT_EQ(folder.entryList(QDir::Files), QStringList { "2026-12-06 041548.note" });
     EXPECT_EQ(FileBytes(folder.filePath(QStringLiteral("2026-12-06 041548.note"))),
               ArchiveBytes(FormatDateCaption(Now(), ORVA_LANG_ENGLISH), QStringLiteral("Çarşamba\r\n记事本")));
@@ -113,7 +110,7 @@ TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfHandedOverFilesSurvive)
     CNoteBookDlg& dlg = Start();
     dlg.GetEdit().moveCursor(QTextCursor::End);
     Type(QStringLiteral("!"));
-    Drive(dlg).FireTimer(101);
+    Tick();
     EXPECT_EQ(FileBytes(path), bytes + QByteArray("!\0", 2));
 
     // A text file without line breaks gets a bare line feed.
@@ -123,7 +120,7 @@ TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfHandedOverFilesSurvive)
     second.GetEdit().moveCursor(QTextCursor::End);
     Drive(second).PressKey(VK_RETURN);
     Type(QStringLiteral("tea"));
-    Drive(second).FireTimer(101);
+    Tick();
     EXPECT_EQ(FileBytes(plain), QByteArray("milk\ntea"));
 }
 

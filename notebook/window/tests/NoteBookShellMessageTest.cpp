@@ -1,6 +1,5 @@
 #include "notebook/storage/DateCaption.h"
 #include "notebook/window/tests/NoteBookFixture.h"
-#include "platform/ShellMessage.h"
 #include "platform/testsupport/DialogDriver.h"
 #include "shell/ShellSettings.h"
 
@@ -16,12 +15,6 @@ protected:
         Drive(dlg).SendCommand(1001);
         Drive(dlg).ClearPaintRecord();
         return dlg;
-    }
-
-    void Send(unsigned long code)
-    {
-        PostShellMessage(m_dlg.get(), code);
-        ProcessEvents();
     }
 };
 
@@ -52,7 +45,8 @@ TEST_F(NoteBookShellMessageTest, UnknownCodesChangeNothingComeToFrontKeepsPageAn
     EXPECT_EQ(NoteFileBytes(QStringLiteral("b.note")), fileBefore);
 }
 
-TEST_F(NoteBookShellMessageTest, SkinAndLanguageChangesRedrawTheSamePage)
+// A caption is written in the language of the day its note was made.
+TEST_F(NoteBookShellMessageTest, SkinAndLanguageChangesRedrawTheSamePageCaptionsKeepTheirs)
 {
     CNoteBookDlg& dlg = StartOnSecondOfThree();
     Type(QStringLiteral("kept "));
@@ -67,20 +61,12 @@ TEST_F(NoteBookShellMessageTest, SkinAndLanguageChangesRedrawTheSamePage)
     }
     EXPECT_EQ(Screen(), before);
 
-    ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("1"));
-    Send(4);
-    EXPECT_TRUE(ShowsPageText(QRect(QPoint(210, 412), QPoint(339, 429)), QStringLiteral("第2页/共3页")));
-}
-
-// A caption is written in the language of the day its note was made.
-TEST_F(NoteBookShellMessageTest, ACaptionKeepsTheLanguageItsNoteWasMadeIn)
-{
-    CNoteBookDlg& dlg = StartOnSecondOfThree();
     Drive(dlg).SendCommand(1002);
     Drive(dlg).SendCommand(1002);
     Type(QStringLiteral("made in English"));
     ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("1"));
     Send(4);
+    EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("第4页/共4页")));
     Drive(dlg).SendCommand(1002);
     ASSERT_EQ(dlg.GetNotes().GetCount(), 5);
     EXPECT_EQ(dlg.GetNotes().GetAt(3)->m_strTitle, FormatDateCaption(Now(), ORVA_LANG_ENGLISH));
@@ -107,7 +93,7 @@ TEST_F(NoteBookShellMessageTest, OpenRequestSavesFirstThenShowsTheFileAndComesFo
     EXPECT_EQ(dlg.GetNotes().GetCount(), 4);
     EXPECT_EQ(dlg.GetPage(), 3);
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("buy milk"));
-    EXPECT_TRUE(ShowsPageText(QRect(QPoint(430, 58), QPoint(729, 74)), QStringLiteral("todo.txt")));
+    EXPECT_TRUE(ShowsPageText(kCaption, QStringLiteral("todo.txt")));
     EXPECT_FALSE(QFileInfo::exists(HandOffHostPath()));
     EXPECT_EQ(Drive(dlg).GetZPlace(), ZPlace::Top);
 

@@ -11,9 +11,6 @@
 
 namespace {
 
-const QRect kCaption(QPoint(430, 58), QPoint(729, 74));
-const QRect kLabel(QPoint(210, 412), QPoint(339, 429));
-
 struct FirstStart {
     const char* name;
     bool folderExists;
@@ -41,7 +38,7 @@ TEST_P(NoteBookFirstStartTest, ShowsOneEmptyDatedPageAndWritesNothing)
     EXPECT_TRUE(ShowsPageText(kLabel, QString::fromUtf16(start.label)));
     EXPECT_TRUE(dlg.GetEdit().toPlainText().isEmpty());
 
-    Drive(dlg).FireTimer(101);
+    Tick();
     dlg.DestroyWindow();
     EXPECT_TRUE(NoteFiles().isEmpty());
 }
@@ -88,7 +85,7 @@ TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
 
 // A handed-over file becomes the last page; the hand-off is gone even when
 // the file it names is missing.
-TEST_F(NoteBookTest, HandOffIsOpenedAndDeleted)
+TEST_F(NoteBookTest, HandOffIsOpenedAndDeletedUnlessItIsNoPath)
 {
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
     const QString text = WriteOutsideFile(QStringLiteral("shopping.txt"),
@@ -107,27 +104,19 @@ TEST_F(NoteBookTest, HandOffIsOpenedAndDeleted)
         EXPECT_TRUE(ShowsPageText(kLabel, c.label));
         EXPECT_FALSE(QFileInfo::exists(HandOffHostPath())) << c.handedOver.toStdString();
     }
-}
 
-TEST_F(NoteBookTest, HandOffThatIsNoPathIsLeftAloneAndTheLastPageShows)
-{
-    WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
-    const QString named = WriteOutsideFile(QStringLiteral("named.txt"), "named");
+    // One that is no path is left alone, and the last page shows.
     QByteArray tooLarge;
-    AppendArchivedString(tooLarge, DevicePathFromHostPath(named));
+    AppendArchivedString(tooLarge, DevicePathFromHostPath(text));
     tooLarge.resize(10 + 2 * (MAX_PATH - 1) + 1, ' ');
     const QByteArray damaged("\xFF\xFE\xFF\x40\x41");
     for (const QByteArray* bytes : std::initializer_list<const QByteArray*> { &damaged, &tooLarge, nullptr }) {
-        QDir().mkpath(QFileInfo(HandOffHostPath()).absolutePath());
         QFile::remove(HandOffHostPath());
-        if (bytes) {
-            QFile handOff(HandOffHostPath());
-            ASSERT_TRUE(handOff.open(QIODevice::WriteOnly));
-            handOff.write(*bytes);
-        } else {
-            // A pipe nobody writes to would block a reader for ever.
+        // Without bytes, a pipe nobody writes to: it would block a reader for ever.
+        if (bytes)
+            WriteFile(HandOffHostPath(), *bytes);
+        else
             ASSERT_EQ(::mkfifo(QFile::encodeName(HandOffHostPath()).constData(), 0600), 0);
-        }
 
         CNoteBookDlg& dlg = Start();
 

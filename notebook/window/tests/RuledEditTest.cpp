@@ -74,16 +74,16 @@ protected:
     Exposed m_edit;
 };
 
-TEST_F(RuledEditTest, EmptyEditorIsWhitePaperWithThirteenDashedRules)
+TEST_F(RuledEditTest, WhitePaperWithThirteenDashedRulesAndTextBetweenThem)
 {
-    const QImage paper = Paper();
-    ASSERT_GE(paper.width(), CRuledEdit::kPaperWidth);
-    ASSERT_GE(paper.height(), CRuledEdit::kPaperHeight);
+    const QImage empty = Paper();
+    ASSERT_GE(empty.width(), CRuledEdit::kPaperWidth);
+    ASSERT_GE(empty.height(), CRuledEdit::kPaperHeight);
     std::vector<int> ruleRows;
     for (int y = 0; y < CRuledEdit::kPaperHeight; ++y) {
         int rulePixels = 0;
         for (int x = 0; x < CRuledEdit::kPaperWidth; ++x) {
-            const QRgb pixel = paper.pixel(x, y);
+            const QRgb pixel = empty.pixel(x, y);
             if (pixel == kRule) {
                 ++rulePixels;
             } else {
@@ -100,11 +100,8 @@ TEST_F(RuledEditTest, EmptyEditorIsWhitePaperWithThirteenDashedRules)
     }
     const std::vector<int> expected { 22, 44, 66, 88, 110, 132, 154, 176, 198, 220, 242, 264, 286 };
     EXPECT_EQ(ruleRows, expected);
-}
 
-TEST_F(RuledEditTest, FifteenLinesScrollByOneLineAndStayBetweenTheRules)
-{
-    const QImage empty = Paper();
+    // Fifteen lines scroll by one line and stay between the rules.
     const QStringList lines {
         QStringLiteral("Dear diary, gjpqy"),
         QStringLiteral("Çarşamba, ığüşöç"),

@@ -28,11 +28,6 @@ CGoEngine ScanningEngine(bool columnsAscending, bool rowsAscending)
         });
 }
 
-CGoEngine AscendingEngine()
-{
-    return ScanningEngine(true, true);
-}
-
 // The order of urgency the levels share, most urgent first: groups of the
 // computer's own classes (attack) or the person's (defence). Ranks count up
 // from 0 along it, and the classes of one group share a rank.
@@ -110,7 +105,7 @@ TEST(ChooseComputerMove, TakesTheMostUrgentPointOnTheBoard)
     };
     for (const UrgencyCase& c : cases) {
         for (int level = 1; level <= 3; ++level) {
-            CGoEngine engine = AscendingEngine();
+            CGoEngine engine = ScanningEngine(true, true);
             engine.g_nLevel = level;
             Place(engine.m_board, c.black, kGoBlack);
             Place(engine.m_board, c.white, kGoWhite);
@@ -127,7 +122,7 @@ TEST(ChooseComputerMove, TakesTheMostUrgentPointOnTheBoard)
 // outside 1 to 3 counts as the nearest.
 TEST(ChooseComputerMove, ALevelChangeChangesTheNextChoice)
 {
-    CGoEngine engine = AscendingEngine();
+    CGoEngine engine = ScanningEngine(true, true);
     Place(engine.m_board, { { 8, 7 }, { 8, 8 } }, kGoBlack);
     Place(engine.m_board, { { 7, 7 }, { 9, 6 }, { 9, 7 } }, kGoWhite);
     ASSERT_EQ(engine.EvaluatePoint(8, 9, kGoBlack), 12);
@@ -208,7 +203,7 @@ void FillBoard(GoBoard& board)
 
 TEST(ChooseComputerMove, TakesTheLastEmptyPointAndNoneOnAFullBoard)
 {
-    CGoEngine engine = AscendingEngine();
+    CGoEngine engine = ScanningEngine(true, true);
     FillBoard(engine.m_board);
     EXPECT_EQ(engine.ChooseComputerMove(kWhiteColor), (GoPoint { -1, -1 }));
     EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { -1, -1 }));

@@ -98,10 +98,8 @@ TEST(PatternClass, RatesHandDrawnPositions)
         const auto [x, y] = c.point;
         for (const std::int8_t k : { kGoBlack, kGoWhite }) {
             CGoEngine engine;
-            for (const auto& [ox, oy] : c.own)
-                engine.SetStone(ox, oy, k);
-            for (const auto& [ox, oy] : c.other)
-                engine.SetStone(ox, oy, k == kGoBlack ? kGoWhite : kGoBlack);
+            Place(engine.m_board, c.own, k);
+            Place(engine.m_board, c.other, k == kGoBlack ? kGoWhite : kGoBlack);
             const GoBoard board = engine.m_board;
             // Whatever the point itself holds.
             for (const std::int8_t onPoint : { kGoEmpty, kGoBlack, kGoWhite }) {

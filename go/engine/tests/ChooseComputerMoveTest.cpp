@@ -28,11 +28,6 @@ CGoEngine ScanningEngine(bool columnsAscending, bool rowsAscending)
         });
 }
 
-CGoEngine AscendingEngine()
-{
-    return ScanningEngine(true, true);
-}
-
 // The order of urgency the levels share, most urgent first: groups of the
 // computer's own classes (attack) or the person's (defence). Ranks count up
 // from 0 along it, and the classes of one group share a rank.
@@ -90,17 +85,15 @@ TEST(RankTables, RankEveryClassInTheOrderOfUrgency)
 
 // At every level: its own five before blocking the person's, blocking a five
 // before its own open four, its own open four before blocking one.
-struct UrgencyCase {
-    const char* name;
-    Stones black;
-    Stones white;
-    int color;
-    std::vector<GoPoint> expected;
-};
-
 TEST(ChooseComputerMove, TakesTheMostUrgentPointOnTheBoard)
 {
-    const UrgencyCase cases[] = {
+    const struct {
+        const char* name;
+        Stones black;
+        Stones white;
+        int color;
+        std::vector<GoPoint> expected;
+    } cases[] = {
         { "own five before blocking five", { { 3, 7 }, { 4, 7 }, { 5, 7 }, { 6, 7 } },
             { { 3, 9 }, { 4, 9 }, { 5, 9 }, { 6, 9 } }, kBlackColor, { { 2, 7 }, { 7, 7 } } },
         { "blocking five before own open four", { { 4, 7 }, { 5, 7 }, { 6, 7 } },
@@ -108,9 +101,9 @@ TEST(ChooseComputerMove, TakesTheMostUrgentPointOnTheBoard)
         { "own open four before blocking one", { { 4, 11 }, { 5, 11 }, { 6, 11 } }, { { 4, 7 }, { 5, 7 }, { 6, 7 } },
             kWhiteColor, { { 3, 7 }, { 7, 7 } } },
     };
-    for (const UrgencyCase& c : cases) {
+    for (const auto& c : cases) {
         for (int level = 1; level <= 3; ++level) {
-            CGoEngine engine = AscendingEngine();
+            CGoEngine engine = ScanningEngine(true, true);
             engine.g_nLevel = level;
             Place(engine.m_board, c.black, kGoBlack);
             Place(engine.m_board, c.white, kGoWhite);
@@ -127,7 +120,7 @@ TEST(ChooseComputerMove, TakesTheMostUrgentPointOnTheBoard)
 // outside 1 to 3 counts as the nearest.
 TEST(ChooseComputerMove, ALevelChangeChangesTheNextChoice)
 {
-    CGoEngine engine = AscendingEngine();
+    CGoEngine engine = ScanningEngine(true, true);
     Place(engine.m_board, { { 8, 7 }, { 8, 8 } }, kGoBlack);
     Place(engine.m_board, { { 7, 7 }, { 9, 6 }, { 9, 7 } }, kGoWhite);
     ASSERT_EQ(engine.EvaluatePoint(8, 9, kGoBlack), 12);
@@ -149,12 +142,6 @@ TEST(ChooseComputerMove, ALevelChangeChangesTheNextChoice)
 // person's white one beside it. At every level the best pair of ranks is an
 // open two for black that also blocks an open two of white's, on one of four
 // points; the scan decides among them, and the point visited last wins.
-struct ScanCase {
-    bool columnsAscending;
-    bool rowsAscending;
-    GoPoint expected;
-};
-
 void PlaceTwoStoneOpening(CGoEngine& engine)
 {
     engine.SetStone(7, 7, kGoBlack);
@@ -163,10 +150,14 @@ void PlaceTwoStoneOpening(CGoEngine& engine)
 
 TEST(ChooseComputerMove, AnswersTheTwoStoneOpeningByTheScanDirection)
 {
-    const ScanCase cases[] = {
+    const struct {
+        bool columnsAscending;
+        bool rowsAscending;
+        GoPoint expected;
+    } cases[] = {
         { true, true, { 8, 8 } }, { true, false, { 8, 6 } }, { false, true, { 7, 8 } }, { false, false, { 7, 6 } },
     };
-    for (const ScanCase& c : cases) {
+    for (const auto& c : cases) {
         for (int level = 1; level <= 3; ++level) {
             CGoEngine engine = ScanningEngine(c.columnsAscending, c.rowsAscending);
             engine.g_nLevel = level;
@@ -208,7 +199,7 @@ void FillBoard(GoBoard& board)
 
 TEST(ChooseComputerMove, TakesTheLastEmptyPointAndNoneOnAFullBoard)
 {
-    CGoEngine engine = AscendingEngine();
+    CGoEngine engine = ScanningEngine(true, true);
     FillBoard(engine.m_board);
     EXPECT_EQ(engine.ChooseComputerMove(kWhiteColor), (GoPoint { -1, -1 }));
     EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { -1, -1 }));

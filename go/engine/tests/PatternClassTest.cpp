@@ -27,6 +27,9 @@ const PatternCase kCases[] = {
     { "FiveAcrossThePoint", { { 5, 5 }, { 6, 6 }, { 8, 8 }, { 9, 9 } }, {}, 0 },
     { "FiveOnTheRisingDiagonal", { { 3, 11 }, { 4, 10 }, { 5, 9 }, { 6, 8 } }, {}, 0 },
     { "FiveAgainstTheEdge", { { 14, 10 }, { 14, 11 }, { 14, 12 }, { 14, 13 } }, {}, 0, { 14, 14 } },
+    // The edge closes a line.
+    { "FourAgainstTheEdge", { { 14, 11 }, { 14, 12 }, { 14, 13 } }, {}, 9, { 14, 14 } },
+    { "FourBetweenTheEdgeAndAStone", { { 14, 11 }, { 14, 12 }, { 14, 13 } }, { { 14, 10 } }, 20, { 14, 14 } },
     { "OpenFour", { { 4, 7 }, { 5, 7 }, { 6, 7 } }, {}, 1 },
     { "OpenFourSplitByThePoint", { { 7, 5 }, { 7, 6 }, { 7, 8 } }, {}, 1 },
     { "TwoFours", { { 4, 7 }, { 5, 7 }, { 6, 7 }, { 7, 4 }, { 7, 5 }, { 7, 6 } }, { { 8, 7 }, { 7, 8 } }, 2 },
@@ -95,10 +98,8 @@ TEST(PatternClass, RatesHandDrawnPositions)
         const auto [x, y] = c.point;
         for (const std::int8_t k : { kGoBlack, kGoWhite }) {
             CGoEngine engine;
-            for (const auto& [ox, oy] : c.own)
-                engine.SetStone(ox, oy, k);
-            for (const auto& [ox, oy] : c.other)
-                engine.SetStone(ox, oy, k == kGoBlack ? kGoWhite : kGoBlack);
+            Place(engine.m_board, c.own, k);
+            Place(engine.m_board, c.other, k == kGoBlack ? kGoWhite : kGoBlack);
             const GoBoard board = engine.m_board;
             // Whatever the point itself holds.
             for (const std::int8_t onPoint : { kGoEmpty, kGoBlack, kGoWhite }) {
@@ -122,15 +123,6 @@ TEST(PatternClass, EveryPointOfTheEmptyBoardRatesOneOrNothing)
             EXPECT_EQ(engine.EvaluatePoint(x, y, kGoBlack), corner ? 20 : 19) << x << "," << y;
         }
     }
-}
-
-TEST(PatternClass, TheEdgeClosesALine)
-{
-    CGoEngine engine;
-    Place(engine.m_board, { { 14, 11 }, { 14, 12 }, { 14, 13 } }, kGoBlack);
-    EXPECT_EQ(engine.EvaluatePoint(14, 14, kGoBlack), 9);
-    engine.SetStone(14, 10, kGoWhite);
-    EXPECT_EQ(engine.EvaluatePoint(14, 14, kGoBlack), 20);
 }
 
 TEST(PatternClass, AStrangeCodeOnTheBoardBlocksLikeTheEdge)

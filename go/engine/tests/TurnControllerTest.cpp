@@ -62,6 +62,10 @@ protected:
         Place(game.m_board, points, code);
         game.g_nStep = StoneCount();
     }
+    std::vector<RecordingView::Invalidation> TwoBoxes(GoPoint person, GoPoint computer, bool erase) const
+    {
+        return { { view.StoneBox(person), erase }, { view.StoneBox(computer), erase } };
+    }
     void NewGame(bool personFirst)
     {
         game.m_bPersonFirst = personFirst;
@@ -86,6 +90,13 @@ TEST_F(TurnControllerTest, StartUpTimerOpensWithBlackOnTheCentre)
     const std::vector<RecordingView::Invalidation> opening = { { { 276, 220, 300, 244 }, false } };
     EXPECT_EQ(view.invalidated, opening);
     EXPECT_EQ(view.repaints, 1);
+
+    const std::size_t shown = view.statuses.size();
+    for (const auto& [x, y] : { std::pair { 7, 7 }, { -1, 3 }, { 15, 0 }, { 3, -1 }, { 0, 15 } })
+        turns.PersonMove(x, y);
+    EXPECT_EQ(game.g_nStep, 1) << "taps on stones and off the board change nothing";
+    EXPECT_EQ(StoneCount(), 1);
+    EXPECT_EQ(view.statuses.size(), shown);
 }
 
 TEST_F(TurnControllerTest, NewGameRepaintsAllAndOpensOnceBeforeTheFirstTick)
@@ -107,7 +118,7 @@ TEST_F(TurnControllerTest, NewGameRepaintsAllAndOpensOnceBeforeTheFirstTick)
     EXPECT_EQ(LastStatus(), Shown(0, 4));
 }
 
-TEST_F(TurnControllerTest, PersonPlaysWhiteAndTheComputerAnswersAtOnce)
+TEST_F(TurnControllerTest, PersonPlaysWhiteTheComputerAnswersAtOnceAndUndoTakesBackExactlyThePair)
 {
     turns.OnTimer();
     view.invalidated.clear();
@@ -127,46 +138,13 @@ TEST_F(TurnControllerTest, PersonPlaysWhiteAndTheComputerAnswersAtOnce)
     EXPECT_EQ(view.waitDepth, 0);
     EXPECT_EQ(LastStatus(), Shown(3, 6));
     // Only the two stone boxes are repainted, the person's first.
-    const std::vector<RecordingView::Invalidation> boxes = { { view.StoneBox({ 6, 6 }), false },
-        { view.StoneBox(answer), false } };
-    EXPECT_EQ(view.invalidated, boxes);
+    EXPECT_EQ(view.invalidated, TwoBoxes({ 6, 6 }, answer, false));
     EXPECT_EQ(view.repaints, 2);
     EXPECT_EQ(game.m_rcPersonLast, view.StoneBox({ 6, 6 }));
     EXPECT_EQ(game.m_rcComputerLast, view.StoneBox(answer));
-}
 
-TEST_F(TurnControllerTest, PersonOpensWithBlack)
-{
-    turns.OnTimer();
-    NewGame(true);
-    EXPECT_EQ(StoneCount(), 0);
-    turns.PersonMove(7, 7);
-    EXPECT_EQ(game.StoneAt(7, 7), kGoBlack);
-    EXPECT_EQ(game.StoneAt(game.m_ptComputerLast.x, game.m_ptComputerLast.y), kGoWhite);
-    EXPECT_EQ(StoneCount(), 2);
-    EXPECT_EQ(LastStatus(), Shown(2, 6));
-    EXPECT_EQ(game.m_lastColor, 0) << "black moves next";
-}
-
-TEST_F(TurnControllerTest, TapsOnStonesAndOffTheBoardChangeNothing)
-{
-    turns.OnTimer();
-    const std::size_t shown = view.statuses.size();
-    for (const auto& [x, y] : { std::pair { 7, 7 }, { -1, 3 }, { 15, 0 }, { 3, -1 }, { 0, 15 } })
-        turns.PersonMove(x, y);
-    EXPECT_EQ(game.g_nStep, 1);
-    EXPECT_EQ(StoneCount(), 1);
-    EXPECT_EQ(view.statuses.size(), shown);
-}
-
-TEST_F(TurnControllerTest, UndoTakesBackExactlyThePair)
-{
-    turns.OnTimer();
-    turns.PersonMove(6, 6);
-    const GoPoint answer = game.m_ptComputerLast;
     view.invalidated.clear();
     turns.OnUndo();
-
     EXPECT_EQ(game.g_nStep, 1);
     EXPECT_EQ(StoneCount(), 1);
     EXPECT_EQ(game.StoneAt(6, 6), kGoEmpty);
@@ -175,21 +153,26 @@ TEST_F(TurnControllerTest, UndoTakesBackExactlyThePair)
     EXPECT_FALSE(game.m_bCanUndo);
     EXPECT_TRUE(game.m_rcPersonLast.IsEmpty());
     EXPECT_TRUE(game.m_rcComputerLast.IsEmpty());
-    const std::vector<RecordingView::Invalidation> erased = { { view.StoneBox({ 6, 6 }), true },
-        { view.StoneBox(answer), true } };
-    EXPECT_EQ(view.invalidated, erased);
+    EXPECT_EQ(view.invalidated, TwoBoxes({ 6, 6 }, answer, true));
     EXPECT_EQ(LastStatus(), Shown(3, 6)) << "the status stays as it was";
 
     turns.OnUndo();
     EXPECT_EQ(LastStatus(), Shown(1, 14));
 }
 
-TEST_F(TurnControllerTest, UndoAfterThePersonOpenedEmptiesTheBoardAndOnlyOnce)
+TEST_F(TurnControllerTest, PersonOpensWithBlackAndUndoEmptiesTheBoardOnlyOnce)
 {
+    turns.OnTimer();
     NewGame(true);
+    EXPECT_EQ(StoneCount(), 0);
     turns.OnUndo();
     EXPECT_EQ(LastStatus(), Shown(0, 14));
     turns.PersonMove(7, 7);
+    EXPECT_EQ(game.StoneAt(7, 7), kGoBlack);
+    EXPECT_EQ(game.StoneAt(game.m_ptComputerLast.x, game.m_ptComputerLast.y), kGoWhite);
+    EXPECT_EQ(StoneCount(), 2);
+    EXPECT_EQ(LastStatus(), Shown(2, 6));
+    EXPECT_EQ(game.m_lastColor, 0) << "black moves next";
     turns.OnUndo();
     EXPECT_EQ(StoneCount(), 0);
     EXPECT_EQ(game.g_nStep, 0);

@@ -148,9 +148,8 @@ TEST_F(GoShell, SecondStartBringsTheRunningGameForwardAndQuitFreesTheRegistry)
             QCoreApplication::processEvents();
         }
         secondExitCode = second.exitCode();
-        for (int i = 0; i < 50 && Drive(*game).GetZPlace() != ZPlace::Top; ++i) {
+        for (int i = 0; i < 50 && Drive(*game).GetZPlace() != ZPlace::Top; ++i)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
         placeAfterSecond = Drive(*game).GetZPlace();
         boardAfter = game->m_board;
         PostShellMessage(game, 2);

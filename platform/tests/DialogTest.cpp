@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(DialogTemplate, BindsMembersByIdWithTemplateTextAndStyleAndClicksAreCommands)
+TEST(DialogTemplate, BindsMembersByIdClicksAreCommandsAndWindowOrderIsRecorded)
 {
     TestDialog dialog;
     Drive(dialog).Create();
@@ -24,6 +24,15 @@ TEST(DialogTemplate, BindsMembersByIdWithTemplateTextAndStyleAndClicksAreCommand
     dialog.m_button.click();
     EXPECT_EQ(dialog.m_commands, std::vector<int>{TestDialog::kButton});
     EXPECT_TRUE(dialog.IsWindow());
+    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Unchanged);
+    dialog.SendToBottom();
+    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Bottom);
+    EXPECT_TRUE(dialog.IsWindow());
+    dialog.BringWindowToTop();
+    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Top);
+    dialog.SendToBottom();
+    dialog.SetForegroundWindow();
+    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Top);
 }
 
 // EndDialog ends the run with its result, the quit message with -1; either
@@ -93,67 +102,42 @@ TEST(ShellMessage, ArrivesThroughTheEventQueueUntilTheWindowIsDestroyed)
     EXPECT_EQ(dialog.m_shellMessages.size(), 2u);
 }
 
-TEST(WindowOrder, BottomTopAndForegroundAreRecorded)
+// Only invalidated rectangles are painted, after the erase handler where asked;
+// nothing invalid paints nothing and areas not invalidated keep their pixels.
+TEST(Invalidation, PaintsOnlyTheInvalidatedRectangles)
 {
     TestDialog dialog;
     Drive(dialog).Create();
-    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Unchanged);
-    dialog.SendToBottom();
-    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Bottom);
-    EXPECT_TRUE(dialog.IsWindow());
-    dialog.BringWindowToTop();
-    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Top);
-    dialog.SendToBottom();
-    dialog.SetForegroundWindow();
-    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Top);
-}
-
-class Invalidation : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        Drive(dialog).Create();
-        Drive(dialog).Render();
-        Drive(dialog).ClearPaintRecord();
-        dialog.m_erases = 0;
-        dialog.m_paints = 0;
-    }
-    TestDialog dialog;
-};
-
-TEST_F(Invalidation, RecordsRectanglesAndPaintsOnlyThem)
-{
-    dialog.InvalidateRect(QRect(48, -8, 60, 60), false);
-    dialog.InvalidateRect(QRect(468, -8, 60, 60), false);
-    dialog.UpdateWindow();
-    const auto& record = Drive(dialog).GetPaintRecord();
-    EXPECT_EQ(record.Invalidations(), (std::vector<::Invalidation>{{QRect(48, -8, 60, 60), false},
-                                                                    {QRect(468, -8, 60, 60), false}}));
-    EXPECT_EQ(record.PaintedRegion(), QRegion(QRect(48, 0, 60, 52)) + QRegion(QRect(468, 0, 60, 52)));
-    EXPECT_EQ(dialog.m_erases, 0);
-    EXPECT_EQ(dialog.m_paints, 1);
-}
-
-TEST_F(Invalidation, EraseRunsTheEraseHandlerFirstAndNothingInvalidPaintsNothing)
-{
+    const QImage first = Drive(dialog).Render();
+    EXPECT_EQ(first.size(), QSize(800, 480));
+    EXPECT_EQ(first.pixel(10, 10), qRgb(20, 120, 40));
+    Drive(dialog).ClearPaintRecord();
+    dialog.m_erases = 0;
+    dialog.m_paints = 0;
     dialog.UpdateWindow();
     EXPECT_TRUE(Drive(dialog).GetPaintRecord().Paints().empty());
     EXPECT_EQ(dialog.m_paints, 0);
+    dialog.InvalidateRect(QRect(48, -8, 60, 60), false);
+    dialog.InvalidateRect(QRect(468, -8, 60, 60), false);
+    dialog.UpdateWindow();
+    EXPECT_EQ(Drive(dialog).GetPaintRecord().Invalidations(),
+              (std::vector<::Invalidation>{{QRect(48, -8, 60, 60), false}, {QRect(468, -8, 60, 60), false}}));
+    EXPECT_EQ(Drive(dialog).GetPaintRecord().PaintedRegion(),
+              QRegion(QRect(48, 0, 60, 52)) + QRegion(QRect(468, 0, 60, 52)));
+    EXPECT_EQ(dialog.m_erases, 0);
+    EXPECT_EQ(dialog.m_paints, 1);
+
+    Drive(dialog).ClearPaintRecord();
     dialog.Invalidate(true);
     dialog.UpdateWindow();
-    EXPECT_EQ(Drive(dialog).GetPaintRecord().Invalidations(), (std::vector<::Invalidation>{{QRect(0, 0, 800, 480), true}}));
+    EXPECT_EQ(Drive(dialog).GetPaintRecord().Invalidations(),
+              (std::vector<::Invalidation>{{first.rect(), true}}));
     EXPECT_EQ(dialog.m_erases, 1);
-    EXPECT_EQ(dialog.m_paints, 1);
-}
+    EXPECT_EQ(dialog.m_paints, 2);
 
-TEST_F(Invalidation, AreasNotInvalidatedKeepTheirPixels)
-{
-    QImage first = Drive(dialog).Render();
-    EXPECT_EQ(first.size(), QSize(800, 480));
-    EXPECT_EQ(first.pixel(10, 10), qRgb(20, 120, 40));
+    Drive(dialog).ClearPaintRecord();
     dialog.InvalidateRect(QRect(0, 0, 10, 10), false);
-    const QImage second = Drive(dialog).Render();
-    EXPECT_EQ(second, first);
+    EXPECT_EQ(Drive(dialog).Render(), first);
     EXPECT_EQ(Drive(dialog).GetPaintRecord().PaintedRegion(), QRegion(0, 0, 10, 10));
 }
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -126,13 +127,10 @@ TEST_F(SkinsTest, AUsersOwnSkinIsUsedWhateverTheCaseOfItsNames)
     EXPECT_EQ(Load(u"GO_White").pixel(0, 0), QColor(Qt::yellow).rgb());
     EXPECT_TRUE(Load(u"GO_BOARD").isNull()) << "the skin has no board";
     const COLORREF* words = COrvaSkins::GetSkinInfo()->color;
-    EXPECT_EQ(std::vector<COLORREF>(words, words + 51), [] {
-        std::vector<COLORREF> expected(51, 0);
-        expected[0] = 7;
-        expected[48] = 0xFF;
-        expected[49] = 255;
-        return expected;
-    }()) << "the word is read in any base, and only within the table";
+    std::vector<COLORREF> expected(51, 0);
+    std::tie(expected[0], expected[48], expected[49]) = std::tuple(7u, 0xFFu, 255u);
+    EXPECT_EQ(std::vector<COLORREF>(words, words + 51), expected)
+        << "the word is read in any base, and only within the table";
 }
 
 // WCAG 2 contrast ratio of two colours.

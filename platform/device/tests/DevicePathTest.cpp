@@ -71,15 +71,11 @@ TEST_F(DevicePathTest, MapsHostPathsToDevicePaths)
         EXPECT_EQ(DevicePathFromHostPath(HostPathFromDevicePath(device)), device) << "round trip";
 }
 
-TEST_F(DevicePathTest, CreatesTheRootWhenFirstNeeded)
+TEST_F(DevicePathTest, CreatesTheRootWhenFirstNeededAndFallsBackToTheDataHome)
 {
     EXPECT_FALSE(QDir(m_root).exists());
     EXPECT_EQ(DeviceRoot(), m_root);
     EXPECT_TRUE(QDir(m_root).exists());
-}
-
-TEST_F(DevicePathTest, FallsBackToTheDataHome)
-{
     qunsetenv("ORVA_ROOT");
     qputenv("XDG_DATA_HOME", (m_dir.path() + QStringLiteral("/data")).toUtf8());
     EXPECT_EQ(DeviceRoot(), m_dir.path() + QStringLiteral("/data/orva"));

@@ -67,17 +67,9 @@ TEST_F(StatusText, PaintsItsBackgroundAndTextColourInsideItsRectangleOnly)
     EXPECT_GT(CountPixels(Drawn(m_status), kArea, qRgb(255, 0, 0)), 20);
 }
 
-class StatusDialog : public CDialog {
-public:
-    StatusDialog()
-        : CDialog({})
-    {
-    }
-};
-
 TEST(StatusTextInDialog, SetTextInvalidatesItsRectangleAndNothingElse)
 {
-    StatusDialog dialog;
+    CDialog dialog({});
     Drive(dialog).Create();
     dialog.MoveWindow(0, 0, 800, 480, false);
     const QImage background(800, 480, QImage::Format_RGB32);

@@ -9,9 +9,9 @@
 
 namespace {
 
-// The surface holds the last image loaded, origin at zero, to be drawn on and
-// copied to the screen; a null image empties it.
-TEST(MemSurface, HoldsTheLastLoadedImageToDrawOnAndCopyFrom)
+// The surface holds the last image loaded, origin at zero, to be drawn on; a
+// null image empties it.
+TEST(MemSurface, HoldsTheLastLoadedImageToDrawOn)
 {
     QWidget window;
     CMemSurface surface;
@@ -26,20 +26,13 @@ TEST(MemSurface, HoldsTheLastLoadedImageToDrawOnAndCopyFrom)
     surface.LoadBitmapW(skin);
     ASSERT_EQ(surface.GetDC(), dc);
     EXPECT_EQ(dc->size(), QSize(800, 480));
-    EXPECT_EQ(GetPixel(*dc, 605, 234), RGB(90, 60, 30));
     {
         QPainter painter(dc);
         FillRect(painter, QRect(10, 10, 5, 5), RGB(158, 11, 14));
     }
-    QImage screen(800, 480, QImage::Format_RGB32);
-    screen.fill(Qt::black);
-    {
-        QPainter painter(&screen);
-        CopyImage(painter, 0, 0, 800, 480, *dc);
-    }
-    EXPECT_EQ(GetPixel(screen, 12, 12), RGB(158, 11, 14));
-    EXPECT_EQ(GetPixel(screen, 0, 0), RGB(10, 20, 30));
-    EXPECT_EQ(GetPixel(screen, 3, 3), RGB(10, 20, 30));
+    EXPECT_EQ(GetPixel(*dc, 12, 12), RGB(158, 11, 14));
+    EXPECT_EQ(GetPixel(*dc, 3, 3), RGB(10, 20, 30));
+    EXPECT_EQ(GetPixel(*dc, 605, 234), RGB(90, 60, 30));
     surface.LoadBitmapW(QImage());
     EXPECT_TRUE(surface.GetDC()->isNull());
     EXPECT_EQ(GetPixel(*surface.GetDC(), 0, 0), CLR_INVALID);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "go/window/GoLayout.h"
+
 #include <QPoint>
 #include <QRect>
 #include <cstdint>
@@ -36,8 +38,9 @@ public:
     // 1 when cell is on the board; otherwise clamps it onto the board and returns 0.
     static int ClampCell(QPoint& cell);
 
-    int m_nOriginX = 78;
-    int m_nOriginY = 22;
+    // The first intersection, inset from the board image's corner.
+    int m_nOriginX = g_rcBoard.left + kBoardLineInset;
+    int m_nOriginY = g_rcBoard.top + kBoardLineInset;
     float m_fPitchX = 30.0f;
     float m_fPitchY = 30.0f;
     std::uint16_t m_nStoneW = 24;

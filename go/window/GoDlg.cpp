@@ -90,8 +90,6 @@ bool CGoDlg::OnInitDialog()
     LayoutControls();
     LoadSkin();
 
-    m_geometry.m_nOriginX = QRectFromRect(g_rcBoard).left() + kBoardLineInset;
-    m_geometry.m_nOriginY = QRectFromRect(g_rcBoard).top() + kBoardLineInset;
     SetTimer(kOpeningTimer, kOpeningDelayMs);
     m_rcBoard = QRectFromRect(g_rcBoard);
     m_status.SetText(GetLocalQString(kTextTitle));

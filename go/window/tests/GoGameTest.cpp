@@ -1,13 +1,77 @@
 // A game played through the window: taps at pixels, buttons, keys and the
 // start-up timer reach the turn controller, whose outcomes show in the
-// status text. The controller's rules themselves are tested with the engine.
+// status text and the pointer. The controller's rules themselves are tested
+// with the engine.
+#include "go/window/GoKeys.h"
 #include "go/window/GoLayout.h"
 #include "go/window/tests/GoWindowTest.h"
-#include "platform/testsupport/DialogDriver.h"
+#include "platform/Cursor.h"
+#include "platform/VirtualKey.h"
+#include "shell/ProgramResources.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+TEST(BoardGeometry, TapsChooseTheNearestIntersection)
+{
+    const struct {
+        QPoint pixel;
+        int onBoard;
+        QPoint cell;
+    } taps[] = {
+        // Midway between columns: the nearer row decides, ties go top left first.
+        { { 93, 30 }, 1, { 0, 0 } }, { { 93, 45 }, 1, { 1, 1 } },
+        // Midway between rows: always the upper row.
+        { { 78, 37 }, 1, { 0, 0 } }, { { 78, 22 }, 1, { 0, 0 } }, { { 498, 442 }, 1, { 14, 14 } },
+        // Truncation toward zero keeps taps left of and above the first lines on the board.
+        { { 49, 22 }, 1, { 0, 0 } }, { { 48, 22 }, 0, {} }, { { 77, 100 }, 1, { 0, 3 } }, { { 100, 0 }, 1, { 1, 0 } },
+        { { 513, 22 }, 1, { 14, 0 } }, { { 514, 22 }, 0, {} }, { { 100, 457 }, 1, { 1, 14 } }, { { 100, 458 }, 0, {} },
+    };
+    const CBoardGeometry geometry;
+    for (const auto& tap : taps) {
+        QPoint cell(-5, -5);
+        const int onBoard = geometry.PointToCell(tap.pixel.x(), tap.pixel.y(), cell);
+        EXPECT_EQ(onBoard, tap.onBoard) << tap.pixel.x() << "," << tap.pixel.y();
+        EXPECT_EQ(cell, tap.onBoard ? tap.cell : cell) << tap.pixel.x() << "," << tap.pixel.y();
+    }
+}
+
+// The key the game acts on for a key-down of a Qt key.
+int GameKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    return GameKeyOf(KeyDownMessage(nullptr, key, modifiers));
+}
+
+TEST(GoKeys, MapsVirtualKeysToCommands)
+{
+    // The keys the game tests below press are left out.
+    const std::pair<int, GoKeyCommand> table[] = {
+        { 39, GoKeyCommand::CursorRight }, { 52, GoKeyCommand::None }, { 0x100 + 37, GoKeyCommand::CursorLeft },
+        // The keypad, NumLock on and off: the keys 0 to 3 and Enter act as
+        // the main keyboard's; with NumLock off its 8 is not an arrow.
+        { GameKey(Qt::Key_0, Qt::KeypadModifier), GoKeyCommand::NewGame },
+        { GameKey(Qt::Key_1, Qt::KeypadModifier), GoKeyCommand::LevelEasy },
+        { GameKey(Qt::Key_2, Qt::KeypadModifier), GoKeyCommand::LevelNormal },
+        { GameKey(Qt::Key_3, Qt::KeypadModifier), GoKeyCommand::LevelHard },
+        { GameKey(Qt::Key_Insert, Qt::KeypadModifier), GoKeyCommand::NewGame },
+        { GameKey(Qt::Key_Up, Qt::KeypadModifier), GoKeyCommand::None },
+        { GameKey(Qt::Key_Enter, Qt::KeypadModifier), GoKeyCommand::PlayAtCursor },
+        { GameKey(Qt::Key_Down), GoKeyCommand::CursorDown },
+    };
+    for (const auto& [key, command] : table)
+        EXPECT_EQ(KeyCommandFor(key), command) << key;
+}
+
+TEST(GoKeys, ArrowsStepAndWrapAroundTheEdges)
+{
+    EXPECT_EQ(StepCursor({ 0, 5 }, GoKeyCommand::CursorLeft), QPoint(14, 5));
+    EXPECT_EQ(StepCursor({ 14, 5 }, GoKeyCommand::CursorRight), QPoint(0, 5));
+    EXPECT_EQ(StepCursor({ 5, 0 }, GoKeyCommand::CursorUp), QPoint(5, 14));
+    EXPECT_EQ(StepCursor({ 5, 14 }, GoKeyCommand::CursorDown), QPoint(5, 0));
+    EXPECT_EQ(StepCursor({ 7, 7 }, GoKeyCommand::CursorRight), QPoint(8, 7));
+    EXPECT_EQ(StepCursor({ 7, 7 }, GoKeyCommand::CursorDown), QPoint(7, 8));
+}
 
 using GoGame = GoWindowTest;
 
@@ -15,42 +79,21 @@ TEST_F(GoGame, ComputerOpensAtTheFirstTick)
 {
     Open();
     EXPECT_EQ(Status(), u"\r\nGOBANG");
-    EXPECT_TRUE(Drive(Dlg()).IsTimerActive(CGoDlg::kOpeningTimer));
-
     ASSERT_TRUE(Drive(Dlg()).FireTimer(CGoDlg::kOpeningTimer));
     EXPECT_EQ(Status(), u"OBANG\nThe 1 Step");
     EXPECT_FALSE(Drive(Dlg()).IsTimerActive(CGoDlg::kOpeningTimer));
 }
 
-// The end of a game is told in two texts one after the other, each with the
-// step count.
-TEST_F(GoGame, AFiveShowsTheWinnerAndTheTotal)
-{
-    OpenAfterOpening();
-    Place({ { 2, 2 }, { 2, 3 }, { 2, 4 }, { 2, 5 } }, kGoWhite);
-    Place({ { 10, 10 }, { 12, 3 }, { 12, 10 }, { 10, 12 } }, kGoBlack);
-    TapCell(2, 6);
-    EXPECT_EQ(Status(), u"Congratulations! You win! Play again!Total step is 10. ");
-
-    Drive(Dlg()).SendCommand(IDC_NEW);
-    Place({ { 8, 7 }, { 9, 7 }, { 10, 7 } }, kGoBlack);
-    Place({ { 6, 7 }, { 0, 0 }, { 0, 14 } }, kGoWhite);
-    TapCell(14, 14);
-    EXPECT_EQ(Status(), u"Total step is 9. Computer win! Play again!");
-}
-
 // Taps after the opening, while the person is to move: a tap on an option
 // changes that option only, and only a tap on the board places a stone.
-struct Tap {
-    QPoint pixel;
-    int level;
-    bool personFirst;
-    int stones;
-};
-
 TEST_F(GoGame, TapsReachTheOptionsOrTheBoard)
 {
-    const Tap taps[] = {
+    const struct {
+        QPoint pixel;
+        int level;
+        bool personFirst;
+        int stones;
+    } taps[] = {
         { { 605, 350 }, 1, false, 1 }, // the top left corner of Easy
         { { 760, 379 }, 1, false, 1 }, // just right of it
         { { 700, 459 }, 3, false, 1 }, // the bottom row of Hard
@@ -65,7 +108,7 @@ TEST_F(GoGame, TapsReachTheOptionsOrTheBoard)
         { { 93, 45 }, 2, false, 3 }, // nearest to (1, 1)
     };
     OpenAfterOpening();
-    for (const Tap& tap : taps) {
+    for (const auto& tap : taps) {
         Drive(Dlg()).TapAt(tap.pixel);
         EXPECT_EQ(Dlg().g_nLevel, tap.level) << tap.pixel.x() << "," << tap.pixel.y();
         EXPECT_EQ(Dlg().m_bPersonFirst, tap.personFirst) << tap.pixel.x() << "," << tap.pixel.y();
@@ -75,7 +118,7 @@ TEST_F(GoGame, TapsReachTheOptionsOrTheBoard)
     EXPECT_FALSE(Dlg().g_bPersonFirst) << "the running game keeps its rule until New";
 }
 
-TEST_F(GoGame, KeysMoveTheCursorAndPlay)
+TEST_F(GoGame, KeysMoveTheCursorAndPlayEscapeAndCloseEndTheGame)
 {
     OpenAfterOpening();
     Drive(Dlg()).PressKey(VK_LEFT);
@@ -98,24 +141,63 @@ TEST_F(GoGame, KeysMoveTheCursorAndPlay)
         Drive(Dlg()).PressKey('0' + level);
         EXPECT_EQ(Dlg().g_nLevel, level);
     }
-}
-
-TEST_F(GoGame, EscapeAndCloseEndTheGameMinimiseDoesNot)
-{
-    OpenAfterOpening();
-    Drive(Dlg()).SendCommand(IDC_MIN);
-    EXPECT_EQ(Drive(Dlg()).GetZPlace(), ZPlace::Bottom);
-    EXPECT_TRUE(Dlg().IsWindow());
-    EXPECT_EQ(StoneCount(), 1);
 
     Drive(Dlg()).PressKey(VK_ESCAPE);
     EXPECT_FALSE(Dlg().IsWindow());
     EXPECT_EQ(Drive(Dlg()).GetResult(), IDCANCEL);
 
-    OpenAfterOpening();
+    Open();
     Drive(Dlg()).SendCommand(IDC_CLOSE);
     EXPECT_FALSE(Dlg().IsWindow());
     EXPECT_EQ(Drive(Dlg()).GetResult(), 0);
+}
+
+// The pointer over the game window: the stone that moves next over the board,
+// the arrow elsewhere; hidden only on a touch screen.
+class GoPointer : public GoWindowTest {
+protected:
+    static bool ShowsPointer(int resourceId)
+    {
+        return ShownCursorShape() == Qt::BitmapCursor
+            && GetCurrentCursor().pixmap().toImage() == LoadProgramCursor(resourceId).pixmap().toImage();
+    }
+    QPoint PointerPos() { return Dlg().mapFromGlobal(GetCursorPos()); }
+};
+
+TEST_F(GoPointer, OnADesktopStoneOfTheSideToMoveOverTheBoardArrowElsewhereAndAfterTheEnd)
+{
+    WriteSettings("touch=0\n");
+    Open();
+    EXPECT_TRUE(IsCursorShown()) << "a desktop keeps the mouse pointer";
+    Drive(Dlg()).TapAt({ 300, 300 });
+    EXPECT_TRUE(ShowsPointer(149)) << "black moves first";
+
+    Drive(Dlg()).FireTimer(CGoDlg::kOpeningTimer);
+    Drive(Dlg()).TapAt(kBoard.CellCentre({ 7, 7 }));
+    EXPECT_TRUE(ShowsPointer(150)) << "white to move, also over a stone";
+
+    Drive(Dlg()).TapAt({ 30, 200 });
+    EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
+
+    // The visible pointer stays where the person left it.
+    TapCell(6, 6);
+    EXPECT_EQ(PointerPos(), kBoard.CellCentre({ 6, 6 }));
+
+    Place({ { 2, 2 }, { 2, 3 }, { 2, 4 }, { 2, 5 } }, kGoWhite);
+    TapCell(2, 6);
+    // The end of a game is told in two texts one after the other, each with
+    // the step count; which texts, in which order, the engine's tests decide.
+    EXPECT_EQ(Status(), u"Congratulations! You win! Play again!Total step is 8. ");
+    Drive(Dlg()).TapAt({ 300, 300 });
+    EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor) << "after the end of a game";
+}
+
+TEST_F(GoPointer, OnATouchScreenHiddenAndTakenToTheComputersStone)
+{
+    WriteSettings("touch=1\n");
+    OpenAfterOpening();
+    EXPECT_FALSE(IsCursorShown());
+    EXPECT_EQ(PointerPos(), QPoint(288, 232)) << "on the opening stone";
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "go/window/GoDlg.h"
+#include "platform/testsupport/DialogDriver.h"
 #include "shell/tests/ShellEnvironment.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -27,21 +29,53 @@ inline const CBoardGeometry kBoard;
 // device root, with the computer's scan directions fixed.
 class GoWindowTest : public ShellEnvironment {
 protected:
-    void TearDown() override;
+    void TearDown() override
+    {
+        m_dlg.reset();
+        ShellEnvironment::TearDown();
+    }
 
     // Creates and shows the window; no timer has fired yet.
-    CGoDlg& Open();
+    CGoDlg& Open()
+    {
+        m_dlg = std::make_unique<CGoDlg>([] { return 0u; }, [](std::uint32_t) { return 1u; });
+        Drive(*m_dlg).Create();
+        return *m_dlg;
+    }
     // Opens the window and lets the start-up timer place the opening stone.
-    CGoDlg& OpenAfterOpening();
+    CGoDlg& OpenAfterOpening()
+    {
+        Open();
+        EXPECT_TRUE(Drive(*m_dlg).FireTimer(CGoDlg::kOpeningTimer));
+        return *m_dlg;
+    }
 
     CGoDlg& Dlg() { return *m_dlg; }
-    QString Status() const;
-    int StoneCount() const;
+    QString Status() const { return CGoDlgProbe::Status(*m_dlg).GetText(); }
+    // The window as the screen shows it, all of it or one area.
+    QImage Frame() { return Drive(*m_dlg).Render().convertToFormat(QImage::Format_RGB32); }
+    QImage Frame(const RECT& area) { return Frame().copy(QRectFromRect(area)); }
+    int StoneCount() const
+    {
+        int count = 0;
+        for (std::int8_t code : m_dlg->m_board)
+            count += code != kGoEmpty;
+        return count;
+    }
     // A tap on the centre of intersection (x, y).
-    void TapCell(int x, int y);
-    void Place(std::initializer_list<GoPoint> points, std::int8_t code);
+    void TapCell(int x, int y) { Drive(*m_dlg).TapAt(kBoard.CellCentre({ x, y })); }
+    void Place(std::initializer_list<GoPoint> points, std::int8_t code)
+    {
+        for (GoPoint pt : points)
+            m_dlg->SetStone(pt.x, pt.y, code);
+        m_dlg->g_nStep = StoneCount();
+    }
     // Delivers what is queued for the window: shell messages, repaints.
-    static void ProcessEvents();
+    static void ProcessEvents()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
 
     std::unique_ptr<CGoDlg> m_dlg;
 };

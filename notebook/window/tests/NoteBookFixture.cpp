@@ -4,13 +4,9 @@
 #include "notebook/storage/Note.h"
 #include "notebook/window/NoteBookFonts.h"
 #include "platform/Drawing.h"
-#include "platform/device/DevicePath.h"
-#include "platform/testsupport/DialogDriver.h"
 #include "shell/ShellSettings.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QPainter>
 
@@ -55,13 +51,6 @@ QString NoteBookTest::WriteOutsideFile(const QString& fileName, const QByteArray
     return path;
 }
 
-void NoteBookTest::WriteHandOff(const QString& devicePath)
-{
-    QByteArray bytes;
-    AppendArchivedString(bytes, devicePath);
-    WriteFile(HandOffHostPath(), bytes);
-}
-
 QByteArray NoteBookTest::FileBytes(const QString& hostPath)
 {
     QFile file(hostPath);
@@ -75,11 +64,11 @@ QString NoteBookTest::SavedText(const QString& fileName) const
     return note.m_strText;
 }
 
-QByteArray NoteBookTest::ArchiveBytes(const QString& title, const QString& text)
+QByteArray NoteBookTest::ArchivedStrings(const QStringList& strings)
 {
     QByteArray bytes;
-    AppendArchivedString(bytes, title);
-    AppendArchivedString(bytes, text);
+    for (const QString& string : strings)
+        AppendArchivedString(bytes, string);
     return bytes;
 }
 
@@ -97,15 +86,12 @@ void NoteBookTest::TapKey(const QString& key)
 void NoteBookTest::TypeOnKeyboard(const QString& text)
 {
     for (const QChar letter : text) {
-        if (letter == u'\n') {
+        if (letter.isUpper())
+            TapKey(QStringLiteral("shift"));
+        if (letter == u'\n')
             TapKey(QStringLiteral("enter"));
-        } else if (letter == u' ') {
-            TapKey(QStringLiteral("space"));
-        } else {
-            if (letter.isUpper())
-                TapKey(QStringLiteral("shift"));
-            TapKey(letter);
-        }
+        else
+            TapKey(letter == u' ' ? QStringLiteral("space") : QString(letter));
     }
 }
 

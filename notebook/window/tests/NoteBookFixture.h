@@ -34,24 +34,22 @@ protected:
     // Writes an archive note into the notes folder, over any there.
     void WriteNote(const QString& fileName, const QString& title, const QString& text)
     {
-        WriteFile(NotesHostFolder() + u'/' + fileName, ArchiveBytes(title, text));
+        WriteFile(NotesHostFolder() + u'/' + fileName, ArchivedStrings({ title, text }));
     }
     // Writes a file by its host path, folders and all, over any there.
     static void WriteFile(const QString& hostPath, const QByteArray& bytes);
     // A file outside the device root, by its host path.
     QString WriteOutsideFile(const QString& fileName, const QByteArray& bytes);
-    // The hand-off file naming the given device path.
-    void WriteHandOff(const QString& devicePath);
+    void WriteHandOff(const QString& devicePath) { WriteFile(HandOffHostPath(), ArchivedStrings({ devicePath })); }
     QString HandOffHostPath() const { return HostPathFromDevicePath(QStringLiteral("\\Orva\\Note.path")); }
 
     QString NotesHostFolder() const { return HostPathFromDevicePath(QString::fromUtf16(kNotesFolder)); }
     QStringList NoteFiles() const { return QDir(NotesHostFolder()).entryList(QDir::Files, QDir::Name); }
-    QByteArray NoteFileBytes(const QString& name) const { return FileBytes(NotesHostFolder() + u'/' + name); }
     static QByteArray FileBytes(const QString& hostPath);
     // The text of a note in the notes folder, as the notebook reads it.
     QString SavedText(const QString& fileName) const;
-    // A note file's bytes: title, then text.
-    static QByteArray ArchiveBytes(const QString& title, const QString& text);
+    // The strings one after the other, as a note file or the hand-off holds them.
+    static QByteArray ArchivedStrings(const QStringList& strings);
 
     // Types text into the focused control, any script.
     void Type(const QString& text) { Drive(*m_active).PressQtKey(Qt::Key_unknown, text); }
@@ -61,12 +59,10 @@ protected:
     // Types text by taps on the soft keyboard: Shift before a capital, Enter
     // for a line break.
     void TypeOnKeyboard(const QString& text);
-    // Posts a shell code to the dialog and lets it arrive.
     void Send(unsigned long code) { PostShellMessage(m_dlg.get(), code); ProcessEvents(); }
     // Fires the autosave timer.
     void Tick(int count = 1) { while (count-- > 0) Drive(*m_dlg).FireTimer(101); }
     static void ProcessEvents() { QApplication::processEvents(); QApplication::processEvents(); }
-    // The window as it shows now.
     QImage Screen();
     // Whether rect of the screen shows exactly text, drawn as the page draws it.
     ::testing::AssertionResult ShowsPageText(const QRect& rect, const QString& text);

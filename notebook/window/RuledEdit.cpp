@@ -4,8 +4,6 @@
 #include "shell/Wren.h"
 
 #include <QPainter>
-#include <QTextLayout>
-#include <QtMath>
 
 #include <algorithm>
 
@@ -44,17 +42,6 @@ void CRuledEdit::DrawRuledPaper(QPainter& painter)
     for (int y = kRuleSpacing; y < kPaperHeight; y += kRuleSpacing)
         DrawLine(painter, QPoint(0, y), QPoint(kPaperWidth, y));
     painter.setPen(previous);
-}
-
-int CRuledEdit::LineHeight(const QFont& font, const QString& text)
-{
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLeadingIncluded(true);
-    line.setLineWidth(kPaperWidth);
-    layout.endLayout();
-    return qCeil(line.height());
 }
 
 void CRuledEdit::paintEvent(QPaintEvent* event)

@@ -26,8 +26,6 @@ public:
     // White paper with a dashed rule every kRuleSpacing pixels, none at the
     // top or bottom edge.
     static void DrawRuledPaper(QPainter& painter);
-    // Height of one laid-out line of text in this font, whatever its script.
-    static int LineHeight(const QFont& font, const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

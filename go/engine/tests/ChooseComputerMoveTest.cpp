@@ -181,7 +181,7 @@ TEST(ChooseComputerMove, TakesTheLastEmptyPointAndNoneOnAFullBoard)
 {
     CGoEngine engine = ScanningEngine(true, true);
     FillBoard(engine.m_board);
-    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), kNoGoPoint);
+    EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { -1, -1 }));
     engine.SetStone(14, 0, kGoEmpty);
     EXPECT_EQ(engine.ChooseComputerMove(kBlackColor), (GoPoint { 14, 0 }));
 }

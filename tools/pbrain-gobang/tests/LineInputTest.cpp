@@ -12,11 +12,11 @@ namespace {
 
 using Result = CLineReader::Result;
 
-// Lines end at LF or CR LF; one longer than the limit is dropped whole, the
-// next is read as usual.
+// Lines end at LF or CR LF; one longer than 1024 characters is dropped whole,
+// the next is read as usual.
 TEST(LineReader, TakesBothLineEndsAndDropsOverLongLines)
 {
-    const std::string longest(CLineReader::kMaxLineLength, 'x');
+    const std::string longest(1024, 'x');
     std::istringstream in("START 15\r\nBEGIN\n" + longest + "\n" + longest + "y\nEND\n" + std::string(100000, 'z')
         + "\nlast");
     CLineReader reader(in);

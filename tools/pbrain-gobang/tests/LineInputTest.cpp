@@ -12,11 +12,11 @@ namespace {
 
 using Result = CLineReader::Result;
 
-// Lines end at LF or CR LF; one longer than the limit is dropped whole, the
-// next is read as usual.
+// Lines end at LF or CR LF; one longer than 1024 characters is dropped whole,
+// the next is read as usual.
 TEST(LineReader, TakesBothLineEndsAndDropsOverLongLines)
 {
-    const std::string longest(CLineReader::kMaxLineLength, 'x');
+    const std::string longest(1024, 'x');
     std::istringstream in("START 15\r\nBEGIN\n" + longest + "\n" + longest + "y\nEND\n" + std::string(100000, 'z')
         + "\nlast");
     CLineReader reader(in);
@@ -32,10 +32,7 @@ TEST(LineReader, TakesBothLineEndsAndDropsOverLongLines)
 
 TEST(NumberList, ReadsWholeNumbersAndRefusesAnythingElse)
 {
-    EXPECT_EQ(ParseNumberList("7,7"), (std::vector<int>{7, 7}));
-    EXPECT_EQ(ParseNumberList(" 3 , 9 ,1 "), (std::vector<int>{3, 9, 1}));
-    EXPECT_EQ(ParseNumberList("15"), (std::vector<int>{15}));
-    EXPECT_EQ(ParseNumberList("-1,4"), (std::vector<int>{-1, 4}));
+    EXPECT_EQ(ParseNumberList(" 3 , -9 ,1 "), (std::vector<int>{3, -9, 1}));
     for (const char* text : {"", ",", "7,", ",7", "7,,7", "a,b", "7x,7", "7.5,1", "99999999999,1", "+", "7 7"})
         EXPECT_FALSE(ParseNumberList(text).has_value()) << '"' << text << '"';
 }

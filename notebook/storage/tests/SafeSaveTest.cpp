@@ -1,9 +1,6 @@
 #include "notebook/storage/Note.h"
 #include "notebook/storage/tests/DeviceFixture.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -133,17 +130,16 @@ TEST_F(SafeSave, WhatThePersonMayNotWriteIsNeverReplaced)
     ::chmod(QFile::encodeName(HostPath(QStringLiteral("\\Docs"))).constData(), 0777);
     ::chmod(host.constData(), 0444);
     ASSERT_EQ(::chown(host.constData(), geteuid() == 0 ? 65534 : geteuid(), gid_t(-1)), 0);
-    ASSERT_TRUE(plain.Load(kPlain, false));
     EXPECT_EQ(SaveAsUser(plain, QStringLiteral("changed")), 0);
     EXPECT_EQ(ReadDeviceFile(kPlain), QByteArray("read only"));
 }
 
-TEST_F(SafeSave, EveryNameOfALinkedFileSeesTheNewText)
+TEST_F(SafeSave, ReplacedFileKeepsEveryNameItsModeOwnerAndGroup)
 {
     const QString real = QStringLiteral("\\Elsewhere\\real.note");
     WriteDeviceFile(real, QByteArray::fromHex("FFFEFF015400 FFFEFF016100"));
     QDir().mkpath(HostPath(QStringLiteral("\\Note")));
-    ASSERT_TRUE(QFile::link(HostPath(real), HostPath(QStringLiteral("\\Note\\symbolic.note"))));
+    LinkDeviceFile(real, QStringLiteral("\\Note\\symbolic.note"));
     const QByteArray hard = QFile::encodeName(HostPath(QStringLiteral("\\Note\\hard.note")));
     ASSERT_EQ(::link(QFile::encodeName(HostPath(real)).constData(), hard.constData()), 0);
 
@@ -162,18 +158,14 @@ TEST_F(SafeSave, EveryNameOfALinkedFileSeesTheNewText)
     EXPECT_EQ(status.st_nlink, 2u) << "the hard link is kept";
     EXPECT_EQ(QDir(HostPath(QStringLiteral("\\Elsewhere"))).entryList(QDir::Files | QDir::Hidden),
               QStringList { "real.note" }) << "no copy is left behind";
-}
 
-TEST_F(SafeSave, ReplacedFileKeepsItsModeOwnerAndGroup)
-{
-    CNote note = PlainNote("mine");
+    // A file with a single name: a new file takes its place.
+    CNote plain = PlainNote("mine");
     const QByteArray host = QFile::encodeName(HostPath(kPlain));
     ASSERT_EQ(::chmod(host.constData(), 0640), 0);
     const bool mayChown = ::chown(host.constData(), 65534, 65534) == 0;
-    ASSERT_TRUE(note.Load(kPlain, false));
-    note.m_strText = QStringLiteral("yours");
-    ASSERT_TRUE(note.Save());
-    struct stat status {};
+    plain.m_strText = QStringLiteral("yours");
+    ASSERT_TRUE(plain.Save());
     ASSERT_EQ(::stat(host.constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
     if (mayChown) {

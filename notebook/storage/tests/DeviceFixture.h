@@ -2,11 +2,9 @@
 
 #include "shell/ShellSettings.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -38,7 +36,6 @@ protected:
             qputenv(variable, saved);
     }
 
-    // Sets a key of the shell's settings (language, codepage, note_path).
     static void SetShellSetting(const QString& key, const QString& value)
     {
         ASSERT_TRUE(ShellSettings::SetValue(key, value));

@@ -4,7 +4,6 @@
 #include "notebook/storage/tests/DeviceFixture.h"
 
 #include <QDirIterator>
-#include <QFile>
 
 #include <unistd.h>
 #include <utility>
@@ -65,7 +64,7 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
                   { longName + "n.note", "too long" }, { "back\\slash.note", "backslash" } };
     for (const auto& f : files)
         WriteNote(f.name, QString::fromLatin1(f.title));
-    WriteDeviceFile(kFolder + QStringLiteral("\\bad.note"), QByteArray::fromHex("FFFEFF05 6100"));
+    WriteDeviceFile(kFolder + QStringLiteral("\\bad.note"), QByteArray::fromHex("FFFEFF015400 FFFEFF05 6100"));
     QDir().mkpath(HostPath(kFolder + QStringLiteral("\\folder.note")));
     // Zero bytes read as an empty title and text: a note as long as the size allows.
     for (const qint64 size : { CNote::kLargestNoteFile, CNote::kLargestNoteFile + 1 })

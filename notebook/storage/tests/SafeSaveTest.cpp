@@ -36,9 +36,13 @@ protected:
     }
 
     // Saves text in a child process that is not the superuser (who may
-    // write anything): 1 when the save was made, 0 when it was not.
-    static int SaveAsUser(CNote& note, const QString& text)
+    // write anything) and may reach the note's folder, whose own mode the
+    // test sets: 1 when the save was made, 0 when it was not.
+    int SaveAsUser(CNote& note, const QString& text)
     {
+        for (QString path = QFileInfo(QFileInfo(HostPath(note.m_strPath)).absolutePath()).absolutePath();
+             path.startsWith(m_dir.path()); path = QFileInfo(path).absolutePath())
+            ::chmod(QFile::encodeName(path).constData(), 0755);
         const pid_t child = fork();
         if (child == 0) {
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
@@ -49,14 +53,6 @@ protected:
         int status = 0;
         waitpid(child, &status, 0);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    // Lets the child's user reach the test's folders.
-    void OpenFoldersUpTo(const QString& hostPath)
-    {
-        for (QString path = QFileInfo(hostPath).absolutePath(); path.startsWith(m_dir.path());
-             path = QFileInfo(path).absolutePath())
-            ::chmod(QFile::encodeName(path).constData(), 0755);
     }
 };
 
@@ -92,8 +88,7 @@ TEST_F(SafeSave, FullDiskKeepsTheOldFileAndTheNote)
     rlimit saved {};
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 64;
+    const rlimit limited { 64, saved.rlim_max };
     setrlimit(RLIMIT_FSIZE, &limited);
     note.m_strText = QString(500, QChar(u'n'));
     const bool savedNote = note.Save();
@@ -117,7 +112,6 @@ TEST_F(SafeSave, WhatThePersonMayNotWriteIsNeverReplaced)
     CNote note = SavedNote(QStringLiteral("old text"));
     const QByteArray before = ReadDeviceFile(kNote);
     const QByteArray folder = QFile::encodeName(HostPath(QStringLiteral("\\Note")));
-    OpenFoldersUpTo(HostPath(kNote));
     ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
     EXPECT_EQ(SaveAsUser(note, QStringLiteral("new text")), 0) << "a read-only folder";
     ::chmod(folder.constData(), 0755);
@@ -126,7 +120,6 @@ TEST_F(SafeSave, WhatThePersonMayNotWriteIsNeverReplaced)
     // A file of the child's user without write permission, in a folder it may write.
     CNote plain = PlainNote("read only");
     const QByteArray host = QFile::encodeName(HostPath(kPlain));
-    OpenFoldersUpTo(HostPath(kPlain));
     ::chmod(QFile::encodeName(HostPath(QStringLiteral("\\Docs"))).constData(), 0777);
     ::chmod(host.constData(), 0444);
     ASSERT_EQ(::chown(host.constData(), geteuid() == 0 ? 65534 : geteuid(), gid_t(-1)), 0);

@@ -107,23 +107,26 @@ TEST_F(SafeSave, FullDiskKeepsTheOldFileAndTheNote)
               QStringList { "safe.note" });
 }
 
+// The child's user owns both files: only the folder's mode or the file's own
+// keeps it from writing.
 TEST_F(SafeSave, WhatThePersonMayNotWriteIsNeverReplaced)
 {
+    const uid_t user = geteuid() == 0 ? 65534 : geteuid();
     CNote note = SavedNote(QStringLiteral("old text"));
     const QByteArray before = ReadDeviceFile(kNote);
     const QByteArray folder = QFile::encodeName(HostPath(QStringLiteral("\\Note")));
+    ASSERT_EQ(::chown(QFile::encodeName(HostPath(kNote)).constData(), user, gid_t(-1)), 0);
     ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
     EXPECT_EQ(SaveAsUser(note, QStringLiteral("new text")), 0) << "a read-only folder";
     ::chmod(folder.constData(), 0755);
     EXPECT_EQ(ReadDeviceFile(kNote), before);
 
-    // A file of the child's user without write permission, in a folder it may write.
     CNote plain = PlainNote("read only");
     const QByteArray host = QFile::encodeName(HostPath(kPlain));
     ::chmod(QFile::encodeName(HostPath(QStringLiteral("\\Docs"))).constData(), 0777);
     ::chmod(host.constData(), 0444);
-    ASSERT_EQ(::chown(host.constData(), geteuid() == 0 ? 65534 : geteuid(), gid_t(-1)), 0);
-    EXPECT_EQ(SaveAsUser(plain, QStringLiteral("changed")), 0);
+    ASSERT_EQ(::chown(host.constData(), user, gid_t(-1)), 0);
+    EXPECT_EQ(SaveAsUser(plain, QStringLiteral("changed")), 0) << "a read-only file";
     EXPECT_EQ(ReadDeviceFile(kPlain), QByteArray("read only"));
 }
 

@@ -50,7 +50,6 @@ TEST_F(DeviceFilesTest, FindsEntriesByWildcardWithoutRegardToCase)
     QDir().mkpath(m_root + QStringLiteral("/Pics/folder.bmp"));
     EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Pics\\*.bmp")), QStringList({QStringLiteral("a.bmp"), QStringLiteral("B.BMP"), QStringLiteral("folder.bmp")}));
     EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Pics\\?.txt")), QStringList({QStringLiteral("c.txt")}));
-    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Pics\\*")).size(), 5);
     EXPECT_TRUE(FindDeviceFiles(QStringLiteral("\\Missing\\*.bmp")).isEmpty());
     EXPECT_TRUE(FindDeviceFiles(QStringLiteral("\\Pics\\")).isEmpty());
     EXPECT_TRUE(FindDeviceFiles(QStringLiteral("*.bmp")).isEmpty());

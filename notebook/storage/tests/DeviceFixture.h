@@ -25,7 +25,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        QDir().mkpath(m_dir.filePath(QStringLiteral("root")));
         for (const auto& [variable, folder, saved] : m_variables)
             qputenv(variable, QFile::encodeName(m_dir.filePath(QString::fromLatin1(folder))));
     }

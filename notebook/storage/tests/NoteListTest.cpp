@@ -57,9 +57,8 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
     const struct {
         QString name;
         const char* title;
-    } files[] = { { "a.txt", "no" }, { "x.note.bak", "no" }, { ".note", "no" }, { ".hidden\\h.note", "no" },
-                  { "sub\\.h.note", "no" }, { "a.NoTe", "mixed case" }, { "b.NOTE", "upper case" },
-                  { "sub\\deeper\\c.note", "deep" }, { deep + "too-deep.note", "too deep" },
+    } files[] = { { "a.txt", "no" }, { "x.note.bak", "no" }, { ".hidden\\h.note", "no" }, { "a.NoTe", "mixed case" },
+                  { "b.NOTE", "upper case" }, { "sub\\deeper\\c.note", "deep" }, { deep + "too-deep.note", "too deep" },
                   { deep.mid(2) + "fine.note", "fine" }, { longName + ".note", "fits" },
                   { longName + "n.note", "too long" }, { "back\\slash.note", "backslash" } };
     for (const auto& f : files)

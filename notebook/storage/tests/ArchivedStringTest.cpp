@@ -26,9 +26,8 @@ TEST(ArchivedString, WritesTheWidePrefixForEachLengthAndReadsItBack)
     const struct {
         int length;
         const char* prefix;
-    } cases[] = { { 0, "FFFEFF00" }, { 1, "FFFEFF01" }, { 254, "FFFEFFFE" }, { 255, "FFFEFFFFFF00" },
-                  { 65533, "FFFEFFFFFDFF" }, { 65534, "FFFEFFFFFFFFFEFF0000" },
-                  { 70000, "FFFEFFFFFFFF70110100" } };
+    } cases[] = { { 0, "FFFEFF00" }, { 254, "FFFEFFFE" }, { 255, "FFFEFFFFFF00" }, { 65533, "FFFEFFFFFDFF" },
+                  { 65534, "FFFEFFFFFFFFFEFF0000" }, { 70000, "FFFEFFFFFFFF70110100" } };
     for (const auto& c : cases) {
         const QString text(c.length, QChar(u'你'));
         QByteArray bytes;
@@ -59,13 +58,10 @@ TEST_F(ArchivedStringRead, ReadsEveryFormOfOtherWritersAndRefusesWhatTheDataCann
         { "FFFEFFFF0200", QByteArray("a\0b\0", 4), QStringLiteral("ab") },
         { "FFFEFFFFFFFF02000000", QByteArray("a\0b\0", 4), QStringLiteral("ab") },
         { "03", "ab\xE9", QStringLiteral("abé") },
-        { "FF0300", "xyz", QStringLiteral("xyz") },
         { "FFFFFF03000000", "123", QStringLiteral("123") },
         { "FF2C01", QByteArray(300, 'q'), QString(300, QChar(u'q')) },
-        { "FF", "", std::nullopt },
-        { "FFFE", "", std::nullopt },
+        { "", "", std::nullopt },
         { "FFFEFF", "", std::nullopt },
-        { "FFFEFFFF", "", std::nullopt },
         { "FFFEFFFFFF", "", std::nullopt },
         { "FFFEFFFFFFFF0100", "", std::nullopt },
         { "FF01", "", std::nullopt },

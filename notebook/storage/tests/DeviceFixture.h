@@ -2,11 +2,9 @@
 
 #include "shell/ShellSettings.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -27,7 +25,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        QDir().mkpath(m_dir.filePath(QStringLiteral("root")));
         for (const auto& [variable, folder, saved] : m_variables)
             qputenv(variable, QFile::encodeName(m_dir.filePath(QString::fromLatin1(folder))));
     }
@@ -38,7 +35,6 @@ protected:
             qputenv(variable, saved);
     }
 
-    // Sets a key of the shell's settings (language, codepage, note_path).
     static void SetShellSetting(const QString& key, const QString& value)
     {
         ASSERT_TRUE(ShellSettings::SetValue(key, value));

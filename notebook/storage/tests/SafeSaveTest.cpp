@@ -1,9 +1,6 @@
 #include "notebook/storage/Note.h"
 #include "notebook/storage/tests/DeviceFixture.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -39,9 +36,13 @@ protected:
     }
 
     // Saves text in a child process that is not the superuser (who may
-    // write anything): 1 when the save was made, 0 when it was not.
-    static int SaveAsUser(CNote& note, const QString& text)
+    // write anything) and may reach the note's folder, whose own mode the
+    // test sets: 1 when the save was made, 0 when it was not.
+    int SaveAsUser(CNote& note, const QString& text)
     {
+        for (QString path = QFileInfo(QFileInfo(HostPath(note.m_strPath)).absolutePath()).absolutePath();
+             path.startsWith(m_dir.path()); path = QFileInfo(path).absolutePath())
+            ::chmod(QFile::encodeName(path).constData(), 0755);
         const pid_t child = fork();
         if (child == 0) {
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
@@ -52,14 +53,6 @@ protected:
         int status = 0;
         waitpid(child, &status, 0);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    // Lets the child's user reach the test's folders.
-    void OpenFoldersUpTo(const QString& hostPath)
-    {
-        for (QString path = QFileInfo(hostPath).absolutePath(); path.startsWith(m_dir.path());
-             path = QFileInfo(path).absolutePath())
-            ::chmod(QFile::encodeName(path).constData(), 0755);
     }
 };
 
@@ -90,60 +83,53 @@ TEST_F(SafeSave, FullDiskKeepsTheOldFileAndTheNote)
 {
     CNote note = SavedNote(QStringLiteral("old text"));
     const QByteArray before = ReadDeviceFile(kNote);
-    CNote plain = PlainNote("ascii");
     // A file size limit makes every write past it fail as a full disk would.
     rlimit saved {};
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 64;
+    const rlimit limited { 64, saved.rlim_max };
     setrlimit(RLIMIT_FSIZE, &limited);
     note.m_strText = QString(500, QChar(u'n'));
-    const bool savedNote = note.Save();
-    plain.m_strText = QStringLiteral("你") + QString(100, QChar(u'x'));
-    const bool savedPlain = plain.Save();
+    const bool written = note.Save();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_FALSE(savedNote);
+    EXPECT_FALSE(written);
     EXPECT_EQ(ReadDeviceFile(kNote), before);
     EXPECT_TRUE(note.HasUnsavedText());
-    EXPECT_FALSE(savedPlain);
-    EXPECT_EQ(ReadDeviceFile(kPlain), QByteArray("ascii"));
-    EXPECT_EQ(plain.m_bUnicode, 0);
     EXPECT_EQ(QDir(HostPath(QStringLiteral("\\Note"))).entryList(QDir::Files | QDir::Hidden),
               QStringList { "safe.note" });
 }
 
+// The child's user owns both files: only the folder's mode or the file's own
+// keeps it from writing.
 TEST_F(SafeSave, WhatThePersonMayNotWriteIsNeverReplaced)
 {
+    const uid_t user = geteuid() == 0 ? 65534 : geteuid();
     CNote note = SavedNote(QStringLiteral("old text"));
     const QByteArray before = ReadDeviceFile(kNote);
     const QByteArray folder = QFile::encodeName(HostPath(QStringLiteral("\\Note")));
-    OpenFoldersUpTo(HostPath(kNote));
+    ASSERT_EQ(::chown(QFile::encodeName(HostPath(kNote)).constData(), user, gid_t(-1)), 0);
     ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
     EXPECT_EQ(SaveAsUser(note, QStringLiteral("new text")), 0) << "a read-only folder";
     ::chmod(folder.constData(), 0755);
     EXPECT_EQ(ReadDeviceFile(kNote), before);
 
-    // A file of the child's user without write permission, in a folder it may write.
     CNote plain = PlainNote("read only");
     const QByteArray host = QFile::encodeName(HostPath(kPlain));
-    OpenFoldersUpTo(HostPath(kPlain));
     ::chmod(QFile::encodeName(HostPath(QStringLiteral("\\Docs"))).constData(), 0777);
     ::chmod(host.constData(), 0444);
-    ASSERT_EQ(::chown(host.constData(), geteuid() == 0 ? 65534 : geteuid(), gid_t(-1)), 0);
-    ASSERT_TRUE(plain.Load(kPlain, false));
-    EXPECT_EQ(SaveAsUser(plain, QStringLiteral("changed")), 0);
+    ASSERT_EQ(::chown(host.constData(), user, gid_t(-1)), 0);
+    EXPECT_EQ(SaveAsUser(plain, QStringLiteral("changed")), 0) << "a read-only file";
     EXPECT_EQ(ReadDeviceFile(kPlain), QByteArray("read only"));
 }
 
-TEST_F(SafeSave, EveryNameOfALinkedFileSeesTheNewText)
+TEST_F(SafeSave, ReplacedFileKeepsEveryNameItsModeOwnerAndGroup)
 {
     const QString real = QStringLiteral("\\Elsewhere\\real.note");
     WriteDeviceFile(real, QByteArray::fromHex("FFFEFF015400 FFFEFF016100"));
     QDir().mkpath(HostPath(QStringLiteral("\\Note")));
-    ASSERT_TRUE(QFile::link(HostPath(real), HostPath(QStringLiteral("\\Note\\symbolic.note"))));
+    LinkDeviceFile(real, QStringLiteral("\\Note\\symbolic.note"));
     const QByteArray hard = QFile::encodeName(HostPath(QStringLiteral("\\Note\\hard.note")));
     ASSERT_EQ(::link(QFile::encodeName(HostPath(real)).constData(), hard.constData()), 0);
 
@@ -162,18 +148,14 @@ TEST_F(SafeSave, EveryNameOfALinkedFileSeesTheNewText)
     EXPECT_EQ(status.st_nlink, 2u) << "the hard link is kept";
     EXPECT_EQ(QDir(HostPath(QStringLiteral("\\Elsewhere"))).entryList(QDir::Files | QDir::Hidden),
               QStringList { "real.note" }) << "no copy is left behind";
-}
 
-TEST_F(SafeSave, ReplacedFileKeepsItsModeOwnerAndGroup)
-{
-    CNote note = PlainNote("mine");
+    // A file with a single name: a new file takes its place.
+    CNote plain = PlainNote("mine");
     const QByteArray host = QFile::encodeName(HostPath(kPlain));
     ASSERT_EQ(::chmod(host.constData(), 0640), 0);
     const bool mayChown = ::chown(host.constData(), 65534, 65534) == 0;
-    ASSERT_TRUE(note.Load(kPlain, false));
-    note.m_strText = QStringLiteral("yours");
-    ASSERT_TRUE(note.Save());
-    struct stat status {};
+    plain.m_strText = QStringLiteral("yours");
+    ASSERT_TRUE(plain.Save());
     ASSERT_EQ(::stat(host.constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
     if (mayChown) {

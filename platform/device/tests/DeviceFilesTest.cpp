@@ -50,7 +50,6 @@ TEST_F(DeviceFilesTest, FindsEntriesByWildcardWithoutRegardToCase)
     QDir().mkpath(m_root + QStringLiteral("/Pics/folder.bmp"));
     EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Pics\\*.bmp")), QStringList({QStringLiteral("a.bmp"), QStringLiteral("B.BMP"), QStringLiteral("folder.bmp")}));
     EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Pics\\?.txt")), QStringList({QStringLiteral("c.txt")}));
-    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Pics\\*")).size(), 5);
     EXPECT_TRUE(FindDeviceFiles(QStringLiteral("\\Missing\\*.bmp")).isEmpty());
     EXPECT_TRUE(FindDeviceFiles(QStringLiteral("\\Pics\\")).isEmpty());
     EXPECT_TRUE(FindDeviceFiles(QStringLiteral("*.bmp")).isEmpty());
@@ -90,7 +89,8 @@ TEST_F(DeviceFilesTest, LoadsNothingFromDamagedMissingOrUnreachableFiles)
         EXPECT_TRUE(LoadDeviceBitmap(QString::fromUtf16(path)).isNull()) << QString::fromUtf16(path).toStdString();
 }
 
-TEST_F(DeviceFilesTest, CreatesFoldersOnlyBelowTheRoot)
+// Built-in files are never deleted.
+TEST_F(DeviceFilesTest, CreatesAndDeletesOnlyBelowTheRoot)
 {
     EXPECT_TRUE(CreateDeviceDirectory(QStringLiteral("\\Note")));
     EXPECT_FALSE(CreateDeviceDirectory(QStringLiteral("\\Note"))) << "an existing folder";
@@ -102,10 +102,6 @@ TEST_F(DeviceFilesTest, CreatesFoldersOnlyBelowTheRoot)
     EXPECT_TRUE(QDir(m_root + QStringLiteral("/Note")).exists());
     EXPECT_TRUE(QDir(m_root + QStringLiteral("/NAND Flash/Note")).exists());
     EXPECT_FALSE(QDir(m_root + QStringLiteral("/../outside")).exists());
-}
-
-TEST_F(DeviceFilesTest, DeletesOnlyTheUsersFiles)
-{
     WriteBytes(m_root + QStringLiteral("/Note/a.note"), "x");
     WriteImage(m_builtin + QStringLiteral("/Poem/a.bmp"), 5, 5);
     EXPECT_TRUE(DeleteDeviceFile(QStringLiteral("\\Note\\a.note")));

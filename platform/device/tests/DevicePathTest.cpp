@@ -20,14 +20,12 @@ protected:
     QString m_root;
 };
 
-struct DeviceToHost {
-    const char16_t* device;
-    const char16_t* hostBelowRoot; // nullptr: refused; a leading '/' is a host path
-};
-
 TEST_F(DevicePathTest, MapsDevicePathsToHostPaths)
 {
-    const DeviceToHost cases[] = {
+    const struct {
+        const char16_t* device;
+        const char16_t* hostBelowRoot; // nullptr: refused; a leading '/' is a host path
+    } cases[] = {
         {u"\\NAND Flash\\Note", u"NAND Flash/Note"}, {u"\\", u""}, {u"\\Orva\\Poem\\*.bmp", u"Orva/Poem/*.bmp"},
         {u"\\A\\.\\B\\", u"A/B"}, {u"\\A\\\\B", u"A/B"}, {u"/A/B", u"A/B"}, {u"\\A\\..\\B", u"B"},
         {u"\\A\\..", u""}, {u"\\..", nullptr}, {u"\\A\\..\\..\\etc\\passwd", nullptr},
@@ -50,10 +48,8 @@ TEST_F(DevicePathTest, MapsDevicePathsToHostPaths)
 TEST_F(DevicePathTest, RefusesPathsOfMaxPathOrLonger)
 {
     const QString fits = u'\\' + QString(258, u'a');
-    ASSERT_EQ(fits.size(), 259);
     EXPECT_EQ(HostPathFromDevicePath(fits), m_root + u'/' + QString(258, u'a'));
     EXPECT_EQ(HostPathFromDevicePath(fits + u'a'), QString());
-    EXPECT_EQ(HostPathFromDevicePath(u'\\' + QString(100000, u'a')), QString());
     EXPECT_EQ(DevicePathFromHostPath(u'/' + QString(256, u'a')), QStringLiteral("Z:\\") + QString(256, u'a'));
     EXPECT_EQ(DevicePathFromHostPath(u'/' + QString(257, u'a')), QString());
 }
@@ -67,8 +63,6 @@ TEST_F(DevicePathTest, MapsHostPathsToDevicePaths)
     EXPECT_EQ(DevicePathFromHostPath(QStringLiteral("/home/a.txt")), QStringLiteral("Z:\\home\\a.txt"));
     EXPECT_EQ(DevicePathFromHostPath(QStringLiteral("relative/a.txt")), QString());
     EXPECT_EQ(DevicePathFromHostPath(QStringLiteral("/odd\\name")), QString());
-    for (const QString& device : {QStringLiteral("\\NAND Flash\\Note\\20261206.note"), QStringLiteral("Z:\\tmp\\a.txt")})
-        EXPECT_EQ(DevicePathFromHostPath(HostPathFromDevicePath(device)), device) << "round trip";
 }
 
 TEST_F(DevicePathTest, CreatesTheRootWhenFirstNeededAndFallsBackToTheDataHome)

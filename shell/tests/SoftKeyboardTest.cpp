@@ -30,11 +30,9 @@ protected:
     // The keyboard that shows; one that was hidden waits for its deletion.
     SoftKeyboard* Keyboard()
     {
-        for (SoftKeyboard* keyboard : m_window.findChildren<SoftKeyboard*>()) {
-            if (keyboard->isVisible())
-                return keyboard;
-        }
-        return nullptr;
+        const QList<SoftKeyboard*> all = m_window.findChildren<SoftKeyboard*>();
+        const auto shown = std::ranges::find_if(all, &QWidget::isVisible);
+        return shown == all.end() ? nullptr : *shown;
     }
     // Taps the keys with these labels (or object names), separated by spaces.
     void Tap(const QString& keys)

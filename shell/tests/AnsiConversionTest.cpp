@@ -17,10 +17,7 @@ struct Conversion {
 TEST_F(AnsiConversionTest, RoundTripsInEachCodePage)
 {
     const Conversion cases[] = {
-        {nullptr, u"Grüße, 中文 ş", QByteArray("Gr\xc3\xbc\xc3\x9f" "e, \xe4\xb8\xad\xe6\x96\x87 \xc5\x9f")},
-        {"65001", u"a\r\nb", QByteArray("a\r\nb")},
-        {"1252", u"Grüße €", QByteArray("Gr\xfc\xdf" "e \x80")},
-        {"1254", u"ğış İ", QByteArray("\xf0\xfd\xfe \xdd")},
+        {nullptr, u"Grüße,\r\n中文 ş", QByteArray("Gr\xc3\xbc\xc3\x9f" "e,\r\n\xe4\xb8\xad\xe6\x96\x87 \xc5\x9f")},
         {"936", u"中文 abc", QByteArray("\xd6\xd0\xce\xc4 abc")},
         {"99999", u"ü", QByteArray("\xc3\xbc")}, // a page iconv lacks: UTF-8
         {"1252", u"", QByteArray()},
@@ -41,7 +38,7 @@ TEST_F(AnsiConversionTest, RoundTripsInEachCodePage)
 TEST_F(AnsiConversionTest, ReportsTextTheCodePageCannotHold)
 {
     const std::pair<const char*, const char16_t*> cases[] = {
-        {"1252", u"Ağaç"}, {"1252", u"中"}, {"1254", u"€ 中"}, {"936", u"ş"}, {"65001", u"a\xD800z"}, {"1252", u"x\xDC00"},
+        {"1252", u"Ağaç"}, {"936", u"ş"}, {"65001", u"a\xD800z"}, {"1252", u"x\xDC00"},
     };
     for (const auto& [codepage, text] : cases) {
         WriteSettings(QByteArray("codepage=") + codepage);
@@ -77,7 +74,6 @@ TEST_F(AnsiConversionTest, ShowsAndReportsUndefinedBytesAsReplacementCharacters)
     } cases[] = {
         { "65001", QByteArray("a\xff" "b"), u'a' + replacement + u'b' },
         { "65001", QByteArray("a\xe4\xb8"), u'a' + replacement }, // cut off at the end
-        { "1252", QByteArray("\x81x"), replacement + u'x' },
         { "936", QByteArray("\xd6\xd0\xd6"), QStringLiteral("中") + replacement },
     };
     for (const auto& c : cases) {

@@ -78,22 +78,6 @@ protected:
     }
 };
 
-TEST_F(RegistryTest, ASecondStartForwardsToTheFirstsWindow)
-{
-    ASSERT_EQ(COrvaCore::IsAppRunning(42), 0);
-    COrvaCore::SetAppStatus(42, 1);
-    RecordingWindow window;
-    COrvaCore::SetAppMainWnd(42, &window);
-    EXPECT_EQ(COrvaCore::IsAppRunning(42), 0) << "the program itself";
-    auto probe = StartProbe(42);
-    ASSERT_TRUE(WaitForExit(*probe));
-    EXPECT_EQ(probe->exitCode(), 3);
-    EXPECT_EQ(probe->readAllStandardOutput(), "forwarded 1\n");
-    WaitUntil([&] { return !window.codes.empty(); });
-    EXPECT_EQ(window.codes, std::vector<unsigned long>{1});
-    COrvaCore::SetAppStatus(42, 0);
-}
-
 TEST_F(RegistryTest, MessagesReachAnotherProcessAndItsIdIsFreeWhenItEndsOrIsKilled)
 {
     auto killed = StartProbe(43);
@@ -175,10 +159,16 @@ TEST_F(RegistryTest, OnlyTheUserCanReachTheRegistry)
     }
 }
 
-TEST_F(RegistryTest, CodesWaitForTheWindowAndWhatIsNotACodeIsDropped)
+// A second start hands code 1 to the first and ends; codes wait for the first's window.
+TEST_F(RegistryTest, ASecondStartForwardsAndCodesWaitForTheWindowWhileWhatIsNotACodeIsDropped)
 {
+    ASSERT_EQ(COrvaCore::IsAppRunning(47), 0);
     COrvaCore::SetAppStatus(47, 1);
-    EXPECT_EQ(COrvaCore::SendAppMsg(47, 0, 1), 1);
+    EXPECT_EQ(COrvaCore::IsAppRunning(47), 0) << "the program itself";
+    auto probe = StartProbe(47);
+    ASSERT_TRUE(WaitForExit(*probe));
+    EXPECT_EQ(probe->exitCode(), 3);
+    EXPECT_EQ(probe->readAllStandardOutput(), "forwarded 1\n");
     for (const QByteArray& bytes : {QByteArray("hello\n"), QByteArray(100, 'x'), QByteArray("-\n"), QByteArray("28\n")})
         EXPECT_EQ(Deliver(47, bytes), bytes == "28\n" ? "1\n" : "") << bytes.toStdString();
     RecordingWindow window;

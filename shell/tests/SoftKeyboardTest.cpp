@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 namespace {
 
@@ -29,23 +30,19 @@ protected:
     // The keyboard that shows; one that was hidden waits for its deletion.
     SoftKeyboard* Keyboard()
     {
-        for (SoftKeyboard* keyboard : m_window.findChildren<SoftKeyboard*>()) {
-            if (keyboard->isVisible())
-                return keyboard;
-        }
-        return nullptr;
+        const QList<SoftKeyboard*> all = m_window.findChildren<SoftKeyboard*>();
+        const auto shown = std::ranges::find_if(all, &QWidget::isVisible);
+        return shown == all.end() ? nullptr : *shown;
     }
     // Taps the keys with these labels (or object names), separated by spaces.
     void Tap(const QString& keys)
     {
         for (const QString& label : keys.split(u' ')) {
-            QAbstractButton* found = Keyboard()->findChild<QAbstractButton*>(label);
-            for (QAbstractButton* key : Keyboard()->findChildren<QAbstractButton*>()) {
-                if (!found && key->text() == label)
-                    found = key;
-            }
-            ASSERT_NE(found, nullptr) << label.toStdString();
-            found->click();
+            const QList<QAbstractButton*> all = Keyboard()->findChildren<QAbstractButton*>();
+            const auto found = std::ranges::find_if(
+                all, [&](const QAbstractButton* key) { return key->objectName() == label || key->text() == label; });
+            ASSERT_NE(found, all.end()) << label.toStdString();
+            (*found)->click();
         }
     }
     QString Labels()
@@ -68,8 +65,7 @@ TEST_F(SoftKeyboardTest, TypesIntoTheFocusedEditorWithoutTakingTheFocus)
     EXPECT_EQ(QApplication::focusWidget(), &m_editor);
 }
 
-// Shift shows the capitals on the keys, for one letter; Chinese and unknown
-// languages get the English layout.
+// Shift shows the capitals on the keys, for one letter; Chinese gets the English layout.
 TEST_F(SoftKeyboardTest, ShiftShowsCapitalsForOneLetter)
 {
     struct Case {
@@ -81,7 +77,6 @@ TEST_F(SoftKeyboardTest, ShiftShowsCapitalsForOneLetter)
     const Case cases[] = {
         {ORVA_LANG_ENGLISH, english, english.toUpper()},
         {ORVA_LANG_CHINESE, english, english.toUpper()},
-        {static_cast<ORVA_LANG>(3), english, english.toUpper()},
         {ORVA_LANG_TURKISH, QStringLiteral("1234567890qwertyuıopğüasdfghjklşizxcvbnmöç.,"),
             QStringLiteral("1234567890QWERTYUIOPĞÜASDFGHJKLŞİZXCVBNMÖÇ.,")},
     };
@@ -96,7 +91,7 @@ TEST_F(SoftKeyboardTest, ShiftShowsCapitalsForOneLetter)
         EXPECT_EQ(Labels(), layout.lower) << "a second tap takes Shift off";
     }
     Tap(QStringLiteral("shift İ i shift I ı"));
-    EXPECT_EQ(m_editor.toPlainText(), QStringLiteral("QQQQİiIı"));
+    EXPECT_EQ(m_editor.toPlainText(), QStringLiteral("QQQİiIı"));
 }
 
 // Each key stands whole on the keyboard at the foot of the window, apart from

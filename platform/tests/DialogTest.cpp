@@ -21,7 +21,6 @@
 
 namespace {
 
-// Records every handler call.
 class TestDialog : public CDialog {
 public:
     static constexpr int kButton = 1011;
@@ -115,20 +114,26 @@ protected:
     }
 };
 
-// A TestDialog created and shown, without a modal run.
 class CreatedDialog : public testing::Test {
 protected:
     void SetUp() override { Drive(dialog).Create(); }
     TestDialog dialog;
 };
 
-TEST_F(CreatedDialog, BindsTemplateMembersByIdWithTheirTextAndVisibility)
+TEST_F(CreatedDialog, BindsTemplateMembersByIdAndRecordsWindowOrder)
 {
     EXPECT_EQ(dialog.GetDlgItem(TestDialog::kButton), &dialog.m_button);
     EXPECT_EQ(dialog.GetDlgItem(4711), nullptr);
     EXPECT_EQ(dialog.m_button.text(), QString::fromUtf16(u"新游戏"));
     EXPECT_TRUE(dialog.m_button.isVisible());
     EXPECT_FALSE(dialog.m_hidden.isVisible());
+    dialog.SendToBottom();
+    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Bottom);
+    dialog.BringWindowToTop();
+    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Top);
+    dialog.SendToBottom();
+    dialog.SetForegroundWindow();
+    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Top);
 }
 
 TEST(ModalRun, EndDialogAndTheQuitMessageEndTheRunAndDestroyTheWindow)

@@ -61,7 +61,6 @@ TEST(StatusTextInDialog, SetTextInvalidatesItsRectangleAndNothingElse)
 {
     CDialog dialog({});
     Drive(dialog).Create();
-    dialog.MoveWindow(0, 0, 800, 480, false);
     const QImage background(800, 480, QImage::Format_RGB32);
     CCoolStatic status;
     status.Init(&dialog, &kStatusRect, &background, RGB(255, 255, 128), nullptr);

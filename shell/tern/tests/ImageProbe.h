@@ -6,8 +6,6 @@
 #include <QImage>
 #include <QRect>
 
-// Reading what a person would see in a rendered image.
-
 // The game's option font: "Arial" semi-bold with a 25-pixel cell.
 inline QFont OptionFont()
 {

@@ -11,7 +11,6 @@ protected:
     void TearDown() override { SetCursorHidingEnabled(false); }
 };
 
-// The show count hides the pointer below zero, but a desktop keeps it.
 TEST_F(Pointer, ShowCountHidesBelowZeroOnATouchScreenOnly)
 {
     EXPECT_EQ(ShowCursor(false), -1);
@@ -49,6 +48,5 @@ TEST_F(Pointer, ShapesAndTheWaitCursor)
     ShowCursor(true);
     SetCursor(QCursor(Qt::ArrowCursor));
 }
-
 
 } // namespace

@@ -1,33 +1,134 @@
-#include "TestDialog.h"
-
+#include "platform/Cursor.h"
+#include "platform/Dialog.h"
 #include "platform/ShellMessage.h"
+#include "platform/VirtualKey.h"
 #include "platform/testsupport/DialogDriver.h"
 
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(DialogTemplate, BindsMembersByIdClicksAreCommandsAndWindowOrderIsRecorded)
-{
+class TestDialog : public CDialog {
+public:
+    static constexpr int kButton = 1011;
+    static constexpr int kEdit = 1007;
+    static constexpr int kHidden = 1028;
+    static constexpr std::array<DialogControl, 3> kTemplate{{
+        {kButton, ControlClass::Button, u"新游戏", WS_CHILD | WS_VISIBLE | WS_TABSTOP},
+        {kEdit, ControlClass::Edit, u"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN},
+        {kHidden, ControlClass::Static, u"", WS_CHILD},
+    }};
+
+    TestDialog()
+        : CDialog(kTemplate)
+    {
+    }
+
+    QPushButton m_button;
+    QPlainTextEdit m_edit;
+    QWidget m_hidden;
+
+    bool m_overrideOk = false;
+    bool m_eatKeys = false;
+    std::vector<UINT_PTR> m_timers;
+    std::vector<int> m_commands;
+    std::vector<int> m_preTranslated;
+    std::vector<QPoint> m_taps;
+    std::vector<WPARAM> m_shellMessages;
+    int m_erases = 0;
+    int m_setCursors = 0;
+    int m_destroys = 0;
+    std::function<void(UINT_PTR)> m_onTimer;
+
+    bool PreTranslateMessage(MSG* msg) override
+    {
+        if (msg->message == WM_KEYDOWN) {
+            m_preTranslated.push_back(int(msg->wParam & 0xFF));
+            if (m_eatKeys)
+                return true;
+        }
+        return CDialog::PreTranslateMessage(msg);
+    }
+
+protected:
+    void DoDataExchange() override
+    {
+        BindControl(kHidden, m_hidden);
+        BindControl(kEdit, m_edit);
+        BindControl(kButton, m_button);
+    }
+    bool OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        MoveWindow(0, 0, 800, 480, true);
+        m_button.setGeometry(600, 10, 100, 40);
+        m_edit.setGeometry(440, 87, 300, 308);
+        return true;
+    }
+    bool OnCommand(int id) override
+    {
+        m_commands.push_back(id);
+        return CDialog::OnCommand(id);
+    }
+    void OnOK() override
+    {
+        if (!m_overrideOk)
+            CDialog::OnOK();
+    }
+    void OnTimer(UINT_PTR id) override
+    {
+        m_timers.push_back(id);
+        if (m_onTimer)
+            m_onTimer(id);
+    }
+    void OnPaint(QPainter& dc) override { dc.fillRect(QRect(0, 0, 400, 480), QColor(20, 120, 40)); }
+    bool OnEraseBkgnd(QPainter& dc) override
+    {
+        ++m_erases;
+        return CDialog::OnEraseBkgnd(dc);
+    }
+    void OnLButtonDown(unsigned, QPoint point) override { m_taps.push_back(point); }
+    bool OnSetCursor() override
+    {
+        ++m_setCursors;
+        return false;
+    }
+    void OnDestroy() override { ++m_destroys; }
+    LRESULT OnShellMessage(WPARAM wParam, LPARAM) override
+    {
+        m_shellMessages.push_back(wParam);
+        return 0;
+    }
+};
+
+class CreatedDialog : public testing::Test {
+protected:
+    void SetUp() override { Drive(dialog).Create(); }
     TestDialog dialog;
-    Drive(dialog).Create();
+};
+
+TEST_F(CreatedDialog, BindsTemplateMembersByIdAndRecordsWindowOrder)
+{
     EXPECT_EQ(dialog.GetDlgItem(TestDialog::kButton), &dialog.m_button);
-    EXPECT_EQ(dialog.GetDlgItem(TestDialog::kEdit), &dialog.m_edit);
     EXPECT_EQ(dialog.GetDlgItem(4711), nullptr);
     EXPECT_EQ(dialog.m_button.text(), QString::fromUtf16(u"新游戏"));
-    EXPECT_EQ(dialog.m_button.parentWidget(), &dialog);
     EXPECT_TRUE(dialog.m_button.isVisible());
     EXPECT_FALSE(dialog.m_hidden.isVisible());
-    EXPECT_EQ(dialog.geometry(), QRect(0, 0, 800, 480));
-    dialog.m_button.click();
-    EXPECT_EQ(dialog.m_commands, std::vector<int>{TestDialog::kButton});
-    EXPECT_TRUE(dialog.IsWindow());
-    EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Unchanged);
     dialog.SendToBottom();
     EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Bottom);
-    EXPECT_TRUE(dialog.IsWindow());
     dialog.BringWindowToTop();
     EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Top);
     dialog.SendToBottom();
@@ -35,8 +136,6 @@ TEST(DialogTemplate, BindsMembersByIdClicksAreCommandsAndWindowOrderIsRecorded)
     EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Top);
 }
 
-// EndDialog ends the run with its result, the quit message with -1; either
-// way the window is destroyed once.
 TEST(ModalRun, EndDialogAndTheQuitMessageEndTheRunAndDestroyTheWindow)
 {
     for (bool quit : {false, true}) {
@@ -64,8 +163,6 @@ TEST(ModalRun, AQuitHandledBeforeTheRunEndsItAtItsStart)
     EXPECT_EQ(next.DoModal(), 5);
 }
 
-// Enter ends the run with IDOK unless OK is overridden; Escape and closing
-// the window cancel.
 TEST(ModalRun, EnterEscapeAndClose)
 {
     for (bool overrideOk : {false, true}) {
@@ -87,14 +184,12 @@ TEST(ModalRun, EnterEscapeAndClose)
     EXPECT_EQ(closed.DoModal(), IDCANCEL);
 }
 
-TEST(ShellMessage, ArrivesThroughTheEventQueueUntilTheWindowIsDestroyed)
+TEST_F(CreatedDialog, ShellMessagesArriveThroughTheEventQueueUntilTheWindowIsDestroyed)
 {
-    TestDialog dialog;
-    Drive(dialog).Create();
     PostShellMessage(&dialog, 3);
     PostShellMessage(&dialog, 28);
     EXPECT_TRUE(dialog.m_shellMessages.empty());
-    ASSERT_TRUE(ProcessEventsUntil([&] { return dialog.m_shellMessages.size() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.m_shellMessages.size() == 2; }));
     EXPECT_EQ(dialog.m_shellMessages, (std::vector<WPARAM>{3, 28}));
     PostShellMessage(&dialog, 1);
     dialog.EndDialog(IDOK);
@@ -102,43 +197,150 @@ TEST(ShellMessage, ArrivesThroughTheEventQueueUntilTheWindowIsDestroyed)
     EXPECT_EQ(dialog.m_shellMessages.size(), 2u);
 }
 
-// Only invalidated rectangles are painted, after the erase handler where asked;
-// nothing invalid paints nothing and areas not invalidated keep their pixels.
-TEST(Invalidation, PaintsOnlyTheInvalidatedRectangles)
+TEST_F(CreatedDialog, PaintsOnlyTheInvalidatedRectangles)
 {
-    TestDialog dialog;
-    Drive(dialog).Create();
     const QImage first = Drive(dialog).Render();
     EXPECT_EQ(first.size(), QSize(800, 480));
     EXPECT_EQ(first.pixel(10, 10), qRgb(20, 120, 40));
+    const PaintRecord& record = Drive(dialog).GetPaintRecord();
     Drive(dialog).ClearPaintRecord();
     dialog.m_erases = 0;
-    dialog.m_paints = 0;
     dialog.UpdateWindow();
-    EXPECT_TRUE(Drive(dialog).GetPaintRecord().Paints().empty());
-    EXPECT_EQ(dialog.m_paints, 0);
+    EXPECT_TRUE(record.Paints().empty());
     dialog.InvalidateRect(QRect(48, -8, 60, 60), false);
     dialog.InvalidateRect(QRect(468, -8, 60, 60), false);
     dialog.UpdateWindow();
-    EXPECT_EQ(Drive(dialog).GetPaintRecord().Invalidations(),
-              (std::vector<::Invalidation>{{QRect(48, -8, 60, 60), false}, {QRect(468, -8, 60, 60), false}}));
-    EXPECT_EQ(Drive(dialog).GetPaintRecord().PaintedRegion(),
-              QRegion(QRect(48, 0, 60, 52)) + QRegion(QRect(468, 0, 60, 52)));
+    EXPECT_EQ(record.Invalidations(),
+              (std::vector<Invalidation>{{QRect(48, -8, 60, 60), false}, {QRect(468, -8, 60, 60), false}}));
+    EXPECT_EQ(record.PaintedRegion(), QRegion(QRect(48, 0, 60, 52)) + QRegion(QRect(468, 0, 60, 52)));
+    EXPECT_EQ(record.Paints().size(), 1u);
     EXPECT_EQ(dialog.m_erases, 0);
-    EXPECT_EQ(dialog.m_paints, 1);
 
     Drive(dialog).ClearPaintRecord();
     dialog.Invalidate(true);
     dialog.UpdateWindow();
-    EXPECT_EQ(Drive(dialog).GetPaintRecord().Invalidations(),
-              (std::vector<::Invalidation>{{first.rect(), true}}));
+    EXPECT_EQ(record.Invalidations(), (std::vector<Invalidation>{{first.rect(), true}}));
+    EXPECT_EQ(record.Paints().size(), 1u);
     EXPECT_EQ(dialog.m_erases, 1);
-    EXPECT_EQ(dialog.m_paints, 2);
 
     Drive(dialog).ClearPaintRecord();
     dialog.InvalidateRect(QRect(0, 0, 10, 10), false);
     EXPECT_EQ(Drive(dialog).Render(), first);
-    EXPECT_EQ(Drive(dialog).GetPaintRecord().PaintedRegion(), QRegion(0, 0, 10, 10));
+    EXPECT_EQ(record.PaintedRegion(), QRegion(0, 0, 10, 10));
+}
+
+// Each tick carries its id in order of due time; a zero period fires once the
+// events already queued have run.
+TEST_F(CreatedDialog, TimerTicksComeInOrderOfDueTime)
+{
+    std::vector<int> order;
+    dialog.m_onTimer = [&](UINT_PTR id) {
+        order.push_back(int(id));
+        dialog.KillTimer(id);
+    };
+    ASSERT_EQ(dialog.SetTimer(1, 60), 1u);
+    ASSERT_EQ(dialog.SetTimer(101, 30), 101u);
+    ASSERT_EQ(dialog.SetTimer(102, 0), 102u);
+    for (int i = 0; i < 3; ++i)
+        QMetaObject::invokeMethod(&dialog, [&order, i] { order.push_back(-i); }, Qt::QueuedConnection);
+    EXPECT_TRUE(order.empty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 6; }));
+    EXPECT_EQ(order, (std::vector<int>{0, -1, -2, 102, 101, 1}));
+}
+
+TEST_F(CreatedDialog, KillingATimerStopsIt)
+{
+    dialog.SetTimer(7, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.m_timers.size() >= 2; }));
+    EXPECT_TRUE(dialog.KillTimer(7));
+    EXPECT_FALSE(dialog.KillTimer(7));
+    const size_t ticks = dialog.m_timers.size();
+    // A later 20 ms timer fires long after any queued tick of timer 7 would.
+    dialog.SetTimer(8, 20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.m_timers.back() == 8; }));
+    EXPECT_EQ(std::count(dialog.m_timers.begin() + ticks, dialog.m_timers.end(), 7), 0);
+}
+
+TEST_F(CreatedDialog, SettingATimerIdAgainReplacesTheTimer)
+{
+    dialog.SetTimer(1, 100000);
+    dialog.SetTimer(1, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.m_timers.empty(); }));
+    EXPECT_EQ(dialog.m_timers.front(), 1u);
+}
+
+TEST(WindowTimers, DieWithTheWindow)
+{
+    TestDialog dialog;
+    QTimer::singleShot(0, &dialog, [&] {
+        dialog.SetTimer(5, 0);
+        dialog.EndDialog(IDOK);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(dialog.SetTimer(6, 0), 0u);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog.m_timers.empty());
+}
+
+// Keys for the dialog and keys meant for its focused control each pass
+// pre-translation once; those not eaten reach the control, Enter included.
+TEST_F(CreatedDialog, PreTranslationSeesEveryKeyOnce)
+{
+    for (int key : {VK_BACK, VK_TAB, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, int('0'), int('3')})
+        Drive(dialog).PressKey(key);
+    dialog.m_edit.clear();
+    dialog.m_edit.setFocus();
+    for (int key : {VK_NEXT, int('A'), VK_RETURN})
+        Drive(dialog).PressKey(key);
+    const std::vector<int> keys{VK_BACK, VK_TAB, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, '0', '3', VK_NEXT, 'A', VK_RETURN};
+    EXPECT_EQ(dialog.m_preTranslated, keys);
+    EXPECT_EQ(dialog.m_edit.toPlainText(), QStringLiteral("a\n"));
+    EXPECT_TRUE(dialog.IsWindow());
+}
+
+// The path of a real key: the window system hands it to the window, which
+// passes it to its focused control.
+TEST_F(CreatedDialog, PreTranslationSeesKeysFromTheWindowSystemOnce)
+{
+    dialog.m_edit.setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog.windowHandle(), &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_PageDown, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog.windowHandle(), &release);
+    EXPECT_EQ(dialog.m_preTranslated, std::vector<int>{VK_NEXT});
+}
+
+TEST_F(CreatedDialog, TheEditorTakesAnyScriptButNotKeysPreTranslationEats)
+{
+    dialog.m_edit.setFocus();
+    Drive(dialog).PressQtKey(Qt::Key_unknown, QString::fromUtf16(u"ğ五"));
+    EXPECT_EQ(dialog.m_edit.toPlainText(), QString::fromUtf16(u"ğ五"));
+    EXPECT_EQ(dialog.m_preTranslated, std::vector<int>{0});
+    dialog.m_eatKeys = true;
+    Drive(dialog).PressKey('A');
+    Drive(dialog).PressKey(VK_ESCAPE);
+    EXPECT_EQ(dialog.m_edit.toPlainText(), QString::fromUtf16(u"ğ五"));
+    EXPECT_TRUE(dialog.IsWindow());
+}
+
+TEST_F(CreatedDialog, TapsAndPointerMoves)
+{
+    Drive(dialog).HoverAt(QPoint(200, 200));
+    const int overDialog = dialog.m_setCursors;
+    EXPECT_GE(overDialog, 1);
+    Drive(dialog).HoverAt(QPoint(620, 20));
+    EXPECT_GT(dialog.m_setCursors, overDialog);
+    EXPECT_TRUE(dialog.m_taps.empty());
+
+    const int beforeTap = dialog.m_setCursors;
+    Drive(dialog).TapAt(QPoint(93, 45));
+    EXPECT_EQ(dialog.m_taps, std::vector<QPoint>{QPoint(93, 45)});
+    EXPECT_EQ(dialog.mapFromGlobal(GetCursorPos()), QPoint(93, 45));
+    EXPECT_GT(dialog.m_setCursors, beforeTap);
+    EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
+    Drive(dialog).TapAt(QPoint(620, 20));
+    EXPECT_EQ(dialog.m_taps.size(), 1u);
+    EXPECT_EQ(dialog.m_commands, std::vector<int>{TestDialog::kButton});
 }
 
 } // namespace

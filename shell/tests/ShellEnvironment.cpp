@@ -1,10 +1,7 @@
 #include "shell/tests/ShellEnvironment.h"
 
-#include "shell/ShellSettings.h"
-
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QtCore/qtestsupport_core.h>
 
 void ShellEnvironment::SetUp()
@@ -21,17 +18,39 @@ void ShellEnvironment::SetUp()
 
 void ShellEnvironment::TearDown()
 {
-    for (const char* name : {"ORVA_ROOT", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+    for (const char* name : {"ORVA_ROOT", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "ORVA_ASSETS_DIR"})
         qunsetenv(name);
 }
 
-void ShellEnvironment::WriteSettings(const QByteArray& contents)
+void ShellEnvironment::WriteHostFile(const QString& hostPath, const QByteArray& bytes)
 {
-    const QString path = ShellSettings::FilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
+    QDir().mkpath(QFileInfo(hostPath).absolutePath());
+    QFile file(hostPath);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(contents);
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray ShellEnvironment::ReadHostFile(const QString& hostPath)
+{
+    QFile file(hostPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void ShellEnvironment::WriteSparseDeviceFile(const QString& devicePath, qint64 size) const
+{
+    QFile file(HostPath(devicePath));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size));
+}
+
+void ShellEnvironment::LinkDeviceFile(const QString& target, const QString& link) const
+{
+    ASSERT_TRUE(QFile::link(HostPath(target), HostPath(link)));
+}
+
+void BareShellEnvironment::SetUp()
+{
+    ShellEnvironment::SetUp();
+    qputenv("ORVA_ASSETS_DIR", (m_dir.path() + QStringLiteral("/assets")).toUtf8());
 }
 
 bool WaitUntil(const std::function<bool()>& done)

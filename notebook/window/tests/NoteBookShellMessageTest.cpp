@@ -1,7 +1,6 @@
 #include "notebook/storage/DateCaption.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/testsupport/DialogDriver.h"
-#include "shell/ShellSettings.h"
 
 #include <QFileInfo>
 
@@ -42,7 +41,7 @@ TEST_F(NoteBookShellMessageTest, CodesKeepThePageAndItsTextCaptionsKeepTheirLang
     Drive(dlg).SendCommand(1002);
     Drive(dlg).SendCommand(1002);
     Type(QStringLiteral("made in English"));
-    ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("1"));
+    SetShellSetting(QStringLiteral("language"), QStringLiteral("1"));
     Send(4);
     EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("第4页/共4页")));
     Drive(dlg).SendCommand(1002);

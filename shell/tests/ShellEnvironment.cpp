@@ -1,7 +1,6 @@
 #include "shell/tests/ShellEnvironment.h"
 
 #include <QDir>
-#include <QFile>
 #include <QtCore/qtestsupport_core.h>
 
 void ShellEnvironment::SetUp()
@@ -28,23 +27,6 @@ void ShellEnvironment::WriteHostFile(const QString& hostPath, const QByteArray& 
     QFile file(hostPath);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray ShellEnvironment::ReadHostFile(const QString& hostPath)
-{
-    QFile file(hostPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void ShellEnvironment::WriteSparseDeviceFile(const QString& devicePath, qint64 size) const
-{
-    QFile file(HostPath(devicePath));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size));
-}
-
-void ShellEnvironment::LinkDeviceFile(const QString& target, const QString& link) const
-{
-    ASSERT_TRUE(QFile::link(HostPath(target), HostPath(link)));
 }
 
 void BareShellEnvironment::SetUp()

@@ -3,6 +3,7 @@
 #include "shell/ShellSettings.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
@@ -29,7 +30,11 @@ protected:
     // Writes bytes to a file by its host path, making its folders, over any there.
     static void WriteHostFile(const QString& hostPath, const QByteArray& bytes);
     // The file's bytes; none when it cannot be read.
-    static QByteArray ReadHostFile(const QString& hostPath);
+    static QByteArray ReadHostFile(const QString& hostPath)
+    {
+        QFile file(hostPath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     // The host path of a device path "\A\B" under the test's device root.
     QString HostPath(QString devicePath) const { return m_root + devicePath.replace(u'\\', u'/'); }
@@ -39,8 +44,15 @@ protected:
     }
     QByteArray ReadDeviceFile(const QString& devicePath) const { return ReadHostFile(HostPath(devicePath)); }
     // A file of size zero bytes, without writing them.
-    void WriteSparseDeviceFile(const QString& devicePath, qint64 size) const;
-    void LinkDeviceFile(const QString& target, const QString& link) const;
+    void WriteSparseDeviceFile(const QString& devicePath, qint64 size) const
+    {
+        QFile file(HostPath(devicePath));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size));
+    }
+    void LinkDeviceFile(const QString& target, const QString& link) const
+    {
+        ASSERT_TRUE(QFile::link(HostPath(target), HostPath(link)));
+    }
     bool DeviceFileExists(const QString& devicePath) const { return QFileInfo::exists(HostPath(devicePath)); }
 
     QTemporaryDir m_dir;

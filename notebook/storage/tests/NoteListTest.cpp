@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 
 #include <unistd.h>
 #include <utility>
@@ -78,7 +77,6 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
     EXPECT_EQ(list.LoadFolder(kFolder), 6);
     EXPECT_EQ(Titles(list), (QStringList { "", "deep", "fine", "fits", "mixed case", "upper case" }));
     EXPECT_EQ(list.GetAt(1)->m_strPath, kFolder + QStringLiteral("\\sub\\deeper\\c.note"));
-    EXPECT_EQ(list.GetAt(1)->m_bArchive, 1);
 }
 
 TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)

@@ -2,8 +2,6 @@
 #include "shell/tests/ShellEnvironment.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <csignal>
 #include <sys/resource.h>

@@ -1,6 +1,5 @@
 #include "notebook/storage/FileStamp.h"
 #include "notebook/window/tests/NoteBookFixture.h"
-#include "platform/testsupport/DialogDriver.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include "notebook/storage/DateCaption.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/VirtualKey.h"
-#include "platform/testsupport/DialogDriver.h"
 
 #include <QDir>
 #include <QTextBlock>

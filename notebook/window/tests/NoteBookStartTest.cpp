@@ -1,6 +1,5 @@
 #include "notebook/storage/DateCaption.h"
 #include "notebook/window/tests/NoteBookFixture.h"
-#include "platform/testsupport/DialogDriver.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,6 @@
 #include "shell/tests/ShellEnvironment.h"
 
-#include "shell/ShellSettings.h"
-
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QtCore/qtestsupport_core.h>
 
 void ShellEnvironment::SetUp()
@@ -21,17 +17,22 @@ void ShellEnvironment::SetUp()
 
 void ShellEnvironment::TearDown()
 {
-    for (const char* name : {"ORVA_ROOT", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+    for (const char* name : {"ORVA_ROOT", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "ORVA_ASSETS_DIR"})
         qunsetenv(name);
 }
 
-void ShellEnvironment::WriteSettings(const QByteArray& contents)
+void ShellEnvironment::WriteHostFile(const QString& hostPath, const QByteArray& bytes)
 {
-    const QString path = ShellSettings::FilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
+    QDir().mkpath(QFileInfo(hostPath).absolutePath());
+    QFile file(hostPath);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(contents);
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+void BareShellEnvironment::SetUp()
+{
+    ShellEnvironment::SetUp();
+    qputenv("ORVA_ASSETS_DIR", (m_dir.path() + QStringLiteral("/assets")).toUtf8());
 }
 
 bool WaitUntil(const std::function<bool()>& done)

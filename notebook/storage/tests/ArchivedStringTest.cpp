@@ -1,5 +1,5 @@
 #include "notebook/storage/ArchivedString.h"
-#include "notebook/storage/tests/DeviceFixture.h"
+#include "shell/tests/ShellEnvironment.h"
 
 #include <QBuffer>
 
@@ -44,7 +44,7 @@ TEST(ArchivedString, WritesTheWidePrefixForEachLengthAndReadsItBack)
     EXPECT_EQ(Read(bytes), units) << "every code unit is kept";
 }
 
-class ArchivedStringRead : public DeviceFixture {};
+class ArchivedStringRead : public BareShellEnvironment {};
 
 TEST_F(ArchivedStringRead, ReadsEveryFormOfOtherWritersAndRefusesWhatTheDataCannotHold)
 {

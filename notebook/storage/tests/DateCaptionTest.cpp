@@ -1,6 +1,6 @@
 #include "notebook/storage/DateCaption.h"
 #include "notebook/storage/LocalText.h"
-#include "notebook/storage/tests/DeviceFixture.h"
+#include "shell/tests/ShellEnvironment.h"
 
 #include <utility>
 
@@ -39,12 +39,11 @@ TEST(DateCaption, ReadsExactlyAsShownInEachLanguage)
     EXPECT_EQ(FormatDateCaption(QDateTime(), ORVA_LANG_ENGLISH), QString());
 }
 
-class DateCaptionShell : public DeviceFixture {};
+class DateCaptionShell : public BareShellEnvironment {};
 
 TEST_F(DateCaptionShell, PageLabelFollowsTheLanguage)
 {
-    for (const auto& [language, label] : { std::pair { "0", u"Page 3/7" }, std::pair { "6", u"Page 3/7" },
-                                           std::pair { "1", u"第3页/共7页" } }) {
+    for (const auto& [language, label] : { std::pair { "0", u"Page 3/7" }, std::pair { "1", u"第3页/共7页" } }) {
         SetShellSetting(QStringLiteral("language"), QString::fromLatin1(language));
         EXPECT_EQ(FormatPageLabel(3, 7), QString::fromUtf16(label)) << language;
     }

@@ -1,8 +1,9 @@
 #include "notebook/storage/ArchivedString.h"
 #include "notebook/storage/NoteFolder.h"
 #include "notebook/storage/NoteList.h"
-#include "notebook/storage/tests/DeviceFixture.h"
+#include "shell/tests/ShellEnvironment.h"
 
+#include <QDir>
 #include <QDirIterator>
 
 #include <unistd.h>
@@ -20,7 +21,7 @@ QByteArray ArchiveBytes(const QString& title, const QString& text)
     return bytes;
 }
 
-class NoteList : public DeviceFixture {
+class NoteList : public BareShellEnvironment {
 protected:
     void WriteNote(const QString& relative, const QString& title, const QString& text = QStringLiteral("text"))
     {
@@ -76,7 +77,6 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
     EXPECT_EQ(list.LoadFolder(kFolder), 6);
     EXPECT_EQ(Titles(list), (QStringList { "", "deep", "fine", "fits", "mixed case", "upper case" }));
     EXPECT_EQ(list.GetAt(1)->m_strPath, kFolder + QStringLiteral("\\sub\\deeper\\c.note"));
-    EXPECT_EQ(list.GetAt(1)->m_bArchive, 1);
 }
 
 TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
@@ -212,7 +212,7 @@ TEST_F(NoteList, SyncReadsAnotherProgramsVersionOnlyIntoAPageWithoutEdits)
 }
 
 // A conflict copy beside the file; a note of a file read with loss goes to a
-// new note in the notes folder.
+// new note in the notes folder. Later edits stay in the new file.
 TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
 {
     SetShellSetting("codepage", "1252");
@@ -246,10 +246,13 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         note.m_strText = c.mine;
         WriteDeviceFile(c.path, c.theirs);
         EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::InStep) << qPrintable(c.path);
-        EXPECT_EQ(ReadDeviceFile(c.path), c.theirs) << qPrintable(c.path);
         EXPECT_EQ(note.m_strPath, c.copy);
         EXPECT_EQ(ReadDeviceFile(c.copy), c.copyBytes.isEmpty() ? c.mine.toLatin1() : c.copyBytes)
             << qPrintable(c.copy);
+        note.m_strText += u'!';
+        EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::InStep) << qPrintable(c.path);
+        EXPECT_EQ(note.m_strPath, c.copy);
+        EXPECT_EQ(ReadDeviceFile(c.path), c.theirs) << qPrintable(c.path);
     }
 }
 

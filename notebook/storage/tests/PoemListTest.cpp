@@ -1,5 +1,5 @@
 #include "notebook/storage/PoemList.h"
-#include "notebook/storage/tests/DeviceFixture.h"
+#include "shell/tests/ShellEnvironment.h"
 
 #include <QDir>
 #include <QImage>
@@ -12,16 +12,14 @@ namespace {
 const QRect kRect(QPoint(40, 82), QPoint(339, 407));
 const QColor kGrey(128, 128, 128);
 
-class PoemList : public DeviceFixture {
+class PoemList : public BareShellEnvironment {
 protected:
     // A bitmap whose top-left part, of the rectangle's size, is red and the rest blue.
     void MakePicture(const QString& name, int width = 4, int height = 4)
     {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::blue);
-        for (int y = 0; y < std::min(height, kRect.height()); ++y)
-            for (int x = 0; x < std::min(width, kRect.width()); ++x)
-                image.setPixelColor(x, y, Qt::red);
+        QPainter(&image).fillRect(0, 0, kRect.width(), kRect.height(), Qt::red);
         QDir().mkpath(HostPath(QStringLiteral("\\Orva\\Poem")));
         ASSERT_TRUE(image.save(HostPath(QStringLiteral("\\Orva\\Poem\\") + name), "BMP"));
     }

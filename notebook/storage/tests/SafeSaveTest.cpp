@@ -1,5 +1,7 @@
 #include "notebook/storage/Note.h"
-#include "notebook/storage/tests/DeviceFixture.h"
+#include "shell/tests/ShellEnvironment.h"
+
+#include <QDir>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -12,7 +14,7 @@ namespace {
 const QString kNote = QStringLiteral("\\Note\\safe.note");
 const QString kPlain = QStringLiteral("\\Docs\\hand.txt");
 
-class SafeSave : public DeviceFixture {
+class SafeSave : public BareShellEnvironment {
 protected:
     // A note of the notes folder, saved with text.
     CNote SavedNote(const QString& text)

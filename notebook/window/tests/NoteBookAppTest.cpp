@@ -1,6 +1,5 @@
 #include "notebook/window/NoteBookApp.h"
 #include "notebook/window/tests/NoteBookFixture.h"
-#include "platform/testsupport/DialogDriver.h"
 #include "shell/AppRegistry.h"
 #include "shell/FileSystem.h"
 #include "shell/OrvaCore.h"

@@ -4,17 +4,15 @@
 #include "notebook/storage/Note.h"
 #include "notebook/window/NoteBookFonts.h"
 #include "platform/Drawing.h"
-#include "shell/ShellSettings.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QPainter>
 
 void NoteBookTest::SetUp()
 {
     ShellEnvironment::SetUp();
-    ShellSettings::SetValue(QStringLiteral("note_path"), QString::fromUtf16(kNotesFolder));
-    ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("0"));
+    SetShellSetting(QStringLiteral("note_path"), QString::fromUtf16(kNotesFolder));
+    SetShellSetting(QStringLiteral("language"), QStringLiteral("0"));
 }
 
 CNoteBookDlg& NoteBookTest::Start()
@@ -36,25 +34,11 @@ CNoteBookDlg& NoteBookTest::StartWithThreeNotes()
     return Start();
 }
 
-void NoteBookTest::WriteFile(const QString& hostPath, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(hostPath).absolutePath());
-    QFile file(hostPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 QString NoteBookTest::WriteOutsideFile(const QString& fileName, const QByteArray& bytes)
 {
     const QString path = m_dir.path() + QStringLiteral("/outside/") + fileName;
-    WriteFile(path, bytes);
+    WriteHostFile(path, bytes);
     return path;
-}
-
-QByteArray NoteBookTest::FileBytes(const QString& hostPath)
-{
-    QFile file(hostPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString NoteBookTest::SavedText(const QString& fileName) const
@@ -117,10 +101,8 @@ QImage NoteBookTest::Screen()
         if (!control->isVisible())
             continue;
         const QRect covered = control->geometry().intersected(rect).translated(-rect.topLeft());
-        QPainter blank(&shown);
-        blank.fillRect(covered, Qt::black);
-        QPainter blankExpected(&expected);
-        blankExpected.fillRect(covered, Qt::black);
+        for (QImage* image : { &shown, &expected })
+            QPainter(image).fillRect(covered, Qt::black);
     }
     if (shown == expected)
         return ::testing::AssertionSuccess();

@@ -34,18 +34,15 @@ protected:
     // Writes an archive note into the notes folder, over any there.
     void WriteNote(const QString& fileName, const QString& title, const QString& text)
     {
-        WriteFile(NotesHostFolder() + u'/' + fileName, ArchivedStrings({ title, text }));
+        WriteHostFile(NotesHostFolder() + u'/' + fileName, ArchivedStrings({ title, text }));
     }
-    // Writes a file by its host path, folders and all, over any there.
-    static void WriteFile(const QString& hostPath, const QByteArray& bytes);
     // A file outside the device root, by its host path.
     QString WriteOutsideFile(const QString& fileName, const QByteArray& bytes);
-    void WriteHandOff(const QString& devicePath) { WriteFile(HandOffHostPath(), ArchivedStrings({ devicePath })); }
-    QString HandOffHostPath() const { return HostPathFromDevicePath(QStringLiteral("\\Orva\\Note.path")); }
+    void WriteHandOff(const QString& devicePath) { WriteHostFile(HandOffHostPath(), ArchivedStrings({ devicePath })); }
+    QString HandOffHostPath() const { return HostPath(QStringLiteral("\\Orva\\Note.path")); }
 
-    QString NotesHostFolder() const { return HostPathFromDevicePath(QString::fromUtf16(kNotesFolder)); }
+    QString NotesHostFolder() const { return HostPath(QString::fromUtf16(kNotesFolder)); }
     QStringList NoteFiles() const { return QDir(NotesHostFolder()).entryList(QDir::Files, QDir::Name); }
-    static QByteArray FileBytes(const QString& hostPath);
     // The text of a note in the notes folder, as the notebook reads it.
     QString SavedText(const QString& fileName) const;
     // The strings one after the other, as a note file or the hand-off holds them.

@@ -2,7 +2,6 @@
 // under it, driven by taps at pixels.
 #include "notebook/window/NoteBookResource.h"
 #include "notebook/window/tests/NoteBookFixture.h"
-#include "platform/testsupport/DialogDriver.h"
 #include "shell/SoftKeyboard.h"
 #include "shell/Wren.h"
 

@@ -1,7 +1,6 @@
 #include "notebook/storage/DateCaption.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/VirtualKey.h"
-#include "platform/testsupport/DialogDriver.h"
 
 #include <QDir>
 #include <QTextBlock>
@@ -86,12 +85,12 @@ TEST_F(NoteBookPagesTest, TypedTextReachesTheDefaultFolderAtTheAutosaveTick)
     Type(QStringLiteral("Çarşamba"));
     Drive(dlg).PressKey(VK_RETURN);
     Type(QStringLiteral("记事本"));
-    const QDir folder(HostPathFromDevicePath(QStringLiteral("\\NAND Flash\\Note")));
+    const QDir folder(HostPath(QStringLiteral("\\NAND Flash\\Note")));
     EXPECT_TRUE(folder.entryList(QDir::Files).isEmpty());
 
     Tick();
     ASSERT_EQ(folder.entryList(QDir::Files), QStringList { "2026-12-06 041548.note" });
-    EXPECT_EQ(FileBytes(folder.filePath(QStringLiteral("2026-12-06 041548.note"))),
+    EXPECT_EQ(ReadHostFile(folder.filePath(QStringLiteral("2026-12-06 041548.note"))),
               ArchivedStrings({ FormatDateCaption(Now(), ORVA_LANG_ENGLISH), u"Çarşamba\r\n记事本"_qs }));
 }
 
@@ -106,7 +105,7 @@ TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfHandedOverFilesSurvive)
     dlg.GetEdit().moveCursor(QTextCursor::End);
     Type(QStringLiteral("!"));
     Tick();
-    EXPECT_EQ(FileBytes(path), bytes + QByteArray("!\0", 2));
+    EXPECT_EQ(ReadHostFile(path), bytes + QByteArray("!\0", 2));
 
     // A text file without line breaks gets a bare line feed.
     const QString plain = WriteOutsideFile(QStringLiteral("milk.txt"), "milk");
@@ -116,7 +115,7 @@ TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfHandedOverFilesSurvive)
     Drive(second).PressKey(VK_RETURN);
     Type(QStringLiteral("tea"));
     Tick();
-    EXPECT_EQ(FileBytes(plain), QByteArray("milk\ntea"));
+    EXPECT_EQ(ReadHostFile(plain), QByteArray("milk\ntea"));
 }
 
 } // namespace

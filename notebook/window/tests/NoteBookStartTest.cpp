@@ -1,7 +1,5 @@
 #include "notebook/storage/DateCaption.h"
 #include "notebook/window/tests/NoteBookFixture.h"
-#include "platform/testsupport/DialogDriver.h"
-#include "shell/ShellSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +14,7 @@ TEST_F(NoteBookTest, FirstStartsShowOneEmptyDatedPageAndWriteNothing)
     const std::pair<ORVA_LANG, QString> starts[] = { { ORVA_LANG_CHINESE, u"第1页/共1页"_qs },
                                                      { ORVA_LANG_TURKISH, u"Page 1/1"_qs } };
     for (const auto& [language, label] : starts) {
-        ShellSettings::SetValue(QStringLiteral("language"), QString::number(language));
+        SetShellSetting(QStringLiteral("language"), QString::number(language));
         CNoteBookDlg& dlg = Start();
         EXPECT_TRUE(QFileInfo(NotesHostFolder()).isDir());
         EXPECT_TRUE(ShowsPageText(kCaption, FormatDateCaption(Now(), language)));
@@ -90,7 +88,7 @@ TEST_F(NoteBookTest, HandOffIsOpenedAndDeletedUnlessItIsNoPath)
         QFile::remove(HandOffHostPath());
         // Without bytes, a pipe nobody writes to: it would block a reader for ever.
         if (bytes)
-            WriteFile(HandOffHostPath(), *bytes);
+            WriteHostFile(HandOffHostPath(), *bytes);
         else
             ASSERT_EQ(::mkfifo(QFile::encodeName(HandOffHostPath()).constData(), 0600), 0);
 

@@ -25,12 +25,11 @@ TEST_F(ShellSettingsTest, GivesTheConfiguredValueOrTheDefault)
 {
     const std::u16string longDefault(300, u'd');
     const struct {
-        QByteArray file; // empty: no file
+        QByteArray file;
         const char16_t* key;
         const char16_t* defaultValue;
         QString value;
     } cases[] = {
-        {{}, u"note_path", u"\\NAND", QStringLiteral("\\NAND")},
         {"language=1\n", u"note_path", nullptr, QString()},
         {"# on the card\r\n[General]\r\n Note_Path = \\SD Card\\N, alt \r\n; skin=x\r\n", u"note_path", u"\\NAND",
             QStringLiteral("\\SD Card\\N, alt")},
@@ -41,8 +40,7 @@ TEST_F(ShellSettingsTest, GivesTheConfiguredValueOrTheDefault)
         {QByteArray("\0\xff\xfe=\n=\nlanguage=\xc3\x28\n\xff\n", 20), u"", u"d", QStringLiteral("d")},
     };
     for (const auto& c : cases) {
-        if (!c.file.isEmpty())
-            WriteSettings(c.file);
+        WriteSettings(c.file);
         PathBuffer buffer;
         COrvaCore::GetStrParam(c.key, buffer.units.data(), c.defaultValue);
         EXPECT_EQ(buffer.Text(), c.value) << c.file.toStdString();

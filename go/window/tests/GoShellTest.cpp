@@ -11,7 +11,6 @@
 #include "shell/tern/Tern.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
@@ -77,13 +76,6 @@ TEST(GoText, EveryEntryHasBothLanguages)
     }
 }
 
-// The test above shows the texts in English and Chinese.
-TEST_F(GoShell, OtherLanguagesFallBackToEnglish)
-{
-    WriteSettings("language=6\n");
-    EXPECT_EQ(FormatLocalText(kTextTotalSteps, 224), u"Total step is 224. ");
-}
-
 // Each text the status box shows, in both languages and at every step count a
 // game reaches, is drawn whole inside the box.
 TEST_F(GoShell, EveryTextFitsTheStatusBox)
@@ -121,8 +113,6 @@ TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
     PostShellMessage(&Dlg(), 4);
     ProcessEvents();
     const QImage after = Frame();
-    // Kept beside the test for a person to look at.
-    after.save(QDir::current().absoluteFilePath(QStringLiteral("go-window.png")));
 
     EXPECT_NE(before.copy(0, 0, 60, 480), after.copy(0, 0, 60, 480)) << "the background follows the skin";
     EXPECT_NE(before.copy(QRect(kPosCloseButton, QSize(40, 30))), after.copy(QRect(kPosCloseButton, QSize(40, 30))))

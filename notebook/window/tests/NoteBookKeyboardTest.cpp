@@ -5,7 +5,6 @@
 #include "shell/SoftKeyboard.h"
 #include "shell/Wren.h"
 
-#include <QDir>
 
 namespace {
 
@@ -50,9 +49,7 @@ TEST_F(NoteBookKeyboardTest, TypingAndTurningPagesByTapsAlone)
     TapButton(IDC_BTN_INPUT);
     ASSERT_NE(SipGetState(), SIP_HIDDEN);
     EXPECT_EQ(KeyboardRect(), QRect(0, 480 - SoftKeyboard::kHeight, 800, SoftKeyboard::kHeight));
-    // Kept beside the test for a person to look at.
     const QImage screen = Screen();
-    screen.save(QDir::current().filePath(QStringLiteral("notebook-keyboard.png")));
     EXPECT_EQ(screen.pixel(2, 478), qRgb(0x2b, 0x2f, 0x36)) << "the keyboard's background";
     TypeOnKeyboard(QStringLiteral(" Tea"));
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("three Tea"));

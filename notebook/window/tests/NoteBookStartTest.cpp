@@ -1,7 +1,6 @@
 #include "notebook/storage/DateCaption.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <sys/stat.h>
@@ -40,9 +39,7 @@ TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
 
     // The four frame rules in the ink of the page, from their left ends to one
     // pixel short of their right ends, and a picture on the left-hand page.
-    // The screen is kept beside the test for a person to look at.
     const QImage screen = Screen();
-    screen.save(QDir::current().filePath(QStringLiteral("notebook.png")));
     for (int y : { 80, 410 }) {
         for (int left : { 40, 440 }) {
             for (int x = left; x < left + 300; ++x)

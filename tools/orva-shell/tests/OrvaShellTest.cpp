@@ -157,17 +157,13 @@ TEST_F(OrvaShellTest, StartsTheNotebookWhenItDoesNotRun)
     const QString log = m_dir.path() + QStringLiteral("/started.log");
     qputenv("ORVA_PROGRAM_NOTEBOOK", ORVA_PROBE_PROGRAM);
     qputenv("ORVA_PROBE_LOG", log.toUtf8());
-    QDir().mkpath(m_root + QStringLiteral("/Docs"));
     const QString text = m_root + QStringLiteral("/Docs/inside.txt");
-    QFile(text).open(QIODevice::WriteOnly);
+    WriteHostFile(text, {});
     for (const auto& [file, logged] : {std::pair{QString(), QByteArray("running\nnothing handed over\n")},
              std::pair{text, "running\nhand-off " + ArchivedHex(QStringLiteral("\\Docs\\inside.txt")) + "\n"}}) {
         QFile::remove(log);
         EXPECT_EQ(Shell(QStringLiteral("open-note|") + file).exitCode, 0);
-        EXPECT_TRUE(WaitUntil([&] {
-            QFile reading(log);
-            return reading.open(QIODevice::ReadOnly) && reading.readAll() == logged;
-        }));
+        EXPECT_TRUE(WaitUntil([&] { return ReadHostFile(log) == logged; })) << ReadHostFile(log).toStdString();
         EXPECT_EQ(COrvaCore::SendAppMsg(16, 0, 2), 1);
         EXPECT_TRUE(WaitUntil([] { return !AppRegistry::IsRunningAnywhere(16); }));
     }

@@ -155,6 +155,12 @@ TEST(ChooseComputerMove, AnswersTheTwoStoneOpeningByTheScanDirection)
                 << (c.rowsAscending ? "up" : "down");
         }
     }
+    // The real draws pick one of the four.
+    CGoEngine engine;
+    engine.SetStone(7, 7, kGoBlack);
+    engine.SetStone(8, 7, kGoWhite);
+    EXPECT_THAT(engine.ChooseComputerMove(kBlackColor),
+        testing::AnyOf(GoPoint { 8, 8 }, GoPoint { 8, 6 }, GoPoint { 7, 8 }, GoPoint { 7, 6 }));
 }
 
 TEST(ChooseComputerMove, SeedsEveryDrawWithTheTickCount)
@@ -166,15 +172,6 @@ TEST(ChooseComputerMove, SeedsEveryDrawWithTheTickCount)
     });
     engine.ChooseComputerMove(kWhiteColor);
     EXPECT_EQ(seeds, std::vector<std::uint32_t>(16, 4321u));
-}
-
-TEST(ChooseComputerMove, TheRealScanPicksOneOfTheBestPoints)
-{
-    CGoEngine engine;
-    engine.SetStone(7, 7, kGoBlack);
-    engine.SetStone(8, 7, kGoWhite);
-    EXPECT_THAT(engine.ChooseComputerMove(kBlackColor),
-        testing::AnyOf(GoPoint { 8, 8 }, GoPoint { 8, 6 }, GoPoint { 7, 8 }, GoPoint { 7, 6 }));
 }
 
 TEST(ChooseComputerMove, TakesTheLastEmptyPointAndNoneOnAFullBoard)

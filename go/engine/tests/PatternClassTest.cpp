@@ -18,7 +18,6 @@ struct PatternCase {
 const PatternCase kCases[] = {
     { "EmptyBoardCentre", {}, {}, 19 },
     { "EmptyBoardCorner", {}, {}, 20, { 0, 0 } },
-    { "EmptyBoardEdge", {}, {}, 19, { 7, 0 } },
     { "Five", { { 3, 7 }, { 4, 7 }, { 5, 7 }, { 6, 7 } }, {}, 0 },
     { "FiveDownTheColumn", { { 7, 8 }, { 7, 9 }, { 7, 10 }, { 7, 11 } }, { { 7, 6 } }, 0 },
     { "SixInARow", { { 2, 7 }, { 3, 7 }, { 4, 7 }, { 5, 7 }, { 6, 7 } }, {}, 0 },

@@ -70,8 +70,7 @@ TEST_F(TurnControllerTest, StartUpTimerOpensWithBlackOnTheCentre)
     EXPECT_EQ(LastStatus(), Shown(1, 6));
     EXPECT_EQ(view.cursor, (GoPoint { 7, 7 }));
     EXPECT_EQ(view.pointer, (GoPoint { 7, 7 }));
-    const std::vector<RecordingView::Invalidation> opening = { { { 70, 70, 75, 75 }, false } };
-    EXPECT_EQ(view.invalidated, opening);
+    EXPECT_EQ(view.invalidated, (std::vector<RecordingView::Invalidation> { { { 70, 70, 75, 75 }, false } }));
     EXPECT_EQ(view.repaints, 1);
 
     const std::size_t shown = view.statuses.size();

@@ -95,8 +95,8 @@ TEST_F(GoGame, TapsReachTheOptionsOrTheBoard)
         int stones;
     } taps[] = {
         { { 605, 350 }, 1, false, 1 }, // the top left corner of Easy
-        { { 760, 379 }, 1, false, 1 }, // just right of it
         { { 700, 459 }, 3, false, 1 }, // the bottom row of Hard
+        { { 760, 379 }, 3, false, 1 }, // just right of Easy
         { { 700, 385 }, 3, false, 1 }, // between two options
         { { 759, 379 }, 1, false, 1 },
         { { 700, 405 }, 2, false, 1 },

@@ -120,7 +120,8 @@ TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
     EXPECT_EQ(before.copy(QRectFromRect(g_rcBoard)), after.copy(QRectFromRect(g_rcBoard)))
         << "board and stones stay as loaded";
     EXPECT_EQ(Status(), status);
-    EXPECT_TRUE(Dlg().m_bPersonFirst);
+    EXPECT_EQ(after.copy(QRectFromRect(kRectCpuFirst)), ExpectedOption(Dlg(), kRectCpuFirst, u"CPU First"_qs, false, 0))
+        << "the option as set, not the running game's rule";
     EXPECT_EQ(CGoDlgProbe::NewButton(Dlg()).GetTextColor(), COrvaSkins::GetSkinInfo()->color[49]);
     EXPECT_EQ(CGoDlgProbe::UndoButton(Dlg()).GetBkColor(), GetPixel(CGoDlgProbe::Background(Dlg()), 605, 234));
     EXPECT_EQ(CGoDlgProbe::Status(Dlg()).GetTextColor(), COrvaSkins::GetSkinInfo()->color[48]);

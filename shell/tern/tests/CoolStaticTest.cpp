@@ -36,14 +36,7 @@ protected:
     CCoolStatic m_status;
 };
 
-// The option font's cell is 25 pixels: ink below that is a second line.
-TEST_F(StatusText, WrapsLongLines)
-{
-    m_status.SetText(QStringLiteral("Congratulations! You win! Play again!"));
-    EXPECT_GT(CountPixels(Drawn(m_status), kArea.adjusted(0, 25, 0, 0), kInk), 20);
-}
-
-TEST_F(StatusText, PaintsItsBackgroundAndTextColourInsideItsRectangleOnly)
+TEST_F(StatusText, PaintsItsBackgroundAndTextColourInsideItsRectangleOnlyAndWrapsLongLines)
 {
     m_status.SetText(QStringLiteral("\r\nGOBANG"));
     QImage image = Drawn(m_status);
@@ -55,6 +48,9 @@ TEST_F(StatusText, PaintsItsBackgroundAndTextColourInsideItsRectangleOnly)
 
     m_status.SetTextColor(RGB(255, 0, 0));
     EXPECT_GT(CountPixels(Drawn(m_status), kArea, qRgb(255, 0, 0)), 20);
+    // The option font's cell is 25 pixels: ink below that is a second line.
+    m_status.SetText(QStringLiteral("Congratulations! You win! Play again!"));
+    EXPECT_GT(CountPixels(Drawn(m_status), kArea.adjusted(0, 25, 0, 0), qRgb(255, 0, 0)), 20);
 }
 
 TEST(StatusTextInDialog, SetTextInvalidatesItsRectangleAndNothingElse)

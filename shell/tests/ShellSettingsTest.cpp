@@ -5,7 +5,6 @@
 #include "shell/tests/ShellEnvironment.h"
 
 #include <QDir>
-#include <QFile>
 #include <array>
 #include <string_view>
 
@@ -82,11 +81,10 @@ TEST(LocalTextRule, ChineseOnlyForLanguageOneAndWhereTheEntryHasIt)
 TEST_F(ShellSettingsTest, SetsAValueKeepingTheOtherLines)
 {
     WriteSettings("# mine\nlanguage=1\nskin=Ebony\nLANGUAGE=6\n\n\n");
-    ASSERT_TRUE(ShellSettings::SetValue(QStringLiteral("language"), QStringLiteral("0")));
-    ASSERT_TRUE(ShellSettings::SetValue(QStringLiteral("note_path"), QStringLiteral("\\SD\\Note")));
-    QFile file(ShellSettings::FilePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("# mine\nlanguage=0\nskin=Ebony\nnote_path=\\SD\\Note\n"));
+    SetShellSetting(QStringLiteral("language"), QStringLiteral("0"));
+    SetShellSetting(QStringLiteral("note_path"), QStringLiteral("\\SD\\Note"));
+    EXPECT_EQ(ReadHostFile(ShellSettings::FilePath()),
+              QByteArray("# mine\nlanguage=0\nskin=Ebony\nnote_path=\\SD\\Note\n"));
     for (const auto& [key, value] : {std::pair{"a=b", "c"}, std::pair{"key", "two\nlines"}, std::pair{"key", "a\rb"},
              std::pair{" key", "c"}, std::pair{"", "c"}, std::pair{"k\ney", "c"}})
         EXPECT_FALSE(ShellSettings::SetValue(QString::fromUtf8(key), QString::fromUtf8(value))) << key;

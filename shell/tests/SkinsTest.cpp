@@ -5,7 +5,6 @@
 #include "shell/SkinFolder.h"
 #include "shell/tests/ShellEnvironment.h"
 
-#include <QDir>
 #include <QPixmap>
 
 #include <algorithm>
@@ -109,17 +108,13 @@ TEST_F(SkinsTest, ASkinChangeShowsAtTheNextLoad)
 TEST_F(SkinsTest, AUsersOwnSkinIsUsedWhateverTheCaseOfItsNames)
 {
     const QString folder = m_root + QStringLiteral("/orva/skins/mine");
-    QDir().mkpath(folder);
+    WriteHostFile(folder + QStringLiteral("/skin.ini"), "0=7\n48=0x000000FF\n49=255\n64=1\n-1=1\nx=2\n");
     for (const auto& [name, colour] : {std::pair{"game.bmp", Qt::red}, std::pair{"go_black.bmp", Qt::blue},
              std::pair{"go_white.bmp", Qt::green}, std::pair{"GO_White.bmp", Qt::yellow}}) {
         QImage image(colour == Qt::red ? QSize(800, 480) : QSize(24, 24), QImage::Format_RGB32);
         image.fill(colour);
         ASSERT_TRUE(image.save(folder + u'/' + QString::fromLatin1(name), "BMP"));
     }
-    QFile ini(folder + QStringLiteral("/skin.ini"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("0=7\n48=0x000000FF\n49=255\n64=1\n-1=1\nx=2\n");
-    ini.close();
     EXPECT_TRUE(SkinFolder::Available().contains(QStringLiteral("mine")));
     UseSkin("Mine");
     EXPECT_EQ(Load(u"GAME").pixel(0, 0), QColor(Qt::red).rgb());

@@ -68,19 +68,18 @@ TEST_F(SoftKeyboardTest, TypesIntoTheFocusedEditorWithoutTakingTheFocus)
 // Shift shows the capitals on the keys, for one letter; Chinese gets the English layout.
 TEST_F(SoftKeyboardTest, ShiftShowsCapitalsForOneLetter)
 {
-    struct Case {
+    const QString english = QStringLiteral("1234567890qwertyuiopasdfghjkl'zxcvbnm,.?");
+    const struct {
         ORVA_LANG language;
         QString lower;
         QString upper;
-    };
-    const QString english = QStringLiteral("1234567890qwertyuiopasdfghjkl'zxcvbnm,.?");
-    const Case cases[] = {
+    } cases[] = {
         {ORVA_LANG_ENGLISH, english, english.toUpper()},
         {ORVA_LANG_CHINESE, english, english.toUpper()},
         {ORVA_LANG_TURKISH, QStringLiteral("1234567890qwertyuıopğüasdfghjklşizxcvbnmöç.,"),
             QStringLiteral("1234567890QWERTYUIOPĞÜASDFGHJKLŞİZXCVBNMÖÇ.,")},
     };
-    for (const Case& layout : cases) {
+    for (const auto& layout : cases) {
         SipShowCorrectIM(layout.language);
         EXPECT_EQ(Labels(), layout.lower);
         Tap(QStringLiteral("shift"));

@@ -1,8 +1,5 @@
 #include "notebook/storage/DateCaption.h"
-#include "notebook/storage/LocalText.h"
 #include "shell/tests/ShellEnvironment.h"
-
-#include <utility>
 
 namespace {
 
@@ -37,17 +34,6 @@ TEST(DateCaption, ReadsExactlyAsShownInEachLanguage)
     }
     EXPECT_EQ(FormatDateCaption(cases[0].time, ORVA_LANG(3)), QString::fromUtf16(cases[0].english));
     EXPECT_EQ(FormatDateCaption(QDateTime(), ORVA_LANG_ENGLISH), QString());
-}
-
-class DateCaptionShell : public BareShellEnvironment {};
-
-TEST_F(DateCaptionShell, PageLabelFollowsTheLanguage)
-{
-    for (const auto& [language, label] : { std::pair { "0", u"Page 3/7" }, std::pair { "1", u"第3页/共7页" } }) {
-        SetShellSetting(QStringLiteral("language"), QString::fromLatin1(language));
-        EXPECT_EQ(FormatPageLabel(3, 7), QString::fromUtf16(label)) << language;
-    }
-    EXPECT_EQ(FormatPageLabel(12, 345, ORVA_LANG_CHINESE), QStringLiteral("第12页/共345页"));
 }
 
 } // namespace

@@ -45,11 +45,8 @@ TEST_F(RuledEditTest, WhitePaperWithThirteenDashedRulesAndTextBetweenThem)
         int rulePixels = 0;
         for (int x = 0; x < CRuledEdit::kPaperWidth; ++x) {
             const QRgb pixel = empty.pixel(x, y);
-            if (pixel == kRule) {
-                ++rulePixels;
-            } else {
-                ASSERT_EQ(pixel, kWhite) << "at " << x << "," << y;
-            }
+            ASSERT_TRUE(pixel == kRule || pixel == kWhite) << "at " << x << "," << y;
+            rulePixels += pixel == kRule;
         }
         if (rulePixels > 0)
             ruleRows.push_back(y);
@@ -66,14 +63,10 @@ TEST_F(RuledEditTest, WhitePaperWithThirteenDashedRulesAndTextBetweenThem)
     m_edit.setPlainText(QStringLiteral("Dear diary, gjpqy\nÇarşamba, ığüşöç\n今天星期三 记事本\n").repeated(5));
     const QImage typed = Paper();
     for (int y = CRuledEdit::kRuleSpacing; y < CRuledEdit::kPaperHeight; y += CRuledEdit::kRuleSpacing) {
+        // The ink of each line stays off the rules; beyond the text every rule is where it was.
         for (int x = 0; x < CRuledEdit::kPaperWidth; ++x) {
-            // The ink of each line stays off the rules above and below it...
             const QRgb pixel = typed.pixel(x, y);
-            ASSERT_TRUE(pixel == empty.pixel(x, y) || pixel == kWhite) << "ink on rule " << y << " at " << x;
-            // ...and beyond the text every rule is where it was.
-            if (x >= 200) {
-                ASSERT_EQ(pixel, empty.pixel(x, y)) << x << "," << y;
-            }
+            ASSERT_TRUE(pixel == empty.pixel(x, y) || (x < 200 && pixel == kWhite)) << x << "," << y;
         }
     }
 }

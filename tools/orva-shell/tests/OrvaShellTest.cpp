@@ -98,7 +98,6 @@ TEST_F(OrvaShellTest, ExplainsItselfAndRefusesBadInputClearly)
 TEST_F(OrvaShellTest, GetsAndSetsSettings)
 {
     EXPECT_EQ(Shell(QStringLiteral("get|note_path")).out, "\\NAND Flash\\Note\n");
-    EXPECT_EQ(Shell(QStringLiteral("get|skin")).out, "Classic\n");
     EXPECT_EQ(Shell(QStringLiteral("set|note_path|\\SD Card\\Notes")).exitCode, 0);
     EXPECT_EQ(Shell(QStringLiteral("get|NOTE_PATH")).out, "\\SD Card\\Notes\n");
 }

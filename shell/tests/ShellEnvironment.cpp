@@ -1,5 +1,6 @@
 #include "shell/tests/ShellEnvironment.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QtCore/qtestsupport_core.h>
 
@@ -27,6 +28,12 @@ void ShellEnvironment::WriteHostFile(const QString& hostPath, const QByteArray& 
     QFile file(hostPath);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+void ShellEnvironment::ProcessEvents()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
 }
 
 void BareShellEnvironment::SetUp()

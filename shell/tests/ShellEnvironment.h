@@ -55,6 +55,9 @@ protected:
     }
     bool DeviceFileExists(const QString& devicePath) const { return QFileInfo::exists(HostPath(devicePath)); }
 
+    // Delivers what is queued for the windows: shell messages, repaints.
+    static void ProcessEvents();
+
     QTemporaryDir m_dir;
     QString m_root;
 };

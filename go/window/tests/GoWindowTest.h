@@ -4,7 +4,6 @@
 #include "platform/testsupport/DialogDriver.h"
 #include "shell/tests/ShellEnvironment.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -69,12 +68,6 @@ protected:
         for (GoPoint pt : points)
             m_dlg->SetStone(pt.x, pt.y, code);
         m_dlg->g_nStep = StoneCount();
-    }
-    // Delivers what is queued for the window: shell messages, repaints.
-    static void ProcessEvents()
-    {
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
     }
 
     std::unique_ptr<CGoDlg> m_dlg;

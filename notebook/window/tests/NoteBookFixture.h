@@ -59,7 +59,6 @@ protected:
     void Send(unsigned long code) { PostShellMessage(m_dlg.get(), code); ProcessEvents(); }
     // Fires the autosave timer.
     void Tick(int count = 1) { while (count-- > 0) Drive(*m_dlg).FireTimer(101); }
-    static void ProcessEvents() { QApplication::processEvents(); QApplication::processEvents(); }
     QImage Screen();
     // Whether rect of the screen shows exactly text, drawn as the page draws it.
     ::testing::AssertionResult ShowsPageText(const QRect& rect, const QString& text);

@@ -78,7 +78,7 @@ TEST_F(OrvaShellTest, ExplainsItselfAndRefusesBadInputClearly)
     EXPECT_TRUE(bare.err.contains("usage: orva-shell"));
 
     const QString dir = m_dir.path();
-    QFile(dir + QStringLiteral("/back\\slash.txt")).open(QIODevice::WriteOnly);
+    WriteHostFile(dir + QStringLiteral("/back\\slash.txt"), {});
     for (const QString& arguments : {QStringLiteral("frobnicate"), QStringLiteral("status|extra"),
              QStringLiteral("send|go"), QStringLiteral("send|chess|1"), QStringLiteral("send|go|one"),
              QStringLiteral("send|go|-1"), QStringLiteral("send|0|1"), QStringLiteral("send|go|1"),
@@ -142,7 +142,7 @@ TEST_F(OrvaShellTest, HandsANoteToTheRunningNotebookOrBringsItForward)
     EXPECT_EQ(Shell(QStringLiteral("open-note")).exitCode, 0);
     EXPECT_TRUE(LogOf(notebook, "over\n1\n").endsWith("running\nnothing handed over\n1\n"));
     const QString text = m_dir.path() + QStringLiteral("/a b.txt");
-    QFile(text).open(QIODevice::WriteOnly);
+    WriteHostFile(text, {});
     QDir::setCurrent(m_dir.path());
     const ShellRun run = Shell(QStringLiteral("open-note|a b.txt"));
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();

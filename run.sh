@@ -9,8 +9,9 @@ packages=(
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core fonts-wqy-microhei
 )
-# The tests validate the software-centre metadata and render the manual pages.
-test_tools=(appstream groff-base)
+# The tests validate the software-centre metadata, render the manual pages and
+# run programs on a private X server without a window manager.
+test_tools=(appstream groff-base xvfb)
 # dpkg-shlibdeps computes the package's dependencies, lintian checks it.
 package_tools=(dpkg-dev lintian)
 

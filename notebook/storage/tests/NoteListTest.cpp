@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QDirIterator>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -211,8 +213,10 @@ TEST_F(NoteList, SyncReadsAnotherProgramsVersionOnlyIntoAPageWithoutEdits)
     EXPECT_EQ(ReadDeviceFile(note.m_strPath), ArchiveBytes("A", "one, mine"));
 }
 
-// A conflict copy beside the file; a note of a file read with loss goes to a
-// new note in the notes folder. Later edits stay in the new file.
+// A conflict copy beside the file, with a caption of its own, and the other
+// version a page at the end; a note of a file read with loss goes to a new
+// note in the notes folder. Later edits stay in the new file. A copy that
+// keeps size and modification time (cp -p) is another version too.
 TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
 {
     SetShellSetting("codepage", "1252");
@@ -230,10 +234,12 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         QString mine;
         QString copy;
         QByteArray copyBytes {};
+        bool sameTime = false;
     } cases[] = {
         { kFolder + "\\b.note", "", ArchiveBytes("B", "theirs"), "mine", kFolder + "\\b" + stamp + "-2).note",
-          ArchiveBytes("B", "mine") },
+          ArchiveBytes("B" + stamp + ")", "mine") },
         { docs + "todo", "todo", "todo (theirs)", "todo (mine)", docs + "todo" + stamp + ")" },
+        { docs + "m.txt", "list", "LIST", "list!", docs + "m" + stamp + ").txt", {}, true },
         { docs + "latin.txt", "caf\x81", "caf\x81", "café", "\\Notes\\2026-12-06 041548.note",
           ArchiveBytes("latin.txt", "café") },
     };
@@ -244,11 +250,23 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         CNote& note = *list->GetAt(index);
         ASSERT_EQ(note.m_strPath, c.path);
         note.m_strText = c.mine;
+        const QByteArray host = QFile::encodeName(HostPath(c.path));
+        struct stat before {};
+        ::stat(host.constData(), &before);
         WriteDeviceFile(c.path, c.theirs);
-        EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::InStep) << qPrintable(c.path);
+        const timespec times[2] = { before.st_atim, before.st_mtim };
+        if (c.sameTime) {
+            ASSERT_EQ(::utimensat(AT_FDCWD, host.constData(), times, 0), 0);
+        }
+        const int pages = list->GetCount();
+        EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::Moved) << qPrintable(c.path);
         EXPECT_EQ(note.m_strPath, c.copy);
         EXPECT_EQ(ReadDeviceFile(c.copy), c.copyBytes.isEmpty() ? c.mine.toLatin1() : c.copyBytes)
             << qPrintable(c.copy);
+        if (note.GetRedirection() == Redirection::ConflictCopy)
+            EXPECT_EQ(list->GetAt(pages)->m_strPath, c.path) << "the other version is a page";
+        else
+            EXPECT_EQ(list->GetCount(), pages);
         note.m_strText += u'!';
         EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::InStep) << qPrintable(c.path);
         EXPECT_EQ(note.m_strPath, c.copy);

@@ -156,6 +156,7 @@ TEST_F(SafeSave, ReplacedFileKeepsEveryNameItsModeOwnerAndGroup)
     const QByteArray host = QFile::encodeName(HostPath(kPlain));
     ASSERT_EQ(::chmod(host.constData(), 0640), 0);
     const bool mayChown = ::chown(host.constData(), 65534, 65534) == 0;
+    ASSERT_TRUE(plain.Load(kPlain, false)) << "a new mode and owner are a new version";
     plain.m_strText = QStringLiteral("yours");
     ASSERT_TRUE(plain.Save());
     ASSERT_EQ(::stat(host.constData(), &status), 0);

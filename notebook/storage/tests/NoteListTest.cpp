@@ -162,6 +162,13 @@ TEST_F(NoteList, AddNewAppendsADatedNoteWithoutAFileAtAFreePath)
     SetShellSetting(QStringLiteral("note_path"), QStringLiteral("\\\\"));
     defaults.InitFolder();
     EXPECT_EQ(defaults.GetFolder(), QStringLiteral("\\")) << "the root stays";
+    // A folder must leave room for a new note's name: 236 characters at most.
+    for (const qsizetype length : { 236, 237 }) {
+        const QString folder = u'\\' + QString(length - 1, u'f');
+        SetShellSetting(QStringLiteral("note_path"), folder);
+        defaults.InitFolder();
+        EXPECT_EQ(defaults.GetFolder(), length == 236 ? folder : QStringLiteral("\\NAND Flash\\Note"));
+    }
 
     WriteNote(QStringLiteral("z.note"), QStringLiteral("zzz"));
     WriteNote(QStringLiteral("2026-12-06 041548-2.note"), QStringLiteral("zzz"));
@@ -272,6 +279,47 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         EXPECT_EQ(note.m_strPath, c.copy);
         EXPECT_EQ(ReadDeviceFile(c.path), c.theirs) << qPrintable(c.path);
     }
+}
+
+// New notes get 0666 less the umask; a conflict copy gets its file's mode.
+TEST_F(NoteList, NewNotesFollowTheUmaskAndCopiesTheirFilesMode)
+{
+    const auto list = MakeList();
+    const auto modeOf = [this](const QString& path) {
+        struct stat status {};
+        ::stat(QFile::encodeName(HostPath(path)).constData(), &status);
+        return status.st_mode & 07777;
+    };
+    const mode_t saved = ::umask(027);
+    CNote& fresh = *list->GetAt(list->AddNew());
+    fresh.m_strText = QStringLiteral("new");
+    EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::InStep);
+    EXPECT_EQ(modeOf(fresh.m_strPath), 0640u);
+
+    ::umask(0);
+    WriteDeviceFile(QStringLiteral("\\Docs\\secret.txt"), "mine");
+    ::chmod(QFile::encodeName(HostPath(QStringLiteral("\\Docs\\secret.txt"))).constData(), 0600);
+    const int index = list->AddFile(QStringLiteral("\\Docs\\secret.txt"));
+    CNote& secret = *list->GetAt(index);
+    secret.m_strText = QStringLiteral("mine too");
+    WriteDeviceFile(QStringLiteral("\\Docs\\secret.txt"), "theirs");
+    EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::Moved);
+    EXPECT_EQ(modeOf(secret.m_strPath), 0600u) << qPrintable(secret.m_strPath);
+    ::umask(saved);
+}
+
+// A handed-over file is an open page only while that page's own file is
+// still at its own path: a renamed or removed note's inode is another file.
+TEST_F(NoteList, AHandedOverFileIsAPageOnlyWhileThePageStillHoldsIt)
+{
+    const auto list = MakeList();
+    WriteDeviceFile(QStringLiteral("\\Docs\\a.txt"), "a");
+    ASSERT_EQ(list->AddFile(QStringLiteral("\\Docs\\a.txt")), 0);
+    LinkDeviceFile(QStringLiteral("\\Docs\\a.txt"), QStringLiteral("\\Docs\\link.txt"));
+    EXPECT_EQ(list->AddFile(QStringLiteral("\\Docs\\link.txt")), 0);
+    ASSERT_TRUE(QFile::rename(HostPath(QStringLiteral("\\Docs\\a.txt")), HostPath(QStringLiteral("\\Docs\\b.txt"))));
+    EXPECT_EQ(list->AddFile(QStringLiteral("\\Docs\\b.txt")), 1);
+    EXPECT_EQ(list->GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
 }
 
 } // namespace

@@ -97,6 +97,7 @@ TEST_F(SafeSave, FullDiskKeepsTheOldFileAndTheNote)
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(written);
+    EXPECT_EQ(note.GetSaveProblem(), SaveProblem::DiskFull);
     EXPECT_EQ(ReadDeviceFile(kNote), before);
     EXPECT_TRUE(note.HasUnsavedText());
     EXPECT_EQ(QDir(HostPath(QStringLiteral("\\Note"))).entryList(QDir::Files | QDir::Hidden),

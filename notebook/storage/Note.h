@@ -34,7 +34,8 @@ public:
     // when the file could not be opened the note is unchanged, otherwise it
     // holds the new path and form and whatever was read before the failure.
     // Only regular files are read, archive files up to kLargestNoteFile bytes
-    // and plain ones up to kLargestPlainFile.
+    // and plain ones up to kLargestPlainFile. Bytes after an archive's text
+    // count as read with loss.
     bool Load(const QString& path, bool archive);
     // Load, for callers that have already mapped path to its host file.
     bool LoadFromHostFile(const QString& hostPath, const QString& path, bool archive);

@@ -101,22 +101,37 @@ bool PlaceWithoutReplacing(const QByteArray& from, const QByteArray& to)
     return true;
 }
 
-// Writes the hidden file fd and puts it in the target's place.
+// Runs a clean-up after a failure without losing the failure's errno.
+template<typename CleanUp>
+void KeepingErrno(CleanUp cleanUp)
+{
+    const int failure = errno;
+    cleanUp();
+    errno = failure;
+}
+
+// Writes the hidden file fd and puts it in the target's place. The stamp is
+// taken once the file has its name: a rename or a link changes its
+// status-change time.
 std::optional<FileStamp> PlaceHiddenFile(int fd, const QByteArray& hidden, const Target& target, QByteArrayView bytes,
                                          mode_t mode, bool replace)
 {
     struct stat written {};
-    bool done = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0 && ::fstat(fd, &written) == 0;
-    done = ::close(fd) == 0 && done;
+    bool done = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     if (done)
         done = replace ? ::rename(hidden.constData(), target.path.constData()) == 0
                        : PlaceWithoutReplacing(hidden, target.path);
     if (!done) {
-        ::unlink(hidden.constData());
+        KeepingErrno([&] {
+            ::close(fd);
+            ::unlink(hidden.constData());
+        });
         return std::nullopt;
     }
+    const bool stamped = ::fstat(fd, &written) == 0;
+    ::close(fd);
     SyncFolder(target.folder);
-    return StampOfStatus(written);
+    return stamped ? std::optional(StampOfStatus(written)) : std::nullopt;
 }
 
 bool KeepOwner(int fd, const struct stat& old)
@@ -140,26 +155,47 @@ std::optional<FileStamp> RewriteInPlace(const Target& target, QByteArrayView byt
     QByteArray old;
     QByteArray copy;
     int copyFd = -1;
-    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || StampOfStatus(opened) != expected
-        || !ReadAll(fd, opened.st_size, old) || (copyFd = CreateHiddenBeside(target, copy)) < 0) {
-        ::close(fd);
+    const bool expectedFile = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && StampOfStatus(opened) == expected;
+    if (!expectedFile)
+        errno = ESTALE;
+    if (!expectedFile || !ReadAll(fd, opened.st_size, old) || (copyFd = CreateHiddenBeside(target, copy)) < 0) {
+        KeepingErrno([&] { ::close(fd); });
         return std::nullopt;
     }
     bool safe = WriteAll(copyFd, old) && ::fsync(copyFd) == 0;
     safe = ::close(copyFd) == 0 && safe;
     if (!safe) {
-        ::unlink(copy.constData());
-        ::close(fd);
+        KeepingErrno([&] {
+            ::unlink(copy.constData());
+            ::close(fd);
+        });
         return std::nullopt;
     }
     SyncFolder(target.folder);
     struct stat written {};
     const bool rewritten = OverwriteFile(fd, bytes) && ::fstat(fd, &written) == 0;
-    if (rewritten || OverwriteFile(fd, old))
-        ::unlink(copy.constData());
-    ::close(fd);
-    SyncFolder(target.folder);
+    KeepingErrno([&] {
+        if (rewritten || OverwriteFile(fd, old))
+            ::unlink(copy.constData());
+        ::close(fd);
+        SyncFolder(target.folder);
+    });
     return rewritten ? std::optional(StampOfStatus(written)) : std::nullopt;
+}
+
+mode_t CurrentUmask()
+{
+    // Reading the umask through umask() would change it for a moment.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (line.startsWith("Umask:"))
+                return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+        }
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
 }
 
 bool MayWrite(const QByteArray& path)
@@ -170,21 +206,29 @@ bool MayWrite(const QByteArray& path)
 } // namespace
 
 std::optional<FileStamp> WriteFileAtomically(const QString& path, QByteArrayView bytes,
-                                             const std::optional<FileStamp>& expected)
+                                             const std::optional<FileStamp>& expected, mode_t newFileMode)
 {
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        errno = ENAMETOOLONG;
         return std::nullopt;
+    }
     const Target target = TargetOf(path);
     struct stat old {};
     const bool exists = ::stat(target.path.constData(), &old) == 0;
-    if (exists != expected.has_value() || (exists && StampOfStatus(old) != *expected))
+    if (exists != expected.has_value() || (exists && StampOfStatus(old) != *expected)) {
+        errno = ESTALE;
         return std::nullopt;
+    }
     QByteArray hidden;
     if (!exists) {
         const int fd = CreateHiddenBeside(target, hidden);
-        return fd < 0 ? std::nullopt : PlaceHiddenFile(fd, hidden, target, bytes, 0644, false);
+        return fd < 0 ? std::nullopt : PlaceHiddenFile(fd, hidden, target, bytes, newFileMode, false);
     }
-    if (!S_ISREG(old.st_mode) || !MayWrite(target.path))
+    if (!S_ISREG(old.st_mode)) {
+        errno = EISDIR;
+        return std::nullopt;
+    }
+    if (!MayWrite(target.path))
         return std::nullopt;
     if (old.st_nlink > 1)
         return RewriteInPlace(target, bytes, *expected);
@@ -199,14 +243,23 @@ std::optional<FileStamp> WriteFileAtomically(const QString& path, QByteArrayView
     return PlaceHiddenFile(fd, hidden, target, bytes, mode_t(old.st_mode & 07777), true);
 }
 
+mode_t NewFileMode()
+{
+    return 0666 & ~CurrentUmask();
+}
+
 bool RemoveFileIfUnchanged(const QString& path, const FileStamp& expected)
 {
     const QByteArray name = QFile::encodeName(path);
-    if (name.isEmpty())
+    if (name.isEmpty()) {
+        errno = ENAMETOOLONG;
         return false;
+    }
     const std::optional<FileStamp> now = StampOfFile(path);
     if (!now)
         return true;
+    if (*now != expected)
+        errno = ESTALE;
     if (*now != expected || !MayWrite(TargetOf(path).path) || ::unlink(name.constData()) != 0)
         return false;
     SyncFolder(QFile::encodeName(QFileInfo(path).absolutePath()));

@@ -7,10 +7,13 @@
 
 #include <optional>
 
+#include <sys/types.h>
+
 // Writes bytes to the host file at path, but only while the file there is
 // still the version expected (nothing expected: only while there is no file),
-// and never a file this process may not write. Returns the stamp of the
-// file written, or nothing when nothing changed on disk.
+// and never a file this process may not write. A new file gets newFileMode.
+// Returns the stamp of the file written, or nothing when nothing changed on
+// disk; errno then tells why (ESTALE: the file is not the version expected).
 //
 // Whatever fails (a full disk, a read-only folder, a crash), the file is
 // afterwards either its old self or the new bytes. The bytes go to a hidden
@@ -21,8 +24,11 @@
 // of its old bytes, safe on disk, stands in for it. A symbolic link is kept:
 // its target is written.
 std::optional<FileStamp> WriteFileAtomically(const QString& path, QByteArrayView bytes,
-                                             const std::optional<FileStamp>& expected);
+                                             const std::optional<FileStamp>& expected, mode_t newFileMode);
 
 // Removes the host file at path while it is still the version expected and
-// this process may write it; true when it is gone.
+// this process may write it; true when it is gone, else errno tells why.
 bool RemoveFileIfUnchanged(const QString& path, const FileStamp& expected);
+
+// The mode a program gives a new file: 0666 less the process's umask.
+mode_t NewFileMode();

@@ -6,8 +6,12 @@
 
 FileStamp StampOfStatus(const struct stat& status)
 {
-    return { quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
-             qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec };
+    return { quint64(status.st_dev),
+             quint64(status.st_ino),
+             qint64(status.st_size),
+             qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
+             qint64(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec,
+             quint32(status.st_mode) };
 }
 
 std::optional<FileStamp> StampOfFile(const QString& hostPath)

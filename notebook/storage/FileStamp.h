@@ -8,13 +8,17 @@
 struct stat;
 
 // One version of one file as the file system tells it: which file it is
-// (device and inode) and its size and modification time. A write, a rename
-// over it or a replacement by another program gives another stamp.
+// (device and inode), its size, modification and status-change times and its
+// mode. A write, a rename over it or a replacement by another program gives
+// another stamp: a copy that keeps size and modification time (cp -p,
+// touch -r) still changes the status-change time, which no program can set.
 struct FileStamp {
     quint64 device = 0;
     quint64 inode = 0;
     qint64 size = 0;
     qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+    quint32 mode = 0;
 
     bool IsSameFile(const FileStamp& other) const { return device == other.device && inode == other.inode; }
     friend bool operator==(const FileStamp&, const FileStamp&) = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notebook/storage/NoteStatus.h"
 #include "shell/OrvaSkins.h"
 
 #include <QString>
@@ -16,3 +17,10 @@ QString GetLocalText(int index, ORVA_LANG language);
 // The page label, "Page 3/7" or "第3页/共7页", in the current language.
 QString FormatPageLabel(int page, int pageCount);
 QString FormatPageLabel(int page, int pageCount, ORVA_LANG language);
+
+// The one line a page shows while its text is not where it belongs: why its
+// last save failed ("Not saved: the file is read-only"), else which file its
+// text went to ("Saved to a new note: 2026-12-06 041548.note"); empty when
+// the text is in its own file. In Chinese, English or Turkish.
+QString FormatSaveStatus(SaveProblem problem, Redirection redirection, const QString& fileName,
+                         ORVA_LANG language);

@@ -3,10 +3,15 @@
 #include "notebook/storage/AnsiText.h"
 #include "notebook/storage/ArchivedString.h"
 #include "notebook/storage/AtomicFile.h"
+#include "notebook/storage/NoteLog.h"
 #include "platform/device/DevicePath.h"
 
 #include <QStringDecoder>
 #include <QtEndian>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -68,7 +73,9 @@ bool CNote::LoadArchive(QFile& file, qint64 size)
     if (!ReadArchivedString(file, text, &textLossy))
         return false;
     m_strText = text;
-    m_bReadWithLoss = titleLossy || textLossy;
+    // Bytes after the text (a plain text file named .note) would be lost
+    // with the first save.
+    m_bReadWithLoss = titleLossy || textLossy || file.pos() != size;
     return true;
 }
 
@@ -108,9 +115,10 @@ bool CNote::Save()
     const QString hostPath = HostPathFromDevicePath(m_strPath);
     if (m_bArchive && m_strText.isEmpty()) {
         if (m_fileStamp && !RemoveFileIfUnchanged(hostPath, *m_fileStamp))
-            return false;
+            return Failed(errno, hostPath);
         m_fileStamp.reset();
         m_strFileText.clear();
+        m_saveProblem = SaveProblem::None;
         return true;
     }
     bool unicode = m_bUnicode != 0;
@@ -124,14 +132,25 @@ bool CNote::Save()
         unicode = true;
         bytes = Utf16WithSignature(m_strText);
     }
-    const std::optional<FileStamp> written = WriteFileAtomically(hostPath, bytes, m_fileStamp);
+    const std::optional<FileStamp> written
+        = WriteFileAtomically(hostPath, bytes, m_fileStamp, m_newFileMode ? mode_t(*m_newFileMode) : NewFileMode());
     if (!written)
-        return false;
+        return Failed(errno, hostPath);
+    if (m_saveProblem != SaveProblem::None)
+        qCInfo(lcNotes, "saved %s again", qUtf8Printable(m_strPath));
     m_fileStamp = written;
     m_strFileText = m_strText;
+    m_saveProblem = SaveProblem::None;
     if (!m_bArchive)
         m_bUnicode = unicode ? 1 : 0;
     return true;
+}
+
+bool CNote::Failed(int error, const QString& hostPath)
+{
+    m_saveProblem = SaveProblemOf(error, hostPath);
+    qCWarning(lcNotes, "cannot save %s: %s", qUtf8Printable(m_strPath), std::strerror(error));
+    return false;
 }
 
 bool CNote::IsFileChanged() const
@@ -143,6 +162,8 @@ bool CNote::Reload()
 {
     const QString hostPath = HostPathFromDevicePath(m_strPath);
     if (!StampOfFile(hostPath)) {
+        if (m_fileStamp)
+            m_newFileMode = m_fileStamp->mode;
         m_fileStamp.reset();
         m_strFileText = m_strText;
         return false;
@@ -154,13 +175,22 @@ bool CNote::Reload()
     return true;
 }
 
-void CNote::MoveTo(const QString& path, bool archive)
+void CNote::MoveTo(const QString& path, bool archive, Redirection why)
 {
+    if (m_fileStamp)
+        m_newFileMode = m_fileStamp->mode;
+    // Nobody may read the copy who could not read the file; its owner may
+    // go on writing it.
+    if (m_newFileMode)
+        m_newFileMode = (*m_newFileMode & 0666) | S_IWUSR;
     m_strPath = path;
     m_bArchive = archive ? 1 : 0;
+    if (!archive)
+        m_strTitle = path.mid(path.lastIndexOf(u'\\') + 1);
     m_fileStamp.reset();
     m_strFileText.clear();
     m_bReadWithLoss = false;
+    m_redirection = why;
 }
 
 QString CNote::Utf8ToString(const char* bytes, qsizetype count, bool* lossy)

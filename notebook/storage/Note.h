@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notebook/storage/FileStamp.h"
+#include "notebook/storage/NoteStatus.h"
 
 #include <QFile>
 #include <QString>
@@ -33,7 +34,8 @@ public:
     // when the file could not be opened the note is unchanged, otherwise it
     // holds the new path and form and whatever was read before the failure.
     // Only regular files are read, archive files up to kLargestNoteFile bytes
-    // and plain ones up to kLargestPlainFile.
+    // and plain ones up to kLargestPlainFile. Bytes after an archive's text
+    // count as read with loss.
     bool Load(const QString& path, bool archive);
     // Load, for callers that have already mapped path to its host file.
     bool LoadFromHostFile(const QString& hostPath, const QString& path, bool archive);
@@ -44,8 +46,11 @@ public:
     // already, when the file is no longer the version the note read or
     // wrote, when the process may not write it, or when it was read with
     // loss. A plain-text note whose text the ANSI code page cannot hold is
-    // written (from then on) as UTF-16LE. Returns true when the file holds
-    // the note; on failure the file and this note stay as they were.
+    // written (from then on) as UTF-16LE. A new file gets the mode of the
+    // file the note moved from (see MoveTo), else 0666 less the umask.
+    // Returns true when the file holds the note; on failure the file and
+    // this note stay as they were, GetSaveProblem tells why, and the log
+    // says so.
     bool Save();
 
     // True when the text holds no characters.
@@ -58,6 +63,13 @@ public:
     bool IsFileChanged() const;
     // True when the file could not be read without loss; it is never written.
     bool IsReadWithLoss() const { return m_bReadWithLoss; }
+    // The text as the note holds it cannot be shown and written back as it
+    // was read: the file is not to be written.
+    void MarkReadWithLoss() { m_bReadWithLoss = true; }
+    // Why the latest save failed; None after one that succeeded.
+    SaveProblem GetSaveProblem() const { return m_saveProblem; }
+    // Where the text went instead of the file it was read from.
+    Redirection GetRedirection() const { return m_redirection; }
     // The version of the file the note read or wrote; nothing while it has none.
     const std::optional<FileStamp>& GetFileStamp() const { return m_fileStamp; }
 
@@ -67,8 +79,10 @@ public:
     // text changes again.
     bool Reload();
     // The note now belongs to a file at path, in the given form, that it has
-    // not written yet: its whole text is unsaved.
-    void MoveTo(const QString& path, bool archive);
+    // not written yet: its whole text is unsaved. The new file will get the
+    // read permissions of the file the note leaves, and its owner may write it.
+    // A plain note's title becomes the new file's name.
+    void MoveTo(const QString& path, bool archive, Redirection why);
 
     // Decodes count bytes of UTF-8; four-byte sequences become surrogate
     // pairs. A sequence that is not UTF-8 becomes U+FFFD, and lossy, when
@@ -89,10 +103,16 @@ public:
 private:
     bool LoadArchive(QFile& file, qint64 size);
     bool LoadPlainText(QFile& file, qint64 size);
+    // Records and logs why a save failed; false.
+    bool Failed(int error, const QString& hostPath);
 
     // The version of the file read or last written, and the text it holds
     // (empty while the note has no file).
     std::optional<FileStamp> m_fileStamp;
     QString m_strFileText;
     bool m_bReadWithLoss { false };
+    // The mode a new file of this note gets; none: that of any new file.
+    std::optional<quint32> m_newFileMode;
+    SaveProblem m_saveProblem { SaveProblem::None };
+    Redirection m_redirection { Redirection::None };
 };

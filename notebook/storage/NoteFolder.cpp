@@ -1,5 +1,6 @@
 #include "notebook/storage/NoteFolder.h"
 
+#include "notebook/storage/NoteLog.h"
 #include "platform/device/DevicePath.h"
 #include "shell/OrvaCore.h"
 
@@ -30,6 +31,12 @@ void LoadNotesBelow(const QString& folder, const QString& hostFolder, int depth,
         const qsizetype pathLength = folder.size() + 1 + name.size();
         if (name.startsWith(u'.') || name.contains(u'\\') || pathLength >= MAX_PATH)
             continue;
+        // A name that is not UTF-8 comes with U+FFFD in place of its bytes, and
+        // under that name the file cannot be reached (or another one is).
+        if (name.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(entries.filePath())) {
+            qCWarning(lcNotes, "%s holds a name that is not UTF-8; it is left out", qUtf8Printable(folder));
+            continue;
+        }
         const QFileInfo entry = entries.fileInfo();
         const QString path = folder + u'\\' + name;
         if (entry.isDir()) {

@@ -15,7 +15,8 @@ constexpr int kDeepestNoteFolder = 64;
 // appended to notes in archive form. Names beginning with a full stop are
 // skipped, and folders with them. Symbolic links to folders are not
 // followed, and entries whose device path would reach MAX_PATH characters or
-// that a device path cannot name (a backslash in the name) are left out.
+// that a device path cannot name (a backslash in the name, bytes that are not
+// UTF-8, logged) are left out.
 // Files that fail to load are dropped, and so is a file met again by
 // another name (a link): each file is one note.
 void LoadNoteFolder(const QString& folder, std::vector<CNote>& notes);

@@ -2,9 +2,12 @@
 
 #include "notebook/storage/DateCaption.h"
 #include "notebook/storage/NoteFolder.h"
+#include "notebook/storage/NoteLog.h"
 #include "platform/device/DevicePath.h"
+#include "shell/NoteFolderRule.h"
 #include "shell/OrvaSkins.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -50,8 +53,14 @@ CNoteList::CNoteList(Clock clock)
 
 void CNoteList::InitFolder()
 {
-    COrvaCore::GetStrParam(u"note_path", m_szFolder, u"\\NAND Flash\\Note");
+    constexpr char16_t kDefaultFolder[] = u"\\NAND Flash\\Note";
+    COrvaCore::GetStrParam(u"note_path", m_szFolder, kDefaultFolder);
     m_szFolder[MAX_PATH - 1] = u'\0';
+    if (std::char_traits<char16_t>::length(m_szFolder) > std::size_t(kLongestNoteFolder)) {
+        qCWarning(lcNotes, "the notes folder %s leaves no room for note names; using %s instead",
+                  qUtf8Printable(GetFolder()), qUtf8Printable(QString::fromUtf16(kDefaultFolder)));
+        std::copy(std::begin(kDefaultFolder), std::end(kDefaultFolder), m_szFolder);
+    }
     // A configured trailing backslash would double every separator.
     for (std::size_t end = std::char_traits<char16_t>::length(m_szFolder); end > 1 && m_szFolder[end - 1] == u'\\';)
         m_szFolder[--end] = u'\0';
@@ -120,16 +129,75 @@ CNoteList::Sync CNoteList::SyncNote(int index)
     if (!note->HasUnsavedText())
         return note->IsFileChanged() && note->Reload() ? Sync::Reloaded : Sync::InStep;
     if (note->IsReadWithLoss()) {
-        note->MoveTo(NewNotePath(m_clock()), true);
-    } else if (note->IsFileChanged()) {
-        const QString conflict = ConflictPath(note->m_strPath, m_clock());
-        // A name too long for a path still finds a place among the notes.
-        if (conflict.size() < MAX_PATH)
-            note->MoveTo(conflict, note->m_bArchive != 0);
-        else
-            note->MoveTo(NewNotePath(m_clock()), true);
+        const QString from = note->m_strPath;
+        note->MoveTo(NewNotePath(m_clock()), true, Redirection::NewNote);
+        qCWarning(lcNotes, "%s was read with loss; its edits go to %s", qUtf8Printable(from),
+                  qUtf8Printable(note->m_strPath));
+        return note->Save() ? Sync::Moved : Sync::Failed;
     }
+    if (note->IsFileChanged())
+        return MoveToConflictCopy(index);
     return note->Save() ? Sync::InStep : Sync::Failed;
+}
+
+CNoteList::Sync CNoteList::MoveToConflictCopy(int index)
+{
+    CNote& note = *GetAt(index);
+    const QString original = note.m_strPath;
+    const bool archive = note.m_bArchive != 0;
+    const QDateTime now = m_clock();
+    const QString conflict = ConflictPath(original, now);
+    // A name too long for a path still finds a place among the notes.
+    if (conflict.size() < MAX_PATH) {
+        note.MoveTo(conflict, archive, Redirection::ConflictCopy);
+        if (archive)
+            note.m_strTitle += QStringLiteral(" (conflict ") + TimeStamp(now) + u')';
+    } else {
+        note.MoveTo(NewNotePath(now), true, Redirection::ConflictCopy);
+    }
+    qCWarning(lcNotes, "%s was changed by another program; the edits go to %s", qUtf8Printable(original),
+              qUtf8Printable(note.m_strPath));
+    CNote theirs;
+    if (IndexOfFile(original) < 0 && theirs.Load(original, archive))
+        Append(theirs);
+    return GetAt(index)->Save() ? Sync::Moved : Sync::Failed;
+}
+
+CNoteList::Sync CNoteList::LeaveNote(int index)
+{
+    const Sync sync = SyncNote(index);
+    CNote* note = GetAt(index);
+    if (sync != Sync::Failed || !note)
+        return sync;
+    const QString recovered = DevicePathFromHostPath(RecoveryFolder());
+    const QDateTime now = m_clock();
+    if (SaveMoved(*note, NewNotePath(now), Redirection::NewNote))
+        return Sync::Moved;
+    QDir().mkpath(RecoveryFolder());
+    if (!recovered.isEmpty() && SaveMoved(*note, NewNotePathIn(recovered, now), Redirection::RecoveryFolder))
+        return Sync::Moved;
+    qCCritical(lcNotes, "the text of %s could not be written anywhere", qUtf8Printable(note->m_strPath));
+    return Sync::Failed;
+}
+
+bool CNoteList::SaveMoved(CNote& note, const QString& path, Redirection why)
+{
+    const QString from = note.m_strPath;
+    CNote moved = note;
+    moved.MoveTo(path, true, why);
+    if (!moved.Save())
+        return false;
+    qCWarning(lcNotes, "%s could not be saved; its text went to %s", qUtf8Printable(from), qUtf8Printable(path));
+    note = std::move(moved);
+    return true;
+}
+
+QString CNoteList::RecoveryFolder()
+{
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!QDir::isAbsolutePath(dataHome))
+        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(dataHome + QStringLiteral("/orva/Recovered"));
 }
 
 CNote* CNoteList::GetAt(int index)
@@ -153,7 +221,12 @@ bool CNoteList::IsPathTaken(const QString& path) const
 
 QString CNoteList::NewNotePath(const QDateTime& now) const
 {
-    const QString stamp = GetFolder() + u'\\' + TimeStamp(now);
+    return NewNotePathIn(GetFolder(), now);
+}
+
+QString CNoteList::NewNotePathIn(const QString& folder, const QDateTime& now) const
+{
+    const QString stamp = folder + u'\\' + TimeStamp(now);
     for (int counter = 1;; ++counter) {
         const QString path = stamp + Counted(counter) + QStringLiteral(".note");
         if (!IsPathTaken(path))
@@ -177,9 +250,16 @@ QString CNoteList::ConflictPath(const QString& path, const QDateTime& now) const
 int CNoteList::IndexOfFile(const QString& path) const
 {
     const std::optional<FileStamp> file = StampOfFile(HostPathFromDevicePath(path));
+    // A page is its file only while that file is still at the page's own path.
+    const auto isFileOf = [&](const CNote& note) {
+        if (!file || !note.GetFileStamp() || !note.GetFileStamp()->IsSameFile(*file))
+            return false;
+        const std::optional<FileStamp> own = StampOfFile(HostPathFromDevicePath(note.m_strPath));
+        return own && own->IsSameFile(*file);
+    };
     for (int index = 0; index < GetCount(); ++index) {
         const CNote& note = *m_notes[std::size_t(index)];
-        if (note.m_strPath == path || (file && note.GetFileStamp() && note.GetFileStamp()->IsSameFile(*file)))
+        if (note.m_strPath == path || isFileOf(note))
             return index;
     }
     return -1;

@@ -26,7 +26,8 @@ public:
     virtual ~CNoteList() = default;
 
     // Takes the notes folder from the shell setting "note_path" into
-    // m_szFolder (default "\NAND Flash\Note").
+    // m_szFolder (default "\NAND Flash\Note"). A folder that leaves no room
+    // for a note's name (see kLongestNoteFolder) gives the default, logged.
     void InitFolder();
     QString GetFolder() const { return QString::fromUtf16(m_szFolder); }
 
@@ -43,21 +44,35 @@ public:
     // Appends the plain-text file at path (a device path) as a note; returns
     // its index, or -1 when the file can't be read. A file that is already
     // a page, by this path or another (a link), is not added again: its
-    // index is returned.
+    // index is returned. Another page counts as the file only while its own
+    // file is still at its own path: a removed note's inode, given to a new
+    // file, is not that note.
     int AddFile(const QString& path);
 
-    // What SyncNote did.
-    enum class Sync { InStep, Reloaded, Failed };
+    // What SyncNote did. Moved: the note's text now belongs to another file
+    // (GetRedirection tells which); a page of another program's version may
+    // have been appended.
+    enum class Sync { InStep, Reloaded, Moved, Failed };
     // Brings the note at index and its file in step without losing either:
     // - no unsaved text: when another program changed the file, the note is
     //   read again (Reloaded); a removed file leaves the note as it is;
     // - unsaved text: the note is saved (CNote::Save). When another program
     //   changed, replaced or removed the file meanwhile, that file is left as
     //   it is and the note moves to a new file beside it in the same form,
-    //   "<name> (conflict YYYY-MM-DD hhmmss)<extension>". A note read with
-    //   loss moves to a new note in the notes folder, named as AddNew names
-    //   one. Failed: the text is still unsaved, to be tried again.
+    //   "<name> (conflict YYYY-MM-DD hhmmss)<extension>" (an archive note's
+    //   title takes the same mark), and the other version, when it is still
+    //   there, becomes a page at the end. A note read with loss moves to a
+    //   new note in the notes folder, named as AddNew names one. Failed: the
+    //   text is still unsaved, to be tried again.
     Sync SyncNote(int index);
+    // SyncNote for a page that is being left (another page is shown, the
+    // program ends): text that still cannot be saved goes to a new note in
+    // the notes folder, else to one in RecoveryFolder. Failed only when
+    // neither could be written.
+    Sync LeaveNote(int index);
+    // $XDG_DATA_HOME/orva/Recovered (by default ~/.local/share/orva/Recovered)
+    // as a host path: where text goes that no other file would take.
+    static QString RecoveryFolder();
 
     int GetCount() const { return int(m_notes.size()); }
     // The note at index, to read or change in place; null when index is
@@ -71,6 +86,9 @@ public:
 private:
     bool IsPathTaken(const QString& path) const;
     QString NewNotePath(const QDateTime& now) const;
+    QString NewNotePathIn(const QString& folder, const QDateTime& now) const;
+    Sync MoveToConflictCopy(int index);
+    bool SaveMoved(CNote& note, const QString& path, Redirection why);
     QString ConflictPath(const QString& path, const QDateTime& now) const;
     int IndexOfFile(const QString& path) const;
     int Append(const CNote& note);

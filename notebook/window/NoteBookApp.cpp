@@ -23,7 +23,7 @@ bool CNoteBookApp::InitInstance()
                          [&dlg] { dlg.EndDialog(IDOK); });
         // The desktop's logout saves the note before it ends the program.
         QObject::connect(qApp, &QGuiApplication::commitDataRequest, &dlg,
-                         [&dlg] { dlg.SaveCurrentNote(); });
+                         [&dlg] { dlg.LeaveCurrentNote(); });
         dlg.DoModal();
         COrvaCore::SetAppStatus(kNoteBookAppId, 0);
     }

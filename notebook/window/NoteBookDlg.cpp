@@ -1,7 +1,6 @@
 #include "notebook/window/NoteBookDlg.h"
 
-#include "notebook/storage/ArchivedString.h"
-#include "notebook/storage/FileStamp.h"
+#include "notebook/storage/HandOff.h"
 #include "notebook/storage/LocalText.h"
 #include "notebook/window/NoteBookFonts.h"
 #include "notebook/window/NoteBookResource.h"
@@ -16,7 +15,7 @@
 #include "shell/OrvaSkins.h"
 #include "shell/Wren.h"
 
-#include <QFile>
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
@@ -36,15 +35,14 @@ constexpr int kScreenHeight = 480;
 constexpr COLORREF kInk = RGB(158, 11, 14);
 constexpr COLORREF kPaper = RGB(255, 255, 255);
 constexpr unsigned kPageTextFormat = DT_SINGLELINE | DT_RIGHT | DT_BOTTOM;
-// The hand-off's archived string at its longest: the longest length prefix
-// and a path of MAX_PATH - 1 UTF-16 code units.
-constexpr qint64 kLargestHandOff = 10 + 2 * (MAX_PATH - 1);
 
 constexpr RECT kTitleRect { 36, 36, 228, 72 };
 constexpr RECT kCaptionRect { 430, 58, 730, 75 };
 constexpr RECT kPictureRect { 40, 82, 340, 408 };
 constexpr RECT kLabelRect { 210, 412, 340, 430 };
 constexpr RECT kEditRect { 440, 87, 740, 395 };
+// Between the editor and the page's lower rule.
+constexpr RECT kStatusRect { 440, 396, 740, 410 };
 constexpr QLine kFrameRules[] = {
     { 40, 80, 340, 80 },
     { 440, 80, 740, 80 },
@@ -67,6 +65,7 @@ CNoteBookDlg::CNoteBookDlg(CNoteList::Clock clock, CPoemList::RandomSource rando
     : CDialog(kNoteBookTemplate, parent)
     , m_fontPage(FontFromLogFont(PageFontDescription()))
     , m_fontEdit(FontFromLogFont(EditFontDescription()))
+    , m_fontStatus(FontFromLogFont(StatusFontDescription()))
     , m_notes(std::move(clock))
     , m_poems(std::move(random))
 {
@@ -139,6 +138,7 @@ void CNoteBookDlg::ReloadSkin()
         CopyImage(dc, title.x(), title.y(), title.width(), title.height(), *m_surfTitle.GetDC());
         DrawPageFrame(dc);
     }
+    m_imgStatusBackground = m_surfPage.GetDC()->copy(QRectFromRect(kStatusRect));
     // The page is redrawn on the new background; the editor keeps its text,
     // which may hold changes not yet saved.
     if (const CNote* note = m_notes.GetAt(m_nPage))
@@ -157,14 +157,21 @@ void CNoteBookDlg::DrawPageFrame(QPainter& dc)
 
 void CNoteBookDlg::ShowPage(int index)
 {
-    const CNote* note = m_notes.GetAt(index);
+    CNote* note = m_notes.GetAt(index);
     if (!note)
         return;
+    // A page left with text that could not be saved leaves it in a recovery note.
+    const CNote* current = m_notes.GetAt(m_nPage);
+    if (index != m_nPage && current && current->HasUnsavedText())
+        m_notes.LeaveNote(m_nPage);
     m_notes.SyncNote(index);
     m_nPage = index;
     m_strLineBreak = LineBreakOfNote(*note);
     m_edit.setPlainText(note->m_strText);
     m_strShownText = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
+    // Characters the editor cannot hold would be lost with the first save.
+    if (!note->IsReadWithLoss() && !EditorHoldsText(note->m_strText, m_strShownText, m_strLineBreak))
+        note->MarkReadWithLoss();
     DrawPageTexts(*note);
     Invalidate(false);
 }
@@ -185,6 +192,27 @@ void CNoteBookDlg::DrawPageTexts(const CNote& note)
     const QRect label = QRectFromRect(kLabelRect);
     FillRect(dc, label, kPaper);
     DrawText(dc, FormatPageLabel(m_nPage + 1, m_notes.GetCount()), label, kPageTextFormat);
+    dc.end();
+    DrawStatusLine();
+}
+
+void CNoteBookDlg::DrawStatusLine()
+{
+    const CNote* note = m_notes.GetAt(m_nPage);
+    m_strStatus = note ? FormatSaveStatus(note->GetSaveProblem(), note->GetRedirection(),
+                                          note->m_strPath.mid(note->m_strPath.lastIndexOf(u'\\') + 1),
+                                          COrvaSkins::GetLanguage())
+                       : QString();
+    QPainter dc(m_surfPage.GetDC());
+    const QRect status = QRectFromRect(kStatusRect);
+    CopyImage(dc, status.x(), status.y(), status.width(), status.height(), m_imgStatusBackground);
+    if (m_strStatus.isEmpty())
+        return;
+    FillRect(dc, status, kPaper);
+    dc.setFont(m_fontStatus);
+    dc.setPen(ColorFromColorRef(kInk));
+    const QString shown = QFontMetrics(m_fontStatus).elidedText(m_strStatus, Qt::ElideMiddle, status.width());
+    DrawText(dc, shown, status, kPageTextFormat);
 }
 
 void CNoteBookDlg::SaveCurrentNote()
@@ -197,31 +225,47 @@ void CNoteBookDlg::SaveCurrentNote()
         note->m_strText = text;
         m_strShownText = text;
     }
-    if (m_notes.SyncNote(m_nPage) == CNoteList::Sync::Reloaded)
+    const QString status = m_strStatus;
+    switch (m_notes.SyncNote(m_nPage)) {
+    case CNoteList::Sync::Reloaded:
         ShowPage(m_nPage);
+        break;
+    case CNoteList::Sync::Moved:
+        // A new caption, and maybe a page of the other program's version.
+        DrawPageTexts(*note);
+        Invalidate(false);
+        break;
+    case CNoteList::Sync::InStep:
+    case CNoteList::Sync::Failed:
+        DrawStatusLine();
+        if (m_strStatus != status)
+            Invalidate(false);
+        break;
+    }
+}
+
+void CNoteBookDlg::LeaveCurrentNote()
+{
+    SaveCurrentNote();
+    const CNote* note = m_notes.GetAt(m_nPage);
+    if (note && note->HasUnsavedText() && m_notes.LeaveNote(m_nPage) == CNoteList::Sync::Moved) {
+        DrawPageTexts(*note);
+        Invalidate(false);
+    }
 }
 
 bool CNoteBookDlg::OpenRequestedNote()
 {
-    char16_t handOffPath[MAX_PATH] = {};
-    COrvaCore::GetPath(handOffPath, u"Note.path", 0);
-    const QString handOff = QString::fromUtf16(handOffPath);
-    QFile file;
-    const std::optional<FileStamp> handOffFile = OpenRegularFile(file, HostPathFromDevicePath(handOff));
-    // A pipe, a device or a file too large to name a path is no hand-off,
-    // and is left as it is.
-    if (!handOffFile || handOffFile->size > kLargestHandOff)
+    int shown = -1;
+    for (const HandOff::Request& request : HandOff::TakePending()) {
+        const int index = m_notes.AddFile(request.notePath);
+        HandOff::Answer(request, index >= 0);
+        if (index >= 0)
+            shown = index;
+    }
+    if (shown < 0)
         return false;
-    QString notePath;
-    const bool read = ReadArchivedString(file, notePath);
-    file.close();
-    // A damaged hand-off file stays where it is, as the sender left it.
-    if (read)
-        DeleteDeviceFile(handOff);
-    const int index = m_notes.AddFile(notePath);
-    if (index < 0)
-        return false;
-    ShowPage(index);
+    ShowPage(shown);
     m_edit.setFocus();
     return true;
 }
@@ -312,7 +356,7 @@ void CNoteBookDlg::OnDestroy()
 {
     SipHideIM();
     KillTimer(IDT_AUTOSAVE);
-    SaveCurrentNote();
+    LeaveCurrentNote();
     CDialog::OnDestroy();
 }
 

@@ -30,11 +30,16 @@ public:
     void ShowPage(int index);
     // Copies the editor's text, when the person changed it, into the current
     // note and brings the note in step with its file (CNoteList::SyncNote).
+    // While the text is not where it belongs, the page says so in one line.
     void SaveCurrentNote();
+    // SaveCurrentNote for a page the person leaves for good (the program
+    // closes, the session ends): text that still cannot be saved goes to a
+    // recovery note (CNoteList::LeaveNote).
+    void LeaveCurrentNote();
     // Fetches the skin's images anew and redraws the window, current page included.
     void ReloadSkin();
-    // Opens the text file that the hand-off file "Note.path" names as a new
-    // last page; true when a page was opened and shown.
+    // Opens every text file handed over (see HandOff.h), each as a new last
+    // page, and shows the last one opened; true when a page was opened.
     bool OpenRequestedNote();
 
     int GetPage() const { return m_nPage; }
@@ -54,6 +59,8 @@ protected:
 private:
     static void DrawPageFrame(QPainter& dc);
     void DrawPageTexts(const CNote& note);
+    // The save status line of the current page, or its background alone.
+    void DrawStatusLine();
     void OnNext();
     void OnPrev();
     void OnClear();
@@ -72,9 +79,14 @@ private:
     CMemSurface m_surfTitle;
     QFont m_fontPage;
     QFont m_fontEdit;
+    QFont m_fontStatus;
+    // The window image under the status line, without it.
+    QImage m_imgStatusBackground;
+    // The status line shown, empty when none.
+    QString m_strStatus;
     CNoteList m_notes;
     CPoemList m_poems;
-    // The line break the current note's text uses ("\r\n" or "\n").
+    // The line break the current note's text is written with.
     QString m_strLineBreak;
     // The editor's text when the current note last took it or gave it: the
     // person changed the page only when the editor's text differs from it.

@@ -12,6 +12,13 @@ LOGFONT PageFontDescription()
     return font;
 }
 
+LOGFONT StatusFontDescription()
+{
+    LOGFONT font = PageFontDescription();
+    font.lfHeight = 12;
+    return font;
+}
+
 // Every line of the editor must be exactly one rule high, whatever its
 // script. The face that stands in for Tahoma makes 23-pixel lines, and lines
 // with Chinese taller still; this face at an 18-pixel em makes 22-pixel lines

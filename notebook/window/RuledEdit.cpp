@@ -3,6 +3,7 @@
 #include "platform/Drawing.h"
 #include "shell/Wren.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -55,7 +56,17 @@ void CRuledEdit::paintEvent(QPaintEvent* event)
 
 void CRuledEdit::keyPressEvent(QKeyEvent* event)
 {
-    QPlainTextEdit::keyPressEvent(event);
+    // Shift+Enter would put a line separator (U+2028) into the text, which
+    // other programs do not read as a new line: it breaks the line as Enter.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers().testFlag(Qt::ShiftModifier)) {
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
+                        event->isAutoRepeat(), ushort(event->count()));
+        QPlainTextEdit::keyPressEvent(&plain);
+        event->setAccepted(plain.isAccepted());
+    } else {
+        QPlainTextEdit::keyPressEvent(event);
+    }
     InvalidateAll();
 }
 

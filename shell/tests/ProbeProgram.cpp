@@ -2,10 +2,12 @@
 // as the programs do (one instance per id), prints "running" or
 // "forwarded", then logs every shell message it receives, one code a line,
 // on its standard output and in $ORVA_PROBE_LOG. Code 2 ends it; with code 28
-// it logs the bytes of the hand-off file "Note.path" in hex and deletes it,
-// as the notebook does. It takes its id from its first argument (default 16).
+// it logs each waiting hand-off (notebook/storage/HandOff.h) as the archived
+// string of its path in hex and takes it in, as the notebook does. It takes
+// its id from its first argument (default 16).
+#include "notebook/storage/ArchivedString.h"
+#include "notebook/storage/HandOff.h"
 #include "platform/ShellMessage.h"
-#include "platform/device/DeviceFiles.h"
 #include "shell/OrvaCore.h"
 
 #include <QApplication>
@@ -26,16 +28,15 @@ void Log(const QByteArray& line)
 
 void LogHandOffFile()
 {
-    char16_t path[MAX_PATH];
-    COrvaCore::GetPath(path, u"Note.path", 0);
-    const QString devicePath = QString::fromUtf16(path);
-    QFile file(HostPathForReading(devicePath));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::vector<HandOff::Request> pending = HandOff::TakePending();
+    if (pending.empty())
         Log("nothing handed over");
-        return;
+    for (const HandOff::Request& request : pending) {
+        QByteArray bytes;
+        AppendArchivedString(bytes, request.notePath);
+        Log("hand-off " + bytes.toHex());
+        HandOff::Answer(request, true);
     }
-    Log("hand-off " + file.readAll().toHex());
-    DeleteDeviceFile(devicePath);
 }
 
 class ProbeWindow : public QWidget {

@@ -2,6 +2,7 @@
 
 #include "platform/device/DevicePath.h"
 #include "shell/AnsiCodePage.h"
+#include "shell/NoteFolderRule.h"
 #include "shell/OrvaCore.h"
 #include "shell/SkinFolder.h"
 
@@ -29,6 +30,8 @@ QString CheckNotePath(const QString& value)
 {
     if (value.size() >= MAX_PATH || HostPathFromDevicePath(value).isEmpty())
         return QStringLiteral("must be a device path such as \\NAND Flash\\Note, shorter than 260 characters");
+    if (value.size() > kLongestNoteFolder)
+        return QStringLiteral("must leave room for note names: at most %1 characters").arg(kLongestNoteFolder);
     return {};
 }
 

@@ -1,8 +1,8 @@
 #include "ShellCommandLine.h"
 
-#include "HandOffFile.h"
 #include "SettingRules.h"
 #include "ShellPrograms.h"
+#include "notebook/storage/HandOff.h"
 #include "platform/device/DevicePath.h"
 #include "shell/AppRegistry.h"
 #include "shell/OrvaCore.h"
@@ -10,8 +10,10 @@
 #include "shell/ShellSettings.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 #include <set>
 
 namespace {
@@ -153,15 +155,50 @@ int ShellCommandLine::OpenNote(const QString& file)
     const QString devicePath = DevicePathFromHostPath(info.absoluteFilePath());
     if (devicePath.isEmpty())
         return Fail(QStringLiteral("cannot hand over %1: its path is too long or holds a backslash").arg(file));
-    if (!HandOffFile::Write(devicePath))
+    const QString entry = HandOff::Post(devicePath);
+    if (entry.isEmpty())
         return Fail(QStringLiteral("cannot write the hand-off file"));
-    const ShellProgram& notebook = ShellPrograms::Notebook();
-    if (AppRegistry::IsRunningAnywhere(notebook.appId)) {
-        if (COrvaCore::SendAppMsg(notebook.appId, 0, ShellWParam(ShellCode::OpenNote)) != 1)
-            return Fail(QStringLiteral("the notebook did not take the note"));
+    switch (WaitForNotebook(entry)) {
+    case HandOff::State::Taken:
         return 0;
+    case HandOff::State::Refused:
+        return Fail(QStringLiteral("the notebook cannot read %1").arg(file));
+    case HandOff::State::Waiting:
+        break;
     }
-    return StartNotebook();
+    if (HandOff::Withdraw(entry))
+        return Fail(QStringLiteral("the notebook did not take the note"));
+    // It answered just now.
+    if (HandOff::StateOf(entry) == HandOff::State::Refused)
+        return Fail(QStringLiteral("the notebook cannot read %1").arg(file));
+    return 0;
+}
+
+// The notebook answers every entry once it has read the file, however
+// large; one that starts takes in every entry waiting. A start that lost the
+// race to another start, or a code 28 that came while the notebook was busy
+// with other entries, is made up for by asking again.
+HandOff::State ShellCommandLine::WaitForNotebook(const QString& entry)
+{
+    constexpr qint64 kGiveUpMs = 60000;
+    constexpr qint64 kAskAgainMs = 1000;
+    constexpr unsigned long kPollMs = 10;
+    const ShellProgram& notebook = ShellPrograms::Notebook();
+    QElapsedTimer waited;
+    waited.start();
+    qint64 asked = -kAskAgainMs;
+    HandOff::State state = HandOff::State::Waiting;
+    while ((state = HandOff::StateOf(entry)) == HandOff::State::Waiting && waited.elapsed() < kGiveUpMs) {
+        if (waited.elapsed() - asked >= kAskAgainMs) {
+            asked = waited.elapsed();
+            if (AppRegistry::IsRunningAnywhere(notebook.appId))
+                COrvaCore::SendAppMsg(notebook.appId, 0, ShellWParam(ShellCode::OpenNote));
+            else if (StartNotebook() != 0)
+                return state;
+        }
+        QThread::msleep(kPollMs);
+    }
+    return state;
 }
 
 // The desktop's menu entry opens the notebook without a file.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notebook/storage/HandOff.h"
 #include "shell/OrvaCore.h"
 
 #include <QStringList>
@@ -18,7 +19,12 @@ private:
     int Send(const QString& app, const QString& code);
     int Get(const QString& key);
     int Set(const QString& key, const QString& value);
+    // Hands the file to the notebook, starting it when needed; 0 once the
+    // notebook has taken it in.
     int OpenNote(const QString& file);
+    // What the notebook made of a posted hand-off; Waiting when it gave no
+    // answer in time.
+    HandOff::State WaitForNotebook(const QString& entry);
     int ShowNotebook();
     int StartNotebook();
     int Usage(int exitCode);

@@ -1,4 +1,5 @@
 #include "notebook/storage/DateCaption.h"
+#include "notebook/storage/LocalText.h"
 #include "shell/tests/ShellEnvironment.h"
 
 namespace {
@@ -34,6 +35,33 @@ TEST(DateCaption, ReadsExactlyAsShownInEachLanguage)
     }
     EXPECT_EQ(FormatDateCaption(cases[0].time, ORVA_LANG(3)), QString::fromUtf16(cases[0].english));
     EXPECT_EQ(FormatDateCaption(QDateTime(), ORVA_LANG_ENGLISH), QString());
+}
+
+// The save status line: why a save failed before where a text went, and
+// nothing while the text is in its own file.
+TEST(SaveStatus, ReadsExactlyAsShownInEachLanguage)
+{
+    const struct {
+        SaveProblem problem;
+        Redirection redirection;
+        const char16_t* english;
+        const char16_t* turkish;
+        const char16_t* chinese;
+    } cases[] = {
+        { SaveProblem::DiskFull, Redirection::NewNote, u"Not saved: the disk is full", u"Kaydedilmedi: disk dolu",
+          u"未保存：磁盘已满" },
+        { SaveProblem::CannotWrite, Redirection::None, u"Not saved: the file cannot be written",
+          u"Kaydedilmedi: dosya yazılamıyor", u"未保存：无法写入文件" },
+        { SaveProblem::None, Redirection::RecoveryFolder, u"Saved to the recovery folder: n.note",
+          u"Kurtarma klasörüne kaydedildi: n.note", u"已保存到恢复文件夹：n.note" },
+        { SaveProblem::None, Redirection::None, u"", u"", u"" },
+    };
+    for (const auto& c : cases) {
+        const QString file = QStringLiteral("n.note");
+        EXPECT_EQ(FormatSaveStatus(c.problem, c.redirection, file, ORVA_LANG_ENGLISH), QString::fromUtf16(c.english));
+        EXPECT_EQ(FormatSaveStatus(c.problem, c.redirection, file, ORVA_LANG_TURKISH), QString::fromUtf16(c.turkish));
+        EXPECT_EQ(FormatSaveStatus(c.problem, c.redirection, file, ORVA_LANG_CHINESE), QString::fromUtf16(c.chinese));
+    }
 }
 
 } // namespace

@@ -75,7 +75,7 @@ TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)
     WriteDeviceFile(path, "Hi there");
     CNote note;
     EXPECT_FALSE(note.Load(path, true));
-    WriteDeviceFile(path, QByteArray::fromHex("025431 FFFEFF016100") + "junk");
+    WriteDeviceFile(path, QByteArray::fromHex("025431 FFFEFF016100"));
     ASSERT_TRUE(note.Load(path, true));
     EXPECT_EQ(note.m_strTitle, QStringLiteral("T1"));
     EXPECT_EQ(note.m_strText, QStringLiteral("a"));
@@ -89,8 +89,9 @@ TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)
     EXPECT_TRUE(note.Save());
     EXPECT_FALSE(DeviceFileExists(path));
 
-    // A title or text the code page does not define is never written over.
-    for (const char* hex : { "02 5481 FFFEFF016100", "FFFEFF015400 02 6181" }) {
+    // A title or text the code page does not define, or bytes after the text
+    // (a plain list named .note), are never written over.
+    for (const char* hex : { "02 5481 FFFEFF016100", "FFFEFF015400 02 6181", "025431 FFFEFF016100 6a756e6b" }) {
         WriteDeviceFile(path, QByteArray::fromHex(hex));
         ASSERT_TRUE(note.Load(path, true)) << hex;
         EXPECT_TRUE(note.IsReadWithLoss()) << hex;

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QDirIterator>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -160,6 +162,13 @@ TEST_F(NoteList, AddNewAppendsADatedNoteWithoutAFileAtAFreePath)
     SetShellSetting(QStringLiteral("note_path"), QStringLiteral("\\\\"));
     defaults.InitFolder();
     EXPECT_EQ(defaults.GetFolder(), QStringLiteral("\\")) << "the root stays";
+    // A folder must leave room for a new note's name: 236 characters at most.
+    for (const qsizetype length : { 236, 237 }) {
+        const QString folder = u'\\' + QString(length - 1, u'f');
+        SetShellSetting(QStringLiteral("note_path"), folder);
+        defaults.InitFolder();
+        EXPECT_EQ(defaults.GetFolder(), length == 236 ? folder : QStringLiteral("\\NAND Flash\\Note"));
+    }
 
     WriteNote(QStringLiteral("z.note"), QStringLiteral("zzz"));
     WriteNote(QStringLiteral("2026-12-06 041548-2.note"), QStringLiteral("zzz"));
@@ -211,8 +220,10 @@ TEST_F(NoteList, SyncReadsAnotherProgramsVersionOnlyIntoAPageWithoutEdits)
     EXPECT_EQ(ReadDeviceFile(note.m_strPath), ArchiveBytes("A", "one, mine"));
 }
 
-// A conflict copy beside the file; a note of a file read with loss goes to a
-// new note in the notes folder. Later edits stay in the new file.
+// A conflict copy beside the file, with a caption of its own, and the other
+// version a page at the end; a note of a file read with loss goes to a new
+// note in the notes folder. Later edits stay in the new file. A copy that
+// keeps size and modification time (cp -p) is another version too.
 TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
 {
     SetShellSetting("codepage", "1252");
@@ -230,10 +241,12 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         QString mine;
         QString copy;
         QByteArray copyBytes {};
+        bool sameTime = false;
     } cases[] = {
         { kFolder + "\\b.note", "", ArchiveBytes("B", "theirs"), "mine", kFolder + "\\b" + stamp + "-2).note",
-          ArchiveBytes("B", "mine") },
+          ArchiveBytes("B" + stamp + ")", "mine") },
         { docs + "todo", "todo", "todo (theirs)", "todo (mine)", docs + "todo" + stamp + ")" },
+        { docs + "m.txt", "list", "LIST", "list!", docs + "m" + stamp + ").txt", {}, true },
         { docs + "latin.txt", "caf\x81", "caf\x81", "café", "\\Notes\\2026-12-06 041548.note",
           ArchiveBytes("latin.txt", "café") },
     };
@@ -244,16 +257,69 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         CNote& note = *list->GetAt(index);
         ASSERT_EQ(note.m_strPath, c.path);
         note.m_strText = c.mine;
+        const QByteArray host = QFile::encodeName(HostPath(c.path));
+        struct stat before {};
+        ::stat(host.constData(), &before);
         WriteDeviceFile(c.path, c.theirs);
-        EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::InStep) << qPrintable(c.path);
+        const timespec times[2] = { before.st_atim, before.st_mtim };
+        if (c.sameTime) {
+            ASSERT_EQ(::utimensat(AT_FDCWD, host.constData(), times, 0), 0);
+        }
+        const int pages = list->GetCount();
+        EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::Moved) << qPrintable(c.path);
         EXPECT_EQ(note.m_strPath, c.copy);
         EXPECT_EQ(ReadDeviceFile(c.copy), c.copyBytes.isEmpty() ? c.mine.toLatin1() : c.copyBytes)
             << qPrintable(c.copy);
+        if (note.GetRedirection() == Redirection::ConflictCopy)
+            EXPECT_EQ(list->GetAt(pages)->m_strPath, c.path) << "the other version is a page";
+        else
+            EXPECT_EQ(list->GetCount(), pages);
         note.m_strText += u'!';
         EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::InStep) << qPrintable(c.path);
         EXPECT_EQ(note.m_strPath, c.copy);
         EXPECT_EQ(ReadDeviceFile(c.path), c.theirs) << qPrintable(c.path);
     }
+}
+
+// New notes get 0666 less the umask; a conflict copy gets its file's mode.
+TEST_F(NoteList, NewNotesFollowTheUmaskAndCopiesTheirFilesMode)
+{
+    const auto list = MakeList();
+    const auto modeOf = [this](const QString& path) {
+        struct stat status {};
+        ::stat(QFile::encodeName(HostPath(path)).constData(), &status);
+        return status.st_mode & 07777;
+    };
+    const mode_t saved = ::umask(027);
+    CNote& fresh = *list->GetAt(list->AddNew());
+    fresh.m_strText = QStringLiteral("new");
+    EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::InStep);
+    EXPECT_EQ(modeOf(fresh.m_strPath), 0640u);
+
+    ::umask(0);
+    WriteDeviceFile(QStringLiteral("\\Docs\\secret.txt"), "mine");
+    ::chmod(QFile::encodeName(HostPath(QStringLiteral("\\Docs\\secret.txt"))).constData(), 0600);
+    const int index = list->AddFile(QStringLiteral("\\Docs\\secret.txt"));
+    CNote& secret = *list->GetAt(index);
+    secret.m_strText = QStringLiteral("mine too");
+    WriteDeviceFile(QStringLiteral("\\Docs\\secret.txt"), "theirs");
+    EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::Moved);
+    EXPECT_EQ(modeOf(secret.m_strPath), 0600u) << qPrintable(secret.m_strPath);
+    ::umask(saved);
+}
+
+// A handed-over file is an open page only while that page's own file is
+// still at its own path: a renamed or removed note's inode is another file.
+TEST_F(NoteList, AHandedOverFileIsAPageOnlyWhileThePageStillHoldsIt)
+{
+    const auto list = MakeList();
+    WriteDeviceFile(QStringLiteral("\\Docs\\a.txt"), "a");
+    ASSERT_EQ(list->AddFile(QStringLiteral("\\Docs\\a.txt")), 0);
+    LinkDeviceFile(QStringLiteral("\\Docs\\a.txt"), QStringLiteral("\\Docs\\link.txt"));
+    EXPECT_EQ(list->AddFile(QStringLiteral("\\Docs\\link.txt")), 0);
+    ASSERT_TRUE(QFile::rename(HostPath(QStringLiteral("\\Docs\\a.txt")), HostPath(QStringLiteral("\\Docs\\b.txt"))));
+    EXPECT_EQ(list->AddFile(QStringLiteral("\\Docs\\b.txt")), 1);
+    EXPECT_EQ(list->GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
 }
 
 } // namespace

@@ -97,6 +97,7 @@ TEST_F(SafeSave, FullDiskKeepsTheOldFileAndTheNote)
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(written);
+    EXPECT_EQ(note.GetSaveProblem(), SaveProblem::DiskFull);
     EXPECT_EQ(ReadDeviceFile(kNote), before);
     EXPECT_TRUE(note.HasUnsavedText());
     EXPECT_EQ(QDir(HostPath(QStringLiteral("\\Note"))).entryList(QDir::Files | QDir::Hidden),
@@ -156,6 +157,7 @@ TEST_F(SafeSave, ReplacedFileKeepsEveryNameItsModeOwnerAndGroup)
     const QByteArray host = QFile::encodeName(HostPath(kPlain));
     ASSERT_EQ(::chmod(host.constData(), 0640), 0);
     const bool mayChown = ::chown(host.constData(), 65534, 65534) == 0;
+    ASSERT_TRUE(plain.Load(kPlain, false)) << "a new mode and owner are a new version";
     plain.m_strText = QStringLiteral("yours");
     ASSERT_TRUE(plain.Save());
     ASSERT_EQ(::stat(host.constData(), &status), 0);

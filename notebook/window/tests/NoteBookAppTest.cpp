@@ -8,8 +8,10 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -93,6 +95,36 @@ TEST_F(NoteBookAppTest, SecondStartAndTheShellReachTheRunningNotebook)
     EXPECT_EQ(page, 0);
     EXPECT_EQ(place, ZPlace::Top);
     EXPECT_EQ(texts, (QStringList { "typed one", "recipe.txt", "flour, water, salt" }));
+}
+
+// Eight "Open with NoteBook" at once each become a page, and each sender
+// learns the truth: a file the notebook cannot take is no success.
+TEST_F(NoteBookAppTest, SimultaneousHandOffsEachBecomeAPageAndAnswerTruly)
+{
+    QStringList files;
+    for (int i = 1; i <= 8; ++i)
+        files << WriteOutsideFile(QStringLiteral("%1.txt").arg(i), QByteArray::number(i));
+    files << WriteOutsideFile(QStringLiteral("huge.txt"), {});
+    ASSERT_TRUE(QFile::resize(files.last(), CNote::kLargestPlainFile + 1));
+    std::vector<std::unique_ptr<QProcess>> senders;
+    QStringList titles;
+    Run([&](CNoteBookDlg& dlg) {
+        for (const QString& file : files) {
+            senders.push_back(std::make_unique<QProcess>());
+            senders.back()->start(QStringLiteral(ORVA_SHELL_PROGRAM), { QStringLiteral("open-note"), file });
+        }
+        EXPECT_TRUE(WaitUntil([&] {
+            return std::all_of(senders.begin(), senders.end(),
+                               [](const auto& sender) { return sender->state() == QProcess::NotRunning; });
+        }));
+        for (int page = 1; page < dlg.GetNotes().GetCount(); ++page)
+            titles << dlg.GetNotes().GetAt(page)->m_strTitle;
+        dlg.EndDialog(IDOK);
+    });
+    titles.sort();
+    EXPECT_EQ(titles, (QStringList { "1.txt", "2.txt", "3.txt", "4.txt", "5.txt", "6.txt", "7.txt", "8.txt" }));
+    for (std::size_t i = 0; i < senders.size(); ++i)
+        EXPECT_EQ(senders[i]->exitCode(), i < 8 ? 0 : 1) << senders[i]->readAllStandardError().toStdString();
 }
 
 } // namespace

@@ -91,7 +91,7 @@ QImage NoteBookTest::Screen()
     expected.fill(Qt::white);
     {
         QPainter dc(&expected);
-        dc.setFont(FontFromLogFont(PageFontDescription()));
+        dc.setFont(FontFromLogFont(rect == kStatus ? StatusFontDescription() : PageFontDescription()));
         dc.setPen(QColor(158, 11, 14));
         DrawText(dc, text, QRect(QPoint(0, 0), rect.size()), DT_SINGLELINE | DT_RIGHT | DT_BOTTOM);
     }

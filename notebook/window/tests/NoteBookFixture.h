@@ -21,6 +21,7 @@ protected:
     static constexpr char16_t kNotesFolder[] = u"\\Notes";
     static constexpr QRect kCaption { QPoint(430, 58), QPoint(729, 74) };
     static constexpr QRect kLabel { QPoint(210, 412), QPoint(339, 429) };
+    static constexpr QRect kStatus { QPoint(440, 396), QPoint(739, 409) };
 
     void SetUp() override;
     void TearDown() override { m_dlg.reset(); ShellEnvironment::TearDown(); }
@@ -60,7 +61,8 @@ protected:
     // Fires the autosave timer.
     void Tick(int count = 1) { while (count-- > 0) Drive(*m_dlg).FireTimer(101); }
     QImage Screen();
-    // Whether rect of the screen shows exactly text, drawn as the page draws it.
+    // Whether rect of the screen shows exactly text, drawn as the page draws
+    // it (the status line in its smaller font).
     ::testing::AssertionResult ShowsPageText(const QRect& rect, const QString& text);
 
     std::unique_ptr<CNoteBookDlg> m_dlg;

@@ -84,6 +84,7 @@ TEST_F(OrvaShellTest, ExplainsItselfAndRefusesBadInputClearly)
              QStringLiteral("send|go|-1"), QStringLiteral("send|0|1"), QStringLiteral("send|go|1"),
              QStringLiteral("get|colour"), QStringLiteral("set|language|9"), QStringLiteral("set|skin|NoSuchSkin"),
              QStringLiteral("set|note_path|relative"), QStringLiteral("set|note_path|\\") + QString(300, u'n'),
+             QStringLiteral("set|note_path|\\") + QString(236, u'n'),
              QStringLiteral("set|codepage|12345678"), QStringLiteral("set|touch|yes"),
              QStringLiteral("open-note|") + dir + QStringLiteral("/missing.txt"), QStringLiteral("open-note|") + dir,
              QStringLiteral("open-note|") + dir + QStringLiteral("/back\\slash.txt")}) {
@@ -100,6 +101,23 @@ TEST_F(OrvaShellTest, GetsAndSetsSettings)
     EXPECT_EQ(Shell(QStringLiteral("get|note_path")).out, "\\NAND Flash\\Note\n");
     EXPECT_EQ(Shell(QStringLiteral("set|note_path|\\SD Card\\Notes")).exitCode, 0);
     EXPECT_EQ(Shell(QStringLiteral("get|NOTE_PATH")).out, "\\SD Card\\Notes\n");
+    EXPECT_EQ(Shell(QStringLiteral("set|note_path|\\") + QString(235, u'n')).exitCode, 0) << "room for note names";
+}
+
+// A name that is not UTF-8 is refused: it would reach the notebook as its
+// sibling's name, with U+FFFD where its bytes were.
+TEST_F(OrvaShellTest, RefusesANameThatIsNotUtf8)
+{
+    QDir::setCurrent(m_dir.path());
+    WriteHostFile(QStringLiteral("bad\uFFFD\uFFFD.txt"), "sibling");
+    const QString script = QStringLiteral("name=\"$(printf 'bad\\377\\376.txt')\"; : > \"$name\"; "
+                                          "exec \"$0\" open-note \"$name\"");
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"), { QStringLiteral("-c"), script, QStringLiteral(ORVA_SHELL_PROGRAM) });
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    EXPECT_EQ(shell.exitCode(), 1);
+    EXPECT_TRUE(shell.readAllStandardError().startsWith("orva-shell: not a valid UTF-8 name: bad"));
+    EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
 }
 
 TEST_F(OrvaShellTest, ShowsWhichProgramsRunAndSendsThemCodes)

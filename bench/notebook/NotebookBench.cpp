@@ -190,6 +190,7 @@ void MeasureFileChecks()
     const Spread tick = MillisecondsOf(kRounds, [&](int) { Drive(dlg).FireTimer(101); });
     const Spread save = MillisecondsOf(kRounds / 10, [&](int i) {
         dlg.GetEdit().setPlainText(QStringLiteral("Edited %1 times.").arg(i));
+        dlg.GetEdit().document()->setModified(true);
         dlg.SaveCurrentNote();
     });
     std::printf("tick on a page without edits, %d pages: median %.1f us\n", pages, tick.median * 1000);
@@ -203,6 +204,7 @@ void MeasureLargeNote(const char* shape, const QString& lineEnd, int keyCount)
     CNoteBookDlg dlg(&Now);
     Drive(dlg).Create();
     dlg.GetEdit().setPlainText(MegabyteText(lineEnd));
+    dlg.GetEdit().document()->setModified(true);
     dlg.GetEdit().moveCursor(QTextCursor::End);
     Drive(dlg).Render();
 

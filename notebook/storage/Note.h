@@ -70,6 +70,25 @@ public:
     // not written yet: its whole text is unsaved.
     void MoveTo(const QString& path, bool archive);
 
+    // Text on demand: a note of the notes folder is first read only as far as
+    // page order needs, and its text is read when its page is shown.
+    //
+    // Reads the title of the archive note file at hostPath and checks that a
+    // whole text follows it, so that it fails exactly where LoadFromHostFile
+    // would; the text itself stays on disk. False, and the note unchanged,
+    // on failure.
+    bool LoadTitleFromHostFile(const QString& hostPath, const QString& path);
+    // False while the note's text is still on disk: m_strText is then empty
+    // and stands for nothing. A note whose text holds unsaved edits shows them.
+    bool IsTextLoaded() const { return m_bTextLoaded || HasUnsavedText(); }
+    // Reads the text that is still on disk (Reload). Where the file has gone,
+    // the note is left empty without a file; where it can no longer be read,
+    // it counts as read with loss, so that an edit never replaces it.
+    void LoadText();
+    // Lets go of a text that the note's file holds; it is read again when
+    // needed. A text with edits not yet saved, or without a file, is kept.
+    void UnloadText();
+
     // Decodes count bytes of UTF-8; four-byte sequences become surrogate
     // pairs. A sequence that is not UTF-8 becomes U+FFFD, and lossy, when
     // given, tells whether there was one.
@@ -95,4 +114,5 @@ private:
     std::optional<FileStamp> m_fileStamp;
     QString m_strFileText;
     bool m_bReadWithLoss { false };
+    bool m_bTextLoaded { true };
 };

@@ -38,7 +38,7 @@ void LoadNotesBelow(const QString& folder, const QString& hostFolder, int depth,
                 LoadNotesBelow(path, entries.filePath(), depth + 1, notes, loaded);
         } else if (IsNoteFileName(name)) {
             CNote note;
-            if (!note.LoadFromHostFile(entries.filePath(), path, true))
+            if (!note.LoadTitleFromHostFile(entries.filePath(), path))
                 continue;
             const FileStamp& stamp = *note.GetFileStamp();
             if (loaded.emplace(stamp.device, stamp.inode).second)

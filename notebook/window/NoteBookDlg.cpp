@@ -157,14 +157,20 @@ void CNoteBookDlg::DrawPageFrame(QPainter& dc)
 
 void CNoteBookDlg::ShowPage(int index)
 {
-    const CNote* note = m_notes.GetAt(index);
+    CNote* note = m_notes.GetAt(index);
     if (!note)
         return;
+    // The page left was saved before the turn; its text is read again when shown.
+    if (CNote* left = m_notes.GetAt(m_nPage); left && index != m_nPage)
+        left->UnloadText();
     m_notes.SyncNote(index);
+    note->LoadText();
     m_nPage = index;
     m_strLineBreak = LineBreakOfNote(*note);
     m_edit.setPlainText(note->m_strText);
-    m_strShownText = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
+    const QString shown = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
+    // Where the editor shows the text as stored, the note's copy serves: one text, held once.
+    m_strShownText = shown == note->m_strText ? note->m_strText : shown;
     DrawPageTexts(*note);
     Invalidate(false);
 }
@@ -192,10 +198,15 @@ void CNoteBookDlg::SaveCurrentNote()
     CNote* note = m_notes.GetAt(m_nPage);
     if (!note)
         return;
-    const QString text = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
-    if (text != m_strShownText) {
-        note->m_strText = text;
-        m_strShownText = text;
+    // An untouched document is not copied or compared: the tick's work stays
+    // the same whatever the size of the page.
+    if (m_edit.document()->isModified()) {
+        m_edit.document()->setModified(false);
+        const QString text = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
+        if (text != m_strShownText) {
+            note->m_strText = text;
+            m_strShownText = text;
+        }
     }
     if (m_notes.SyncNote(m_nPage) == CNoteList::Sync::Reloaded)
         ShowPage(m_nPage);
@@ -278,6 +289,8 @@ void CNoteBookDlg::OnPrev()
 void CNoteBookDlg::OnClear()
 {
     m_edit.setPlainText(QString());
+    // Putting a text in resets the document's flag; this one is the person's change.
+    m_edit.document()->setModified(true);
     m_edit.setFocus();
 }
 

@@ -79,6 +79,7 @@ private:
     // The editor's text when the current note last took it or gave it: the
     // person changed the page only when the editor's text differs from it.
     // A text the editor shows otherwise (a lone "\r" becomes a line break)
-    // is not a change.
+    // is not a change. The editor's text is read only once its document says
+    // it changed.
     QString m_strShownText;
 };

@@ -1,0 +1,103 @@
+#include "notebook/window/tests/NoteBookFixture.h"
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Start-up reads only titles; a page's text is read when it is shown and let
+// go when it is left without unsaved edits.
+using NoteBookTextOnDemandTest = NoteBookTest;
+
+// Writes beyond a few bytes fail while it lives, for root too: a save that
+// fails while the file stays the version the page read.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit { bytes, m_previous.rlim_max };
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+
+private:
+    rlimit m_previous {};
+};
+
+// The page's title and the text the editor shows.
+QStringList PageShown(CNoteBookDlg& dlg)
+{
+    return { dlg.GetNotes().GetAt(dlg.GetPage())->m_strTitle, dlg.GetEdit().toPlainText() };
+}
+
+TEST_F(NoteBookTextOnDemandTest, PagesAreThoseOfReadingEveryFileWhole)
+{
+    const QString longText = QStringLiteral("a long line of the zebra note\n").repeated(2500);
+    WriteNote(QStringLiteral("m.note"), QStringLiteral("May 2"), QStringLiteral("may"));
+    WriteNote(QStringLiteral("z.note"), QStringLiteral("Zebra"), longText);
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("April 1"), QString());
+    QDir().mkpath(NotesHostFolder() + QStringLiteral("/sub"));
+    WriteNote(QStringLiteral("sub/j.note"), QStringLiteral("January 5"), QStringLiteral("deep january"));
+    // A text cut short and a title alone are no notes, whole titles or not.
+    WriteHostFile(NotesHostFolder() + QStringLiteral("/cut.note"),
+                  ArchivedStrings({ QStringLiteral("December 9"), QStringLiteral("cut") }).chopped(1));
+    WriteHostFile(NotesHostFolder() + QStringLiteral("/title.note"), ArchivedStrings({ QStringLiteral("June 1") }));
+    const QList<QStringList> pages { { "April 1", "" }, { "January 5", "deep january" }, { "May 2", "may" },
+                                     { "Zebra", longText } };
+
+    CNoteBookDlg& dlg = Start();
+    ASSERT_EQ(dlg.GetNotes().GetCount(), pages.size());
+    // Back to the first page and forward again: each page read anew.
+    for (const int command : { 1001, 1002 }) {
+        for (int turn = 0; turn < pages.size(); ++turn) {
+            EXPECT_EQ(PageShown(dlg), pages[dlg.GetPage()]) << dlg.GetPage();
+            Drive(dlg).SendCommand(command);
+        }
+    }
+    dlg.DestroyWindow();
+    EXPECT_EQ(NoteFiles(), (QStringList { "a.note", "cut.note", "m.note", "title.note", "z.note" }));
+}
+
+TEST_F(NoteBookTextOnDemandTest, APageChangedOnDiskWhileItsTextWasLetGoShowsTheNewText)
+{
+    CNoteBookDlg& dlg = StartWithThreeNotes();
+    Drive(dlg).SendCommand(1001);
+    Drive(dlg).SendCommand(1001);
+    WriteNote(QStringLiteral("b.note"), QStringLiteral("B second"), QStringLiteral("two, theirs"));
+    QFile::remove(NotesHostFolder() + QStringLiteral("/c.note"));
+    Drive(dlg).SendCommand(1002);
+    EXPECT_EQ(PageShown(dlg), (QStringList { "B second", "two, theirs" }));
+    // A removed file leaves an empty page, and no file is made for it.
+    Drive(dlg).SendCommand(1002);
+    EXPECT_EQ(PageShown(dlg), (QStringList { "C third", "" }));
+    Tick();
+    dlg.DestroyWindow();
+    EXPECT_EQ(NoteFiles(), (QStringList { "a.note", "b.note" }));
+}
+
+TEST_F(NoteBookTextOnDemandTest, EditsOnAPageLeftAndShownAgainAreKept)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
+    WriteNote(QStringLiteral("b.note"), QStringLiteral("B"), QStringLiteral("two"));
+    CNoteBookDlg& dlg = Start();
+    Type(QStringLiteral("saved "));
+    Drive(dlg).SendCommand(1001);
+    Drive(dlg).SendCommand(1002);
+    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("twosaved "));
+
+    Type(QStringLiteral("unsaved "));
+    {
+        const FileSizeLimit diskFull(16);
+        Drive(dlg).SendCommand(1001);
+    }
+    Drive(dlg).SendCommand(1002);
+    EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("unsaved twosaved "));
+}
+
+} // namespace

@@ -14,7 +14,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <malloc.h>
+#include <vector>
 
 namespace {
 
@@ -89,7 +91,9 @@ void Measure(const QString& root, int count)
 
 } // namespace
 
-int main()
+// Counts of notes may be given on the command line; 1,000, 10,000 and
+// 100,000 by default.
+int main(int argc, char** argv)
 {
     QTemporaryDir root;
     if (!root.isValid())
@@ -97,7 +101,12 @@ int main()
     qputenv("ORVA_ROOT", QFile::encodeName(root.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath(QStringLiteral("config"))));
     std::printf("Loading a notes folder (warm: best of %d; memory is the heap the loaded notes hold)\n", kRepeats);
-    for (int count : { 1000, 10000, 100000 })
+    std::vector<int> counts;
+    for (int index = 1; index < argc; ++index)
+        counts.push_back(std::atoi(argv[index]));
+    if (counts.empty())
+        counts = { 1000, 10000, 100000 };
+    for (int count : counts)
         Measure(root.path(), count);
     return 0;
 }

@@ -26,7 +26,9 @@ public:
                           QWidget* parent = nullptr);
     ~CNoteBookDlg() override;
 
-    // Makes note number index the current page; nothing for an invalid index.
+    // Makes note number index the current page, its text read from its file
+    // where it is not in memory, and lets the page left (saved before the
+    // turn) let go of its text; nothing for an invalid index.
     void ShowPage(int index);
     // Copies the editor's text, when the person changed it, into the current
     // note and brings the note in step with its file (CNoteList::SyncNote).

@@ -88,6 +88,11 @@ public:
     // Lets go of a text that the note's file holds; it is read again when
     // needed. A text with edits not yet saved, or without a file, is kept.
     void UnloadText();
+    // The person's text for this note. A note that let go of its text first
+    // reads back the version of its file it read, so that a text that did
+    // not change is not written; where another program changed the file,
+    // the text meets that version as any edit does (CNoteList::SyncNote).
+    void TakeEditedText(const QString& text);
 
     // Decodes count bytes of UTF-8; four-byte sequences become surrogate
     // pairs. A sequence that is not UTF-8 becomes U+FFFD, and lossy, when

@@ -66,8 +66,6 @@ int CNoteList::LoadFolder(const QString& folder)
             InsertSorted(note);
         return int(found.size());
     }
-    // One merge gives the order of inserting each note in turn, without
-    // walking the list once per note.
     // The titles sort as views in one array: no note is visited per comparison.
     std::vector<std::pair<std::u16string_view, std::size_t>> order;
     order.reserve(found.size());
@@ -78,6 +76,8 @@ int CNoteList::LoadFolder(const QString& folder)
     loaded.reserve(found.size());
     for (const auto& [title, index] : order)
         loaded.push_back(std::make_unique<CNote>(std::move(found[index])));
+    // One merge gives the order of inserting each note in turn, without
+    // walking the list once per note.
     std::vector<std::unique_ptr<CNote>> merged;
     merged.reserve(m_notes.size() + loaded.size());
     std::merge(std::make_move_iterator(m_notes.begin()), std::make_move_iterator(m_notes.end()),

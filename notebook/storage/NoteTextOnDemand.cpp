@@ -68,3 +68,17 @@ void CNote::UnloadText()
     m_strFileText.clear();
     m_bTextLoaded = false;
 }
+
+void CNote::TakeEditedText(const QString& text)
+{
+    if (!IsTextLoaded() && !IsFileChanged()) {
+        const std::optional<FileStamp> read = m_fileStamp;
+        // A version written between the check and the read is no base to
+        // compare with: it counts as changed, and its text as unknown.
+        if (Reload() && m_fileStamp != read) {
+            m_fileStamp = read;
+            m_strFileText.clear();
+        }
+    }
+    m_strText = text;
+}

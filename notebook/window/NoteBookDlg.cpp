@@ -160,17 +160,15 @@ void CNoteBookDlg::ShowPage(int index)
     CNote* note = m_notes.GetAt(index);
     if (!note)
         return;
-    // The page left was saved before the turn; its text is read again when shown.
-    if (CNote* left = m_notes.GetAt(m_nPage); left && index != m_nPage)
-        left->UnloadText();
     m_notes.SyncNote(index);
     note->LoadText();
     m_nPage = index;
     m_strLineBreak = LineBreakOfNote(*note);
     m_edit.setPlainText(note->m_strText);
     const QString shown = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
-    // Where the editor shows the text as stored, the note's copy serves: one text, held once.
-    m_strShownText = shown == note->m_strText ? note->m_strText : shown;
+    m_strShownText = shown == note->m_strText ? QString() : shown;
+    // From here the editor's document holds the page's text, once.
+    note->UnloadText();
     DrawPageTexts(*note);
     Invalidate(false);
 }
@@ -203,13 +201,15 @@ void CNoteBookDlg::SaveCurrentNote()
     if (m_edit.document()->isModified()) {
         m_edit.document()->setModified(false);
         const QString text = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
-        if (text != m_strShownText) {
-            note->m_strText = text;
-            m_strShownText = text;
+        if (m_strShownText.isNull() || text != m_strShownText) {
+            note->TakeEditedText(text);
+            m_strShownText = QString();
         }
     }
     if (m_notes.SyncNote(m_nPage) == CNoteList::Sync::Reloaded)
         ShowPage(m_nPage);
+    else
+        note->UnloadText();
 }
 
 bool CNoteBookDlg::OpenRequestedNote()
@@ -271,8 +271,7 @@ void CNoteBookDlg::OnNext()
     if (m_nPage != m_notes.GetCount() - 1) {
         ShowPage(m_nPage + 1);
     } else {
-        const CNote* note = m_notes.GetAt(m_nPage);
-        if (note && !note->IsEmpty())
+        if (!m_edit.document()->isEmpty())
             ShowPage(m_notes.AddNew());
     }
     m_edit.setFocus();

@@ -1,3 +1,4 @@
+#include "notebook/storage/FileStamp.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 
 #include <csignal>
@@ -79,6 +80,21 @@ TEST_F(NoteBookTextOnDemandTest, APageChangedOnDiskWhileItsTextWasLetGoShowsTheN
     Tick();
     dlg.DestroyWindow();
     EXPECT_EQ(NoteFiles(), (QStringList { "a.note", "b.note" }));
+}
+
+// The editor alone holds the shown text; the note reads its file back to
+// tell that nothing changed.
+TEST_F(NoteBookTextOnDemandTest, ATextTypedAndErasedAgainLeavesTheFileAsItWas)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
+    const QString file = NotesHostFolder() + QStringLiteral("/a.note");
+    const auto before = std::pair(StampOfFile(file), ReadHostFile(file));
+    CNoteBookDlg& dlg = Start();
+    Type(QStringLiteral("x"));
+    Drive(dlg).PressQtKey(Qt::Key_Backspace);
+    Tick();
+    dlg.DestroyWindow();
+    EXPECT_EQ(std::pair(StampOfFile(file), ReadHostFile(file)), before);
 }
 
 TEST_F(NoteBookTextOnDemandTest, EditsOnAPageLeftAndShownAgainAreKept)

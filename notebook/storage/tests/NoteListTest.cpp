@@ -28,15 +28,13 @@ protected:
         WriteDeviceFile(kFolder + u'\\' + relative, ArchiveBytes(title, text));
     }
 
-    // The titles, or the texts as a page shown reads them.
     static QStringList Titles(CNoteList& list, bool texts = false)
     {
         QStringList titles;
         for (int i = 0; i < list.GetCount(); ++i) {
-            CNote& note = *list.GetAt(i);
             if (texts)
-                note.LoadText();
-            titles << (texts ? note.m_strText : note.m_strTitle);
+                list.GetAt(i)->LoadText();
+            titles << (texts ? list.GetAt(i)->m_strText : list.GetAt(i)->m_strTitle);
         }
         return titles;
     }

@@ -84,6 +84,30 @@ public:
     // A plain note's title becomes the new file's name.
     void MoveTo(const QString& path, bool archive, Redirection why);
 
+    // Text on demand: a note of the notes folder is first read only as far as
+    // page order needs, and its text is read when its page is shown.
+    //
+    // Reads the title of the archive note file at hostPath and checks that a
+    // whole text follows it, so that it fails exactly where LoadFromHostFile
+    // would; the text itself stays on disk. False, and the note unchanged,
+    // on failure.
+    bool LoadTitleFromHostFile(const QString& hostPath, const QString& path);
+    // False while the note's text is still on disk: m_strText is then empty
+    // and stands for nothing. A note whose text holds unsaved edits shows them.
+    bool IsTextLoaded() const { return m_bTextLoaded || HasUnsavedText(); }
+    // Reads the text that is still on disk (Reload). Where the file has gone,
+    // the note is left empty without a file; where it can no longer be read,
+    // it counts as read with loss, so that an edit never replaces it.
+    void LoadText();
+    // Lets go of a text that the note's file holds; it is read again when
+    // needed. A text with edits not yet saved, or without a file, is kept.
+    void UnloadText();
+    // The person's text for this note. A note that let go of its text first
+    // reads back the version of its file it read, so that a text that did
+    // not change is not written; where another program changed the file,
+    // the text meets that version as any edit does (CNoteList::SyncNote).
+    void TakeEditedText(const QString& text);
+
     // Decodes count bytes of UTF-8; four-byte sequences become surrogate
     // pairs. A sequence that is not UTF-8 becomes U+FFFD, and lossy, when
     // given, tells whether there was one.
@@ -115,4 +139,5 @@ private:
     std::optional<quint32> m_newFileMode;
     SaveProblem m_saveProblem { SaveProblem::None };
     Redirection m_redirection { Redirection::None };
+    bool m_bTextLoaded { true };
 };

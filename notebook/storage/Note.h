@@ -73,10 +73,11 @@ public:
     // The version of the file the note read or wrote; nothing while it has none.
     const std::optional<FileStamp>& GetFileStamp() const { return m_fileStamp; }
 
-    // Reads the file again after another program changed it; true when the
-    // note now holds what the file holds. When the file is gone the note
-    // keeps its text and has no file, so that nothing is recreated until the
-    // text changes again.
+    // Reads the file again after another program changed it, or to take
+    // back a text let go (LoadText); true when the note now holds what the
+    // file holds. Where the note's text went (GetRedirection) stays as it
+    // was. When the file is gone the note keeps its text and has no file, so
+    // that nothing is recreated until the text changes again.
     bool Reload();
     // The note now belongs to a file at path, in the given form, that it has
     // not written yet: its whole text is unsaved. The new file will get the

@@ -73,12 +73,18 @@ void CNote::TakeEditedText(const QString& text)
 {
     if (!IsTextLoaded() && !IsFileChanged()) {
         const std::optional<FileStamp> read = m_fileStamp;
-        // A version written between the check and the read is no base to
-        // compare with: it counts as changed, and its text as unknown.
-        if (Reload() && m_fileStamp != read) {
+        // The editor may have found loss in the version it showed (a
+        // character it changes): reading it back does not make it lossless.
+        const bool readWithLoss = m_bReadWithLoss;
+        LoadText();
+        // A version written (or removed) between the check and the read is
+        // no base to compare with: it counts as changed, and its text as
+        // unknown.
+        if (m_fileStamp != read) {
             m_fileStamp = read;
             m_strFileText.clear();
         }
+        m_bReadWithLoss = m_bReadWithLoss || readWithLoss;
     }
     m_strText = text;
 }

@@ -97,4 +97,22 @@ TEST_F(NoteBookTextOnDemandTest, EditsOnAPageLeftAndShownAgainAreKept)
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("unsaved twosaved "));
 }
 
+// A text read on demand with loss moves to a new note at its first edit; the
+// page goes on saying so when its text is read again.
+TEST_F(NoteBookTextOnDemandTest, WhereALossyPagesTextWentStaysShownWhenItIsReadAgain)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("A"), QStringLiteral("one"));
+    const QString file = NotesHostFolder() + QStringLiteral("/b.note");
+    const QByteArray bytes = ArchivedStrings({ QStringLiteral("B"), QStringLiteral("two") }) + "- milk\n";
+    WriteHostFile(file, bytes);
+    CNoteBookDlg& dlg = Start();
+    Type(QStringLiteral("!"));
+    Tick();
+    Drive(dlg).SendCommand(1001);
+    Drive(dlg).SendCommand(1002);
+    EXPECT_TRUE(ShowsPageText(kStatus, QStringLiteral("Saved to a new note: 2026-12-06 041548.note")));
+    EXPECT_EQ(SavedText(QStringLiteral("2026-12-06 041548.note")), QStringLiteral("two!"));
+    EXPECT_EQ(ReadHostFile(file), bytes);
+}
+
 } // namespace

@@ -161,9 +161,11 @@ void CNoteBookDlg::ShowPage(int index)
     if (!note)
         return;
     // A page left with text that could not be saved leaves it in a recovery note.
-    const CNote* current = m_notes.GetAt(m_nPage);
-    if (index != m_nPage && current && current->HasUnsavedText())
+    CNote* current = m_notes.GetAt(m_nPage);
+    if (index != m_nPage && current && current->HasUnsavedText()) {
         m_notes.LeaveNote(m_nPage);
+        current->UnloadText();
+    }
     m_notes.SyncNote(index);
     note->LoadText();
     m_nPage = index;
@@ -259,8 +261,9 @@ void CNoteBookDlg::SaveCurrentNote()
 void CNoteBookDlg::LeaveCurrentNote()
 {
     SaveCurrentNote();
-    const CNote* note = m_notes.GetAt(m_nPage);
+    CNote* note = m_notes.GetAt(m_nPage);
     if (note && note->HasUnsavedText() && m_notes.LeaveNote(m_nPage) == CNoteList::Sync::Moved) {
+        note->UnloadText();
         DrawPageTexts(*note);
         Invalidate(false);
     }

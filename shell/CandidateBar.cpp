@@ -2,6 +2,8 @@
 
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // More than the narrowest candidates that fit across the screen.

@@ -170,8 +170,8 @@ void SoftKeyboard::TypeLetter(const QString& letter)
 // first puts in the best candidate, marks in their full-width form.
 void SoftKeyboard::TypeInChinese(const QString& text)
 {
-    const bool pinyinLetter = (text >= QStringLiteral("a") && text <= QStringLiteral("z"))
-        || (text == QStringLiteral("'") && IsComposing());
+    const QChar key = text.size() == 1 ? text.front() : QChar();
+    const bool pinyinLetter = (key >= u'a' && key <= u'z') || (key == u'\'' && IsComposing());
     if (pinyinLetter)
         m_composer->AddLetter(text);
     else

@@ -8,8 +8,11 @@
 #include "shell/SoftKeyboard.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QTimer>
+
+Q_LOGGING_CATEGORY(lcKeyboard, "orva.shell.keyboard")
 
 namespace {
 
@@ -86,8 +89,10 @@ QWidget* KeyboardWindow()
 void ShowKeyboard(QWidget* window, ORVA_LANG language)
 {
     SipHideIM();
-    if (!window)
+    if (!window) {
+        qCWarning(lcKeyboard) << "no window to show the soft keyboard on";
         return;
+    }
     PinyinEngine* pinyin = language == ORVA_LANG_CHINESE ? SharedPinyinEngine() : nullptr;
     const KeyboardLayout layout = language == ORVA_LANG_TURKISH ? KeyboardLayout::Turkish()
         : pinyin                                                ? KeyboardLayout::Pinyin()

@@ -38,8 +38,15 @@ protected:
     }
 
     CandidateBar* Bar() const { return m_active->findChild<CandidateBar*>(); }
+    QString ModeKey() const
+    {
+        const auto* key = m_active->findChild<QAbstractButton*>(QStringLiteral("mode"));
+        return key ? key->text() : QString();
+    }
     QStringList Candidates() const
     {
+        if (!Bar())
+            return {};
         QList<QAbstractButton*> keys = Bar()->findChildren<QAbstractButton*>(QStringLiteral("candidate"));
         keys.removeIf([](const QAbstractButton* key) { return !key->isVisible(); });
         std::ranges::sort(keys, {}, [](const QAbstractButton* key) { return key->x(); });
@@ -126,14 +133,23 @@ TEST_F(PinyinTest, BackspaceEditsThePinyinAndEnterPutsTheLettersIn)
     TypeOnKeyboard(QStringLiteral("ok"));
     TapKey(QStringLiteral("enter"));
     EXPECT_EQ(Text(), QStringLiteral("你ok"));
-    TapKey(QStringLiteral("enter"));
-    EXPECT_EQ(CloseAndSavedText(), QStringLiteral("你ok\r\n"));
+    // The pre-edit text on a tenth line stays above the keyboard, on the rules.
+    for (int line = 0; line < 9; ++line)
+        TapKey(QStringLiteral("enter"));
+    TypeOnKeyboard(QStringLiteral("ni"));
+    CRuledEdit& edit = m_dlg->GetEdit();
+    const QPoint caret = edit.viewport()->mapToGlobal(edit.cursorRect().bottomLeft());
+    EXPECT_LE(caret.y(), SipGetRect().top());
+    EXPECT_EQ((caret.y() + 1 - edit.mapToGlobal(QPoint(0, 0)).y()) % CRuledEdit::kRuleSpacing, 0);
+    TapKey(QStringLiteral("backspace"));
+    TapKey(QStringLiteral("backspace"));
+    EXPECT_EQ(CloseAndSavedText(), QStringLiteral("你ok") + QStringLiteral("\r\n").repeated(9));
 }
 
 TEST_F(PinyinTest, SwitchesToLettersAndGivesFullWidthMarksInChinese)
 {
     StartTyping();
-    EXPECT_TRUE(m_active->findChild<QAbstractButton*>(QStringLiteral("mode"))->text() == QStringLiteral("中"));
+    EXPECT_EQ(ModeKey(), QStringLiteral("中"));
     TypeOnKeyboard(QStringLiteral("nihao"));
     TapKey(QStringLiteral("，"));
     for (const QChar mark : QStringLiteral("。？！：；"))
@@ -143,7 +159,7 @@ TEST_F(PinyinTest, SwitchesToLettersAndGivesFullWidthMarksInChinese)
     // Letters, with their own marks; what was composing goes in as typed.
     TypeOnKeyboard(QStringLiteral("ma"));
     TapKey(QStringLiteral("mode"));
-    EXPECT_EQ(m_active->findChild<QAbstractButton*>(QStringLiteral("mode"))->text(), QStringLiteral("英"));
+    EXPECT_EQ(ModeKey(), QStringLiteral("英"));
     TypeOnKeyboard(QStringLiteral("Hi,.?!:;"));
     EXPECT_TRUE(Candidates().isEmpty());
     TapKey(QStringLiteral("mode"));

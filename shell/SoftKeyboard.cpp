@@ -64,9 +64,7 @@ SoftKeyboard::~SoftKeyboard() = default;
 
 // Rows 0 to 3 are centred, each with its special key: backspace after the
 // digits, Enter after the middle letters, Shift before the bottom letters.
-// The widest row leaves half a key free at either side. The pinyin keyboard
-// has its 中/英 key under Shift and marks between the space bar and the
-// hide key.
+// The widest row leaves half a key free at either side.
 void SoftKeyboard::AddKeys()
 {
     const QStringList& rows = m_layout.rows;
@@ -85,6 +83,18 @@ void SoftKeyboard::AddKeys()
     QAbstractButton* shift = AddKey(QStringLiteral("shift"), QStringLiteral("⇧"), 3, start(3), kSideKeySpan);
     const int bottomLetters = start(3) + kSideKeySpan;
     AddLetters(rows.value(3), 3, bottomLetters);
+    AddBottomRow(start(3), bottomLetters);
+
+    connect(backspace, &QAbstractButton::clicked, this, &SoftKeyboard::PressBackspace);
+    connect(enter, &QAbstractButton::clicked, this, &SoftKeyboard::PressEnter);
+    shift->setCheckable(true);
+    connect(shift, &QAbstractButton::toggled, this, &SoftKeyboard::SetShifted);
+}
+
+// The space bar under the bottom letters, the hide key at the right end; the
+// pinyin keyboard's 中/英 key under Shift and its marks before the hide key.
+void SoftKeyboard::AddBottomRow(int shiftColumn, int lettersColumn)
+{
     const int hideColumn = m_columns - 1 - kHideKeySpan;
     int spaceEnd = hideColumn - 1;
     if (!m_layout.bottomMarks.isEmpty()) {
@@ -93,16 +103,11 @@ void SoftKeyboard::AddKeys()
         --spaceEnd;
     }
     if (m_composer) {
-        m_modeKey = AddKey(QStringLiteral("mode"), QString(), 4, start(3), kSideKeySpan);
+        m_modeKey = AddKey(QStringLiteral("mode"), QString(), 4, shiftColumn, kSideKeySpan);
         connect(m_modeKey, &QAbstractButton::clicked, this, &SoftKeyboard::SwitchChinese);
     }
-    QAbstractButton* space = AddKey(QStringLiteral("space"), QString(), 4, bottomLetters, spaceEnd - bottomLetters);
+    QAbstractButton* space = AddKey(QStringLiteral("space"), QString(), 4, lettersColumn, spaceEnd - lettersColumn);
     QAbstractButton* hide = AddKey(QStringLiteral("hide"), QStringLiteral("⌨ ▾"), 4, hideColumn, kHideKeySpan);
-
-    connect(backspace, &QAbstractButton::clicked, this, &SoftKeyboard::PressBackspace);
-    connect(enter, &QAbstractButton::clicked, this, &SoftKeyboard::PressEnter);
-    shift->setCheckable(true);
-    connect(shift, &QAbstractButton::toggled, this, &SoftKeyboard::SetShifted);
     connect(space, &QAbstractButton::clicked, this, &SoftKeyboard::PressSpace);
     connect(hide, &QAbstractButton::clicked, this, [] { SipHideIM(); });
 }

@@ -54,6 +54,7 @@ private:
     QAbstractButton* AddKey(const QString& name, const QString& text, int row, int column, int span);
     void AddLetters(const QString& letters, int row, int column);
     void AddKeys();
+    void AddBottomRow(int shiftColumn, int lettersColumn);
     void PlaceKeys();
     QWidget* Target() const;
     void TypeLetter(const QString& letter);

@@ -8,6 +8,7 @@ packages=(
     cmake ninja-build ccache g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core fonts-wqy-microhei
+    libpinyin15-dev libpinyin-data
 )
 # The tests validate the software-centre metadata, render the manual pages and
 # run programs on a private X server without a window manager.

@@ -53,5 +53,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The faces the programs ask for ("Arial", "Tahoma") and the Chinese one.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, fonts-wqy-microhei")
+# The pinyin keyboard's data; dpkg-shlibdeps finds the library (libpinyin15).
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libpinyin-data")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -42,6 +42,7 @@ QStringList DeviceFolders()
             continue;
         folders.append(u'\\' + QString(relative).replace(u'/', u'\\'));
     }
+    folders.sort(Qt::CaseInsensitive);
     return folders;
 }
 

@@ -92,7 +92,7 @@ SettingChange SettingRules::Change(const QString& key, const QString& value)
         return {SettingChangeResult::UnknownKey, QStringLiteral("no such setting: %1").arg(key)};
     const QString problem = rule->check(value);
     if (!problem.isEmpty()) {
-        qCInfo(lcSettings) << "refused" << rule->key << value << problem;
+        qCDebug(lcSettings) << "refused" << rule->key << value << problem;
         return {SettingChangeResult::Refused, QStringLiteral("%1: %2").arg(rule->key, problem)};
     }
     if (!ShellSettings::SetValue(rule->key, value)) {

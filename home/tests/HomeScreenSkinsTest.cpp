@@ -45,10 +45,10 @@ TEST_F(HomeScreenSkins, FolderWithoutTheScreensImagesIsRefusedAndNotOffered)
     } cases[] = {{QStringLiteral("Empty"), QStringLiteral("GAME, NOTEBOOK")}, {QStringLiteral("NoGame"), QStringLiteral("GAME")}};
     for (const auto& incomplete : cases) {
         const ShellRun run = SetSkin(incomplete.skin);
-        EXPECT_EQ(run.exitCode, 2) << incomplete.skin;
+        EXPECT_EQ(run.exitCode, 2) << incomplete.skin.toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("%1 lacks the images %2 ").arg(incomplete.skin, incomplete.missing)))
-            << run.err;
-        EXPECT_FALSE(SkinFolder::Available().contains(incomplete.skin));
+            << run.err.toStdString();
+        EXPECT_FALSE(SkinFolder::Available().contains(incomplete.skin)) << incomplete.skin.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(ShellSettings::FilePath())) << "nothing stored";
     EXPECT_EQ(SkinFolder::Available(), (QStringList{QStringLiteral("Classic"), QStringLiteral("Ocean")}));
@@ -59,7 +59,7 @@ TEST_F(HomeScreenSkins, UsableSkinTakesEachImageItLacksFromClassic)
     WriteSkinImage(QStringLiteral("Mine"), QStringLiteral("GAME"), Qt::red);
     WriteSkinImage(QStringLiteral("Mine"), QStringLiteral("NOTEBOOK"), Qt::blue);
     const ShellRun run = SetSkin(QStringLiteral("Mine"));
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(SkinFolder::Available().contains(QStringLiteral("Mine")));
 
     EXPECT_EQ(COrvaSkins::LoadBitmapW(u"GAME", 0).pixelColor(0, 0), QColor(Qt::red)) << "the skin's own image first";

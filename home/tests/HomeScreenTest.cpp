@@ -3,7 +3,10 @@
 #include "platform/testsupport/DialogDriver.h"
 #include "shell/tests/ShellEnvironment.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -46,6 +49,32 @@ TEST_F(HomeScreen, OnlyTheDesktopsHomeScreenHasACloseButtonAndEndsOnEscape)
         Drive(home).PressKey(VK_ESCAPE);
         EXPECT_EQ(Drive(home).IsEnded(), mode == HomeMode::Desktop);
     }
+}
+
+TEST_F(HomeScreen, SettingsStoreThePointerAndTheNotesFolderChosenByTaps)
+{
+    WriteDeviceFile(QStringLiteral("\\Notes\\Work\\a.note"), "");
+    WriteDeviceFile(QStringLiteral("\\Notes\\Work\\Deeper\\Still\\b.note"), "");
+    WriteDeviceFile(QStringLiteral("\\Orva\\Mine\\c.txt"), "");
+    CHomeDlg home(HomeMode::Session);
+    Drive(home).Create();
+    home.ShowSettings();
+
+    auto* pointer = home.findChild<QCheckBox*>();
+    ASSERT_NE(pointer, nullptr);
+    QTest::mouseClick(pointer, Qt::LeftButton, {}, QPoint(10, pointer->height() / 2));
+    EXPECT_EQ(ShellSettings::Value(QStringLiteral("touch")), u"1");
+
+    auto* folders = home.findChild<QListWidget*>();
+    ASSERT_NE(folders, nullptr);
+    QStringList offered;
+    for (int row = 0; row < folders->count(); ++row)
+        offered.append(folders->item(row)->text());
+    EXPECT_EQ(offered, (QStringList{u"\\NAND Flash\\Note"_qs, u"\\Notes"_qs, u"\\Notes\\Work"_qs}))
+        << "the current folder first, two levels deep, never the shell's own";
+    const QRect work = folders->visualItemRect(folders->item(2));
+    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, work.center());
+    EXPECT_EQ(ShellSettings::Value(QStringLiteral("note_path")), u"\\Notes\\Work");
 }
 
 } // namespace

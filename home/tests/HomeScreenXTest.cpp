@@ -8,11 +8,15 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QtCore/qtestsupport_core.h>
 #include <QTemporaryDir>
 #include <memory>
 #include <vector>
 
 namespace {
+
+// Programs start in well under a second; a fault should not take minutes.
+constexpr int kPatienceMs = 15000;
 
 // Where things are on the 800 by 480 screen.
 constexpr QPoint kGoTile(140, 315);
@@ -77,12 +81,13 @@ protected:
 
     void ExpectFocusOn(const QString& title)
     {
-        EXPECT_TRUE(WaitUntil([&] { return FocusedWindow() == title; })) << "the keyboard is with " << FocusedWindow().toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return FocusedWindow() == title; }, kPatienceMs))
+            << "the keyboard is with " << FocusedWindow().toStdString();
     }
 
     static void ExpectRunning(int appId, bool running)
     {
-        EXPECT_TRUE(WaitUntil([&] { return AppRegistry::IsRunningAnywhere(appId) == running; })) << appId;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return AppRegistry::IsRunningAnywhere(appId) == running; }, kPatienceMs)) << appId;
     }
 
     QImage Screen()
@@ -132,9 +137,9 @@ TEST_F(HomeScreenX, LanguageAndSkinChosenInSettingsReachTheRunningGame)
     ExpectFocusOn(QStringLiteral("Home"));
     Tap(kSettingsTile);
     Tap(kChineseButton);
-    EXPECT_TRUE(WaitUntil([] { return ShellSettings::Value(QStringLiteral("language")) == u"1"; }));
+    EXPECT_TRUE(QTest::qWaitFor([] { return ShellSettings::Value(QStringLiteral("language")) == u"1"; }, kPatienceMs));
     Tap(kSecondSkin);
-    EXPECT_TRUE(WaitUntil([] { return ShellSettings::Value(QStringLiteral("skin")) == u"Ocean"; }));
+    EXPECT_TRUE(QTest::qWaitFor([] { return ShellSettings::Value(QStringLiteral("skin")) == u"Ocean"; }, kPatienceMs));
 
     COrvaCore::SendAppMsg(kGoAppId, 0, ShellWParam(ShellCode::ComeToFront));
     ExpectFocusOn(QStringLiteral("GO"));

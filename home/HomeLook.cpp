@@ -20,7 +20,8 @@ constexpr int kGearTeeth = 8;
 QString HomeLook::StyleSheet() const
 {
     return QStringLiteral(
-               "QLabel { color: %1; }"
+               "QWidget#settings { background: %3; }"
+               "QLabel { color: %1; font-size: 22px; }"
                "QLabel#time { font-size: 72px; }"
                "QLabel#date { font-size: 26px; }"
                "QToolButton, QPushButton { background: %2; color: %1; border: 2px solid %1; border-radius: 16px;"
@@ -32,7 +33,7 @@ QString HomeLook::StyleSheet() const
                "QListWidget::item { padding: 6px; }"
                "QListWidget::item:selected { background: %1; color: %2; }"
                "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }")
-        .arg(text.name(), tile.name());
+        .arg(text.name(), tile.name(), background.name());
 }
 
 HomeLook CurrentHomeLook()

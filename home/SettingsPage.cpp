@@ -51,6 +51,7 @@ QStringList DeviceFolders()
 CSettingsPage::CSettingsPage(QWidget* parent)
     : QWidget(parent)
 {
+    setObjectName(QStringLiteral("settings"));
     setAttribute(Qt::WA_StyledBackground);
     m_btnBack.setGeometry(10, 10, 140, 56);
     m_btnBack.setFocusPolicy(Qt::NoFocus);

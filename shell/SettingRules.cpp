@@ -11,7 +11,8 @@
 #include <QList>
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(lcSettings, "orva.shell.settings")
+// Refusals are the caller's to report; the log shows them on request.
+Q_LOGGING_CATEGORY(lcSettings, "orva.shell.settings", QtInfoMsg)
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include "platform/LogFont.h"
 #include "platform/Rect.h"
 #include "shell/FileSystem.h"
-#include "shell/ProgramSkeleton.h"
-#include "shell/ShellPrograms.h"
 #include "shell/OrvaCore.h"
 #include "shell/OrvaSkins.h"
 #include "shell/ProgramResources.h"
+#include "shell/ProgramSkeleton.h"
+#include "shell/ShellPrograms.h"
 
 #include <QPainter>
 

@@ -8,7 +8,9 @@ set(ORVA_TEST_ENVIRONMENT
     QT_SCALE_FACTOR=
     LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan.supp:print_suppressions=0
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    ORVA_SOURCE_DIR=${CMAKE_SOURCE_DIR})
+    ORVA_SOURCE_DIR=${CMAKE_SOURCE_DIR}
+    # Go's minimise shows the home screen: a test starts it only on purpose.
+    ORVA_PROGRAM_HOME=true)
 
 # orva_add_gtest(<name> SOURCES <files>... LIBS <targets>... [QT])
 # QT: the test needs a QApplication, so it links the headless Qt test main

@@ -63,8 +63,10 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 shell=$tree/usr/bin/orva-shell
 
 # A skin that only the unpacked share/orva holds is found beside the program,
-# ahead of the build tree's.
+# ahead of the build tree's. It holds the screens' images, as a usable skin must.
 mkdir "$tree/usr/share/orva/Skins/Unpacked"
+cp "$tree/usr/share/orva/Skins/Classic/GAME.bmp" "$tree/usr/share/orva/Skins/Classic/NOTEBOOK.bmp" \
+    "$tree/usr/share/orva/Skins/Unpacked/"
 "$shell" set skin Unpacked || fail "orva-shell does not find the skins in $tree/usr/share/orva"
 "$shell" set skin Ocean
 

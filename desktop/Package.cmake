@@ -30,8 +30,9 @@ shell they run in:
  - NoteBook: a notebook that looks like an open book, one note a page,
    saved on its own every 10 seconds; a file manager can open text
    files in it.
-orva-shell changes the programs' language and skin and hands files to the
-notebook; pbrain-gobang plays the game's computer player through the
+orva-home is the home screen for a finger: a tile for each program and
+the settings; orva-shell changes the programs' language and skin and hands
+files to the notebook; pbrain-gobang plays the game's computer player through the
 Gomocup brain protocol.]])
 set(CPACK_STRIP_FILES ON)
 # Installed through DESTDIR, so that the desktop entries name the programs'

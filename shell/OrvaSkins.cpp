@@ -9,14 +9,12 @@
 QImage COrvaSkins::LoadBitmapW(const char16_t* name, int /*flags*/)
 {
     const QString imageName = name ? QString::fromUtf16(name) : QString();
-    if (!IsPlainFileName(imageName))
-        return {};
-    for (const char* extension : {".bmp", ".png"}) {
-        QImage image = LoadDeviceBitmap(SkinFolder::DevicePathOf(imageName + QLatin1StringView(extension)));
-        if (!image.isNull())
-            return image;
-    }
-    return {};
+    const QString skin = SkinFolder::Current();
+    QImage image = SkinFolder::LoadImage(skin, imageName);
+    // A skin that lacks an image borrows it, so that no screen stays black.
+    if (image.isNull() && skin != SkinFolder::DefaultSkin())
+        image = SkinFolder::LoadImage(SkinFolder::DefaultSkin(), imageName);
+    return image;
 }
 
 const SKIN_INFO* COrvaSkins::GetSkinInfo()

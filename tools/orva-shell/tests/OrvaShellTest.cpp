@@ -126,7 +126,7 @@ TEST_F(OrvaShellTest, ShowsWhichProgramsRunAndSendsThemCodes)
     QProcess& program = StartProgram(99);
     const ShellRun status = Shell(QStringLiteral("status"));
     EXPECT_EQ(status.exitCode, 0);
-    EXPECT_EQ(status.out, "go        not running\nnotebook  running\n99        running\n");
+    EXPECT_EQ(status.out, "go        not running\nnotebook  running\nhome      not running\n99        running\n");
     EXPECT_EQ(Shell(QStringLiteral("send|99|5")).exitCode, 0);
     EXPECT_TRUE(LogOf(program, "5\n").endsWith("running\n5\n"));
     EXPECT_EQ(Shell(QStringLiteral("send|99|2")).exitCode, 0);

@@ -2,6 +2,7 @@
 // compared with the reference screens in screens/.
 #include "go/window/GoLayout.h"
 #include "go/window/tests/GoWindowTest.h"
+#include "platform/ShellMessage.h"
 #include "platform/testsupport/ReferenceScreen.h"
 
 #include <QApplication>
@@ -37,9 +38,23 @@ protected:
         for (const Look& look : kLooks) {
             UseLook(look);
             play();
-            EXPECT_TRUE(MatchesReferenceScreen(
-                Frame(), QStringLiteral("go/window/tests/screens/%1-%2.png").arg(QLatin1String(scene), QLatin1String(look.name))));
+            EXPECT_TRUE(MatchesReferenceScreen(Frame(), Reference(scene, look)));
         }
+    }
+    static QString Reference(const char* scene, const Look& look)
+    {
+        return QStringLiteral("go/window/tests/screens/%1-%2.png").arg(QLatin1String(scene), QLatin1String(look.name));
+    }
+    // The computer has answered, the person has chosen Hard, cleared CPU
+    // First and moved the cursor off the computer's stone onto an empty point.
+    void PlayMidGame()
+    {
+        OpenAfterOpening();
+        TapCell(6, 6);
+        Drive(Dlg()).PressKey('3');
+        Drive(Dlg()).PressKey(VK_TAB);
+        for (int key : { VK_DOWN, VK_DOWN, VK_RIGHT })
+            Drive(Dlg()).PressKey(key);
     }
 };
 
@@ -48,18 +63,24 @@ TEST_F(ReferenceScreenGo, StartBeforeTheOpeningStone)
     ExpectScreens("start", [this] { Open(); });
 }
 
-// The computer has answered, the person has chosen Hard and moved the cursor
-// off the computer's stone onto an empty point.
 TEST_F(ReferenceScreenGo, MidGameWithTheCursor)
 {
-    ExpectScreens("midgame", [this] {
-        OpenAfterOpening();
-        TapCell(6, 6);
-        Drive(Dlg()).PressKey('3');
-        Drive(Dlg()).PressKey(VK_TAB);
-        for (int key : { VK_DOWN, VK_DOWN, VK_RIGHT })
-            Drive(Dlg()).PressKey(key);
-    });
+    ExpectScreens("midgame", [this] { PlayMidGame(); });
+}
+
+// A skin change during a game (code 4): background, buttons and colours
+// follow the new skin; the board image as loaded at the start, the stones,
+// options and status stay.
+TEST_F(ReferenceScreenGo, SkinChangeMidGame)
+{
+    for (const auto& [before, after] : { std::pair { kLooks[0], kLooks[2] }, std::pair { kLooks[3], kLooks[1] } }) {
+        UseLook(before);
+        PlayMidGame();
+        UseLook(after);
+        PostShellMessage(&Dlg(), 4);
+        ProcessEvents();
+        EXPECT_TRUE(MatchesReferenceScreen(Frame(), Reference("skinchange", after)));
+    }
 }
 
 // White, the person, completes five across and the status tells the win.
@@ -103,7 +124,7 @@ TEST_F(ReferenceScreenGo, Help)
             shown->close();
         });
         Drive(Dlg()).SendCommand(IDC_HELP);
-        EXPECT_TRUE(MatchesReferenceScreen(help, QStringLiteral("go/window/tests/screens/help-%1.png").arg(QLatin1String(look.name))));
+        EXPECT_TRUE(MatchesReferenceScreen(help, Reference("help", look)));
     }
 }
 

@@ -100,35 +100,6 @@ TEST_F(GoShell, EveryTextFitsTheStatusBox)
     }
 }
 
-TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
-{
-    OpenAfterOpening();
-    TapCell(6, 6);
-    Drive(Dlg()).PressKey('3');
-    Drive(Dlg()).PressKey(VK_TAB);
-    const QString status = Status();
-    const QImage before = Frame();
-
-    WriteSettings("skin=Ocean\n");
-    PostShellMessage(&Dlg(), 4);
-    ProcessEvents();
-    const QImage after = Frame();
-
-    EXPECT_NE(before.copy(0, 0, 60, 480), after.copy(0, 0, 60, 480)) << "the background follows the skin";
-    EXPECT_NE(before.copy(QRect(kPosCloseButton, QSize(40, 30))), after.copy(QRect(kPosCloseButton, QSize(40, 30))))
-        << "so do the top-bar buttons";
-    EXPECT_EQ(before.copy(QRectFromRect(g_rcBoard)), after.copy(QRectFromRect(g_rcBoard)))
-        << "board and stones stay as loaded";
-    EXPECT_EQ(Status(), status);
-    EXPECT_EQ(after.copy(QRectFromRect(kRectCpuFirst)), ExpectedOption(Dlg(), kRectCpuFirst, u"CPU First"_qs, false, 0))
-        << "the option as set, not the running game's rule";
-    EXPECT_EQ(CGoDlgProbe::NewButton(Dlg()).GetTextColor(), COrvaSkins::GetSkinInfo()->color[49]);
-    EXPECT_EQ(CGoDlgProbe::UndoButton(Dlg()).GetBkColor(), GetPixel(CGoDlgProbe::Background(Dlg()), 605, 234));
-    EXPECT_EQ(CGoDlgProbe::Status(Dlg()).GetTextColor(), COrvaSkins::GetSkinInfo()->color[48]);
-    EXPECT_EQ(after.copy(QRectFromRect(kRectLevels[2])), ExpectedOption(Dlg(), kRectLevels[2], u"Hard"_qs, true, 1))
-        << "the chosen level kept, its label in the new skin's colour";
-}
-
 TEST_F(GoShell, MinimiseAndTheFrontCodeMoveTheGameOtherCodesDoNothing)
 {
     OpenAfterOpening();

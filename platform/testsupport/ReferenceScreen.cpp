@@ -68,10 +68,13 @@ QString SaveBeside(const QImage& image, const QString& referencePath, const char
     if (reference.size() != shown.size()) {
         if (update)
             return Replace(shown, file, referencePath);
-        return ::testing::AssertionFailure()
-            << referencePath.toStdString() << " is " << reference.width() << " by " << reference.height()
-            << ", the screen " << shown.width() << " by " << shown.height() << "; rendered: "
-            << SaveBeside(shown, referencePath, "rendered").toStdString();
+        auto failure = ::testing::AssertionFailure();
+        if (reference.isNull())
+            failure << "no reference image " << referencePath.toStdString();
+        else
+            failure << referencePath.toStdString() << " is " << reference.width() << " by " << reference.height()
+                    << ", the screen " << shown.width() << " by " << shown.height();
+        return failure << "; rendered: " << SaveBeside(shown, referencePath, "rendered").toStdString();
     }
     int differing = 0;
     QPoint first;

@@ -110,6 +110,22 @@ TEST_F(ReferenceScreenGo, AfterADraw)
     });
 }
 
+// The options follow the shell's language at the next repaint, the buttons
+// at the next skin load (code 3); a status text already shown stays.
+TEST_F(ReferenceScreenGo, LanguageChangeShowsOnOptionsAtOnceAndOnButtonsAtTheSkinLoad)
+{
+    UseLook(kLooks[0]);
+    OpenAfterOpening();
+    UseLook(kLooks[1]);
+    Dlg().Invalidate(false);
+    EXPECT_TRUE(MatchesReferenceScreen(Frame(), QStringLiteral("go/window/tests/screens/language-options-classic.png")));
+    PostShellMessage(&Dlg(), 3);
+    ProcessEvents();
+    EXPECT_TRUE(MatchesReferenceScreen(Frame(), QStringLiteral("go/window/tests/screens/language-buttons-classic.png")));
+    Drive(Dlg()).SendCommand(IDC_UNDO);
+    EXPECT_EQ(Status(), u"游戏刚开始，不能悔棋！");
+}
+
 // The help window the Help button opens, over the game.
 TEST_F(ReferenceScreenGo, Help)
 {

@@ -53,6 +53,11 @@ TEST(ReferenceScreenTern, EveryWidgetInEachState)
     DrawCheckButton(&painter, QRect(200, 10, 170, 30), QString::fromUtf16(u"电脑先下"), &font, 1);
     DrawRadioButton(&painter, QRect(10, 45, 170, 30), QStringLiteral("Normal"), &font, 0, 0);
     DrawRadioButton(&painter, QRect(200, 45, 170, 30), QString::fromUtf16(u"高级"), &font, 1, 0);
+    // Dark ink on light paper: the marks' inner colour turns light.
+    painter.fillRect(10, 210, 180, 35, QColor(236, 226, 205));
+    painter.setPen(QColor(60, 40, 20));
+    DrawCheckButton(&painter, QRect(12, 212, 80, 30), QStringLiteral("On"), &font, 1);
+    DrawRadioButton(&painter, QRect(100, 212, 80, 30), QStringLiteral("On"), &font, 1, 0);
 
     QWidget parent;
     CCoolButton text(&parent);

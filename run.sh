@@ -10,8 +10,8 @@ packages=(
     fonts-liberation fonts-dejavu-core fonts-wqy-microhei
 )
 # The tests validate the software-centre metadata, render the manual pages and
-# run programs on a private X server without a window manager.
-test_tools=(appstream groff-base xvfb)
+# run programs on a private X server without a window manager, driven by xdotool.
+test_tools=(appstream groff-base xvfb xdotool)
 # dpkg-shlibdeps computes the package's dependencies, lintian checks it.
 package_tools=(dpkg-dev lintian)
 

@@ -51,7 +51,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ORVA_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The faces the programs ask for ("Arial", "Tahoma") and the Chinese one.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, fonts-wqy-microhei")
+# The faces the programs ask for ("Arial", "Tahoma"), the Chinese one and
+# the colour emoji.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, fonts-noto-color-emoji, fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

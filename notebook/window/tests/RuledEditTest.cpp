@@ -71,6 +71,22 @@ TEST_F(RuledEditTest, WhitePaperWithThirteenDashedRulesAndTextBetweenThem)
     }
 }
 
+// An emoji shows as its colour picture, not as a box in the ink: the paper
+// has a warm, saturated yellow where the face is.
+TEST_F(RuledEditTest, EmojiShowAsColourPictures)
+{
+    m_edit.setPlainText(u"Sunny 😀 day"_qs);
+    const QImage typed = Paper();
+    int yellow = 0;
+    for (int y = 0; y < CRuledEdit::kRuleSpacing; ++y) {
+        for (int x = 0; x < CRuledEdit::kPaperWidth; ++x) {
+            const QColor pixel = typed.pixelColor(x, y);
+            yellow += pixel.hue() >= 35 && pixel.hue() <= 55 && pixel.saturation() > 150 && pixel.value() > 180;
+        }
+    }
+    EXPECT_GT(yellow, 40);
+}
+
 class PaintSpy : public QObject {
 public:
     explicit PaintSpy(QWidget& widget) { widget.installEventFilter(this); }

@@ -40,5 +40,10 @@ QString SkinFolder::Current()
 
 QString SkinFolder::DevicePathOf(const QString& fileName)
 {
-    return kSkins + Current() + u'\\' + fileName;
+    return DevicePathIn(Current(), fileName);
+}
+
+QString SkinFolder::DevicePathIn(const QString& skin, const QString& fileName)
+{
+    return kSkins + skin + u'\\' + fileName;
 }

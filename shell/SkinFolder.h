@@ -14,4 +14,6 @@ public:
     static QString Current();
     // The device path of a file of the current skin.
     static QString DevicePathOf(const QString& fileName);
+    // The device path of a file of the named skin.
+    static QString DevicePathIn(const QString& skin, const QString& fileName);
 };

@@ -184,7 +184,7 @@ void CNoteBookDlg::DrawPageTexts(const CNote& note)
     dc.setPen(ColorFromColorRef(kInk));
     const QRect caption = QRectFromRect(kCaptionRect);
     FillRect(dc, caption, kPaper);
-    DrawText(dc, note.m_strTitle, caption, kPageTextFormat);
+    DrawText(dc, note.m_strTitle, caption, kPageTextFormat | DT_PATH_ELLIPSIS);
 
     if (const CPoemPicture* picture = m_poems.GetAt(m_nPage))
         picture->Draw(dc, QRectFromRect(kPictureRect));

@@ -133,7 +133,7 @@ TEST_F(GoShell, TheShellReachesTheGameThroughItsOpenHelp)
             }
             PostShellMessage(m_dlg.get(), 1);
             QCoreApplication::processEvents();
-            helpActiveAfterFront = help && QApplication::activeWindow() == help;
+            helpActiveAfterFront = help && help->isVisible() && QApplication::activePopupWidget() == help;
             PostShellMessage(m_dlg.get(), 2);
         });
         WriteSettings("language=1\n");

@@ -26,6 +26,16 @@ TEST_F(NoteBookTest, FirstStartsShowOneEmptyDatedPageAndWriteNothing)
     }
 }
 
+// A caption too long for its box loses its middle: the start and the
+// extension of a file name both show.
+TEST_F(NoteBookTest, ALongCaptionShowsItsStartAndItsEnd)
+{
+    WriteNote(QStringLiteral("a.note"), QStringLiteral("Minutes of the long meeting about the garden and the budget.txt"),
+        QStringLiteral("text"));
+    Start();
+    EXPECT_TRUE(ShowsPageText(kCaption, u"Minutes of the long …n and the budget.txt"_qs));
+}
+
 TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
 {
     CNoteBookDlg& dlg = StartWithThreeNotes();

@@ -7,11 +7,13 @@ cd "$(dirname "$0")"
 packages=(
     cmake ninja-build ccache g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation fonts-dejavu-core fonts-wqy-microhei
+    fonts-liberation fonts-dejavu-core fonts-wqy-microhei fonts-noto-color-emoji
+    libpinyin15-dev libpinyin-data
 )
 # The tests validate the software-centre metadata, render the manual pages and
-# run programs on a private X server without a window manager.
-test_tools=(appstream groff-base xvfb)
+# run programs on a private X server without a window manager, tapping and
+# typing on it with xdotool.
+test_tools=(appstream groff-base xvfb xdotool)
 # dpkg-shlibdeps computes the package's dependencies, lintian checks it.
 package_tools=(dpkg-dev lintian)
 

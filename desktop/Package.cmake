@@ -30,8 +30,9 @@ shell they run in:
  - NoteBook: a notebook that looks like an open book, one note a page,
    saved on its own every 10 seconds; a file manager can open text
    files in it.
-orva-shell changes the programs' language and skin and hands files to the
-notebook; pbrain-gobang plays the game's computer player through the
+orva-home is the home screen for a finger: a tile for each program and
+the settings; orva-shell changes the programs' language and skin and hands
+files to the notebook; pbrain-gobang plays the game's computer player through the
 Gomocup brain protocol.]])
 set(CPACK_STRIP_FILES ON)
 # Installed through DESTDIR, so that the desktop entries name the programs'
@@ -51,7 +52,13 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ORVA_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The faces the programs ask for ("Arial", "Tahoma") and the Chinese one.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, fonts-wqy-microhei")
+# The faces the programs ask for ("Arial", "Tahoma"), the Chinese one and
+# the colour emoji.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, fonts-noto-color-emoji, fonts-wqy-microhei")
+# The pinyin keyboard's data; dpkg-shlibdeps finds the library (libpinyin15).
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libpinyin-data")
+# The kiosk session (orva-kiosk(8)) needs an X server with its input drivers
+# and xinit; a desktop has its own session and needs none of them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xserver-xorg-core, xserver-xorg-input-libinput, xinit")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -106,6 +106,15 @@ void AppRegistry::SetRunning(int appId, bool running)
         delete program.server;
 }
 
+QWidget* AppRegistry::ShownWindow() const
+{
+    for (const auto& [appId, program] : m_programs) {
+        if (program->window && program->window->isVisible())
+            return program->window;
+    }
+    return nullptr;
+}
+
 void AppRegistry::SetWindow(int appId, QWidget* window)
 {
     Program& program = Entry(appId);

@@ -25,6 +25,9 @@ public:
     // Marks this process as the program (lock and message server) or not.
     void SetRunning(int appId, bool running);
     void SetWindow(int appId, QWidget* window);
+    // A window this process registered that is on screen; none when no
+    // registered window shows.
+    QWidget* ShownWindow() const;
 
 private:
     struct Program;

@@ -10,6 +10,8 @@ constexpr int MAX_PATH = 260;
 enum OrvaAppId : int {
     kGoAppId = 7,
     kNoteBookAppId = 16,
+    // The home screen, orva-home: an id no program of the device used.
+    kHomeAppId = 2,
 };
 
 // The commands of the shell message.

@@ -1,6 +1,7 @@
 #include "shell/ProgramResources.h"
 
 #include "platform/device/DeviceFiles.h"
+#include "platform/device/DevicePath.h"
 
 #include <QGuiApplication>
 #include <QIcon>

@@ -1,5 +1,7 @@
 #include "shell/SoftKeyboard.h"
 
+#include "shell/CandidateBar.h"
+#include "shell/PinyinComposer.h"
 #include "shell/Wren.h"
 
 #include <QApplication>
@@ -22,8 +24,11 @@ const QString kStyle = QStringLiteral(
     "SoftKeyboard { background: #2b2f36; border-top: 1px solid #15171b; }"
     "QToolButton { color: white; background: #4a505a; border: 1px solid #1d2026; border-radius: 6px;"
     " font: 22px 'DejaVu Sans'; }"
-    "QToolButton#backspace, QToolButton#enter, QToolButton#shift, QToolButton#hide { background: #383d45; }"
-    "QToolButton:pressed, QToolButton#shift:checked { background: #7a8494; }");
+    "QToolButton#backspace, QToolButton#enter, QToolButton#shift, QToolButton#hide, QToolButton#mode"
+    " { background: #383d45; }"
+    "QToolButton#candidate { background: transparent; border: none; }"
+    "QToolButton:pressed, QToolButton#shift:checked { background: #7a8494; }"
+    "QToolButton:disabled { color: #6b7280; }");
 
 int LettersSpan(const QString& letters)
 {
@@ -32,9 +37,10 @@ int LettersSpan(const QString& letters)
 
 } // namespace
 
-SoftKeyboard::SoftKeyboard(KeyboardLayout layout, QWidget* window)
+SoftKeyboard::SoftKeyboard(KeyboardLayout layout, QWidget* window, PinyinEngine* pinyin)
     : QWidget(window)
     , m_layout(std::move(layout))
+    , m_chinese(pinyin != nullptr)
 {
     setObjectName(QStringLiteral("SoftKeyboard"));
     setAttribute(Qt::WA_StyledBackground);
@@ -42,10 +48,19 @@ SoftKeyboard::SoftKeyboard(KeyboardLayout layout, QWidget* window)
     setAttribute(Qt::WA_NoMousePropagation);
     setFocusPolicy(Qt::NoFocus);
     setStyleSheet(kStyle);
+    if (pinyin) {
+        m_candidates = new CandidateBar(this);
+        m_composer = std::make_unique<PinyinComposer>(*pinyin, *m_candidates, [this] { return Target(); });
+        connect(m_candidates, &CandidateBar::Chosen, this, [this](int index) { m_composer->Choose(index); });
+    }
     AddKeys();
-    setGeometry(0, window->height() - kHeight, window->width(), kHeight);
+    ShowLabels();
+    const int height = kHeight + (m_candidates ? CandidateBar::kHeight : 0);
+    setGeometry(0, window->height() - height, window->width(), height);
     raise();
 }
+
+SoftKeyboard::~SoftKeyboard() = default;
 
 // Rows 0 to 3 are centred, each with its special key: backspace after the
 // digits, Enter after the middle letters, Shift before the bottom letters.
@@ -68,15 +83,32 @@ void SoftKeyboard::AddKeys()
     QAbstractButton* shift = AddKey(QStringLiteral("shift"), QStringLiteral("⇧"), 3, start(3), kSideKeySpan);
     const int bottomLetters = start(3) + kSideKeySpan;
     AddLetters(rows.value(3), 3, bottomLetters);
-    const int hideColumn = m_columns - 1 - kHideKeySpan;
-    QAbstractButton* space = AddKey(QStringLiteral("space"), QString(), 4, bottomLetters, hideColumn - 1 - bottomLetters);
-    QAbstractButton* hide = AddKey(QStringLiteral("hide"), QStringLiteral("⌨ ▾"), 4, hideColumn, kHideKeySpan);
+    AddBottomRow(start(3), bottomLetters);
 
-    connect(backspace, &QAbstractButton::clicked, this, [this] { SendKey(Qt::Key_Backspace, QString()); });
-    connect(enter, &QAbstractButton::clicked, this, [this] { SendKey(Qt::Key_Return, QStringLiteral("\r")); });
+    connect(backspace, &QAbstractButton::clicked, this, &SoftKeyboard::PressBackspace);
+    connect(enter, &QAbstractButton::clicked, this, &SoftKeyboard::PressEnter);
     shift->setCheckable(true);
     connect(shift, &QAbstractButton::toggled, this, &SoftKeyboard::SetShifted);
-    connect(space, &QAbstractButton::clicked, this, [this] { SendKey(Qt::Key_Space, QStringLiteral(" ")); });
+}
+
+// The space bar under the bottom letters, the hide key at the right end; the
+// pinyin keyboard's 中/英 key under Shift and its marks before the hide key.
+void SoftKeyboard::AddBottomRow(int shiftColumn, int lettersColumn)
+{
+    const int hideColumn = m_columns - 1 - kHideKeySpan;
+    int spaceEnd = hideColumn - 1;
+    if (!m_layout.bottomMarks.isEmpty()) {
+        spaceEnd -= LettersSpan(m_layout.bottomMarks);
+        AddLetters(m_layout.bottomMarks, 4, spaceEnd);
+        --spaceEnd;
+    }
+    if (m_composer) {
+        m_modeKey = AddKey(QStringLiteral("mode"), QString(), 4, shiftColumn, kSideKeySpan);
+        connect(m_modeKey, &QAbstractButton::clicked, this, &SoftKeyboard::SwitchChinese);
+    }
+    QAbstractButton* space = AddKey(QStringLiteral("space"), QString(), 4, lettersColumn, spaceEnd - lettersColumn);
+    QAbstractButton* hide = AddKey(QStringLiteral("hide"), QStringLiteral("⌨ ▾"), 4, hideColumn, kHideKeySpan);
+    connect(space, &QAbstractButton::clicked, this, &SoftKeyboard::PressSpace);
     connect(hide, &QAbstractButton::clicked, this, [] { SipHideIM(); });
 }
 
@@ -95,7 +127,7 @@ void SoftKeyboard::AddLetters(const QString& letters, int row, int column)
     for (int i = 0; i < letters.size(); ++i) {
         const QString letter = letters.mid(i, 1);
         QAbstractButton* key = AddKey(QStringLiteral("key"), letter, row, column + i * kLetterSpan, kLetterSpan);
-        connect(key, &QAbstractButton::clicked, this, [this, key] { TypeText(key->text()); });
+        connect(key, &QAbstractButton::clicked, this, [this, letter] { TypeLetter(letter); });
         m_letterKeys.append({key, letter});
     }
 }
@@ -107,27 +139,77 @@ void SoftKeyboard::resizeEvent(QResizeEvent*)
 
 void SoftKeyboard::PlaceKeys()
 {
+    const int keysTop = m_candidates ? CandidateBar::kHeight : 0;
+    if (m_candidates)
+        m_candidates->setGeometry(0, 0, width(), keysTop);
     const double column = (width() - 2 * kMargin + kSpacing) / double(m_columns);
-    const double row = (height() - 2 * kMargin + kSpacing) / double(kRows);
+    const double row = (height() - keysTop - 2 * kMargin + kSpacing) / double(kRows);
     for (const KeyPlace& place : m_places) {
         const int left = kMargin + qRound(place.column * column);
         const int right = kMargin + qRound((place.column + place.span) * column) - kSpacing;
-        const int top = kMargin + qRound(place.row * row);
-        const int bottom = kMargin + qRound((place.row + 1) * row) - kSpacing;
+        const int top = keysTop + kMargin + qRound(place.row * row);
+        const int bottom = keysTop + kMargin + qRound((place.row + 1) * row) - kSpacing;
         place.button->setGeometry(left, top, right - left, bottom - top);
     }
 }
 
-void SoftKeyboard::TypeText(const QString& letters)
+// The control that the window would give a key press: its focus widget,
+// whether or not the window system has made the window active.
+QWidget* SoftKeyboard::Target() const
 {
-    SendKey(Qt::Key_unknown, letters);
+    return window()->focusWidget();
+}
+
+void SoftKeyboard::TypeLetter(const QString& letter)
+{
+    const QString text = m_shifted ? m_layout.locale.toUpper(letter) : letter;
+    if (!m_chinese)
+        SendKey(Qt::Key_unknown, text);
+    else
+        TypeInChinese(text);
     if (m_shifted)
         findChild<QAbstractButton*>(QStringLiteral("shift"))->setChecked(false);
 }
 
+// Small letters compose pinyin (with ' between syllables); anything else
+// first puts in the best candidate, marks in their full-width form.
+void SoftKeyboard::TypeInChinese(const QString& text)
+{
+    const QChar key = text.size() == 1 ? text.front() : QChar();
+    const bool pinyinLetter = (key >= u'a' && key <= u'z') || (key == u'\'' && IsComposing());
+    if (pinyinLetter)
+        m_composer->AddLetter(text);
+    else
+        m_composer->CommitBestAnd(KeyboardLayout::ChineseMark(text));
+}
+
+void SoftKeyboard::PressBackspace()
+{
+    if (IsComposing())
+        m_composer->RemoveLetter();
+    else
+        SendKey(Qt::Key_Backspace, QString());
+}
+
+void SoftKeyboard::PressEnter()
+{
+    if (IsComposing())
+        m_composer->CommitLetters();
+    else
+        SendKey(Qt::Key_Return, QStringLiteral("\r"));
+}
+
+void SoftKeyboard::PressSpace()
+{
+    if (IsComposing())
+        m_composer->Choose(0);
+    else
+        SendKey(Qt::Key_Space, QStringLiteral(" "));
+}
+
 void SoftKeyboard::SendKey(int key, const QString& text)
 {
-    QWidget* target = QApplication::focusWidget();
+    QWidget* target = Target();
     if (!target)
         return;
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -139,6 +221,33 @@ void SoftKeyboard::SendKey(int key, const QString& text)
 void SoftKeyboard::SetShifted(bool shifted)
 {
     m_shifted = shifted;
-    for (const LetterKey& key : m_letterKeys)
-        key.button->setText(shifted ? m_layout.locale.toUpper(key.letter) : key.letter);
+    ShowLabels();
+}
+
+void SoftKeyboard::SwitchChinese()
+{
+    EndComposition();
+    m_chinese = !m_chinese;
+    ShowLabels();
+}
+
+void SoftKeyboard::ShowLabels()
+{
+    for (const LetterKey& key : m_letterKeys) {
+        const QString text = m_shifted ? m_layout.locale.toUpper(key.letter) : key.letter;
+        key.button->setText(m_chinese ? KeyboardLayout::ChineseMark(text) : text);
+    }
+    if (m_modeKey)
+        m_modeKey->setText(m_chinese ? QStringLiteral("中") : QStringLiteral("英"));
+}
+
+bool SoftKeyboard::IsComposing() const
+{
+    return m_composer && m_composer->IsComposing();
+}
+
+void SoftKeyboard::EndComposition()
+{
+    if (IsComposing())
+        m_composer->CommitLetters();
 }

@@ -10,6 +10,8 @@
 #include "shell/OrvaCore.h"
 #include "shell/OrvaSkins.h"
 #include "shell/ProgramResources.h"
+#include "shell/ProgramSkeleton.h"
+#include "shell/ShellPrograms.h"
 
 #include <QPainter>
 
@@ -170,9 +172,11 @@ void CGoDlg::OnClose()
     EndDialog(0);
 }
 
+// On a device without a desktop the home screen is what lies under the game.
 void CGoDlg::OnMinimize()
 {
     SendToBottom();
+    ShellPrograms::Show(ShellPrograms::Home());
 }
 
 void CGoDlg::OnHelp()
@@ -195,22 +199,11 @@ void CGoDlg::OnTimer(UINT_PTR id)
 
 LRESULT CGoDlg::OnShellMessage(WPARAM wParam, LPARAM)
 {
-    switch (ShellCode(wParam)) {
-    case ShellCode::ComeToFront:
-        BringWindowToTop();
-        SetForegroundWindow();
-        break;
-    case ShellCode::Quit:
-        PostQuitMessage(0);
-        break;
-    case ShellCode::SkinChanged:
-    case ShellCode::LanguageChanged:
-        LoadSkin();
-        break;
-    default:
-        break;
-    }
-    return 0;
+    return HandleShellMessage(*this, wParam, {
+        .quit = [] { PostQuitMessage(0); },
+        .appearanceChanged = [this] { LoadSkin(); },
+        .openNote = {},
+    });
 }
 
 void CGoDlg::PersonMove(int x, int y)

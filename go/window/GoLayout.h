@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Rect.h"
+#include "shell/Screen.h"
 
 #include <QPoint>
 #include <QRect>
@@ -8,8 +9,6 @@
 #include <array>
 
 // The game window's fixed layout, in client pixels of the 800 by 480 screen.
-
-constexpr QSize kScreenSize(800, 480);
 
 // Where the board image is drawn; its first line crossing lies 18 pixels in.
 constexpr RECT g_rcBoard { 60, 4, 520, 464 };

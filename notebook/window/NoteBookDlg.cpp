@@ -13,6 +13,8 @@
 #include "platform/device/DevicePath.h"
 #include "shell/OrvaCore.h"
 #include "shell/OrvaSkins.h"
+#include "shell/ProgramSkeleton.h"
+#include "shell/Screen.h"
 #include "shell/Wren.h"
 
 #include <QFontMetrics>
@@ -30,8 +32,6 @@ constexpr DialogControl kNoteBookTemplate[] = {
     { IDC_BTN_NEXT, ControlClass::Button, u"Next", 0x50000000 },
 };
 
-constexpr int kScreenWidth = 800;
-constexpr int kScreenHeight = 480;
 constexpr COLORREF kInk = RGB(158, 11, 14);
 constexpr COLORREF kPaper = RGB(255, 255, 255);
 constexpr unsigned kPageTextFormat = DT_SINGLELINE | DT_RIGHT | DT_BOTTOM;
@@ -54,7 +54,7 @@ constexpr QLine kFrameRules[] = {
 // shows its texts and frame.
 QImage BlankPage()
 {
-    QImage page(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+    QImage page(kScreenSize.width(), kScreenSize.height(), QImage::Format_RGB32);
     page.fill(ColorFromColorRef(kPaper));
     return page;
 }
@@ -115,7 +115,7 @@ bool CNoteBookDlg::OnInitDialog()
     if (!OpenRequestedNote())
         ShowPage(count - 1);
 
-    MoveWindow(0, 0, kScreenWidth, kScreenHeight, true);
+    MoveWindow(0, 0, kScreenSize.width(), kScreenSize.height(), true);
     show();
     SetTimer(IDT_AUTOSAVE, kAutoSavePeriodMs);
     SetTimer(IDT_CARET_TO_END, 0);
@@ -191,7 +191,7 @@ void CNoteBookDlg::DrawPageTexts(const CNote& note)
     dc.setPen(ColorFromColorRef(kInk));
     const QRect caption = QRectFromRect(kCaptionRect);
     FillRect(dc, caption, kPaper);
-    DrawText(dc, note.m_strTitle, caption, kPageTextFormat);
+    DrawText(dc, note.m_strTitle, caption, kPageTextFormat | DT_PATH_ELLIPSIS);
 
     if (const CPoemPicture* picture = m_poems.GetAt(m_nPage))
         picture->Draw(dc, QRectFromRect(kPictureRect));
@@ -287,7 +287,7 @@ bool CNoteBookDlg::OpenRequestedNote()
 
 void CNoteBookDlg::OnPaint(QPainter& dc)
 {
-    CopyImage(dc, 0, 0, kScreenWidth, kScreenHeight, *m_surfPage.GetDC());
+    CopyImage(dc, 0, 0, kScreenSize.width(), kScreenSize.height(), *m_surfPage.GetDC());
 }
 
 bool CNoteBookDlg::OnCommand(int id)
@@ -387,31 +387,12 @@ bool CNoteBookDlg::PreTranslateMessage(MSG* msg)
 
 LRESULT CNoteBookDlg::OnShellMessage(WPARAM wParam, LPARAM)
 {
-    switch (ShellCode(wParam)) {
-    case ShellCode::ComeToFront:
-        ComeToFront();
-        break;
-    case ShellCode::Quit:
-        EndDialog(IDOK);
-        break;
-    case ShellCode::SkinChanged:
-    case ShellCode::LanguageChanged:
-        ReloadSkin();
-        break;
-    case ShellCode::OpenNote:
-        SaveCurrentNote();
-        OpenRequestedNote();
-        ComeToFront();
-        break;
-    default:
-        break;
-    }
-    return 0;
-}
-
-void CNoteBookDlg::ComeToFront()
-{
-    show();
-    BringWindowToTop();
-    SetForegroundWindow();
+    return HandleShellMessage(*this, wParam, {
+        .quit = [this] { EndDialog(IDOK); },
+        .appearanceChanged = [this] { ReloadSkin(); },
+        .openNote = [this] {
+            SaveCurrentNote();
+            OpenRequestedNote();
+        },
+    });
 }

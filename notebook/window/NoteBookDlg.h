@@ -68,7 +68,6 @@ private:
     void OnClear();
     void OnInput();
     void MoveCaretToEnd();
-    void ComeToFront();
 
     CRuledEdit m_edit;
     CCoolButton m_btnClear;

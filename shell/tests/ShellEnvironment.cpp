@@ -13,12 +13,13 @@ void ShellEnvironment::SetUp()
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("ORVA_ROOT", m_root.toUtf8());
     qputenv("XDG_CONFIG_HOME", (m_dir.path() + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_DATA_HOME", (m_dir.path() + QStringLiteral("/data")).toUtf8());
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
 }
 
 void ShellEnvironment::TearDown()
 {
-    for (const char* name : {"ORVA_ROOT", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "ORVA_ASSETS_DIR"})
+    for (const char* name : {"ORVA_ROOT", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "ORVA_ASSETS_DIR"})
         qunsetenv(name);
 }
 

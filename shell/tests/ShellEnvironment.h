@@ -14,7 +14,8 @@
 // Test messages show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
-// A test's own settings, device root and registry folder, never the user's.
+// A test's own settings, data folder, device root and registry folder, never
+// the user's.
 class ShellEnvironment : public testing::Test {
 protected:
     void SetUp() override;

@@ -109,18 +109,22 @@ TEST_F(SkinsTest, AUsersOwnSkinIsUsedWhateverTheCaseOfItsNames)
 {
     const QString folder = m_root + QStringLiteral("/orva/skins/mine");
     WriteHostFile(folder + QStringLiteral("/skin.ini"), "0=7\n48=0x000000FF\n49=255\n64=1\n-1=1\nx=2\n");
-    for (const auto& [name, colour] : {std::pair{"game.bmp", Qt::red}, std::pair{"go_black.bmp", Qt::blue},
-             std::pair{"go_white.bmp", Qt::green}, std::pair{"GO_White.bmp", Qt::yellow}}) {
+    for (const auto& [name, colour] : {std::pair{"game.bmp", Qt::red}, std::pair{"notebook.bmp", Qt::red},
+             std::pair{"go_black.bmp", Qt::blue}, std::pair{"go_white.bmp", Qt::green},
+             std::pair{"GO_White.bmp", Qt::yellow}}) {
         QImage image(colour == Qt::red ? QSize(800, 480) : QSize(24, 24), QImage::Format_RGB32);
         image.fill(colour);
         ASSERT_TRUE(image.save(folder + u'/' + QString::fromLatin1(name), "BMP"));
     }
     EXPECT_TRUE(SkinFolder::Available().contains(QStringLiteral("mine")));
+    const QImage classicBoard = Load(u"GO_BOARD");
+    ASSERT_FALSE(classicBoard.isNull());
     UseSkin("Mine");
     EXPECT_EQ(Load(u"GAME").pixel(0, 0), QColor(Qt::red).rgb());
     EXPECT_EQ(Load(u"GO_Black").pixel(0, 0), QColor(Qt::blue).rgb());
     EXPECT_EQ(Load(u"GO_White").pixel(0, 0), QColor(Qt::yellow).rgb());
-    EXPECT_TRUE(Load(u"GO_BOARD").isNull()) << "the skin has no board";
+    EXPECT_EQ(Load(u"GO_BOARD"), classicBoard) << "the skin has no board: Classic's shows";
+    EXPECT_TRUE(Load(u"NO_SUCH_IMAGE").isNull());
     const COLORREF* words = COrvaSkins::GetSkinInfo()->color;
     std::vector<COLORREF> expected(51, 0);
     std::tie(expected[0], expected[48], expected[49]) = std::tuple(7u, 0xFFu, 255u);

@@ -1,18 +1,16 @@
 #include "ShellCommandLine.h"
 
-#include "SettingRules.h"
-#include "ShellPrograms.h"
 #include "notebook/storage/HandOff.h"
 #include "platform/device/DevicePath.h"
 #include "shell/AppRegistry.h"
 #include "shell/OrvaCore.h"
 #include "shell/RegistryFolder.h"
-#include "shell/ShellSettings.h"
+#include "shell/SettingRules.h"
+#include "shell/ShellPrograms.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
 #include <QThread>
 #include <set>
 
@@ -26,10 +24,14 @@ The shell of the Go and NoteBook programs, for a person at a terminal.
 commands:
   status              show which programs are running
   send APP CODE       send the shell message CODE to the running program APP
-                      (go, notebook or an application id); codes: 1 come to
-                      the front, 2 quit, 3 skin changed, 4 language changed,
-                      28 open the handed-over note
-  get KEY             print a setting (language, skin, note_path, codepage, touch)
+                      (go, notebook, home or an application id); codes:
+                      1 come to the front, 2 quit, 3 skin changed, 4 language
+                      changed, 28 open the handed-over note; a program takes
+                      any other code and ignores it, so that too ends with
+                      status 0
+  get KEY             print a setting (language, skin, note_path, codepage, touch);
+                      for a language the programs do not have, also which
+                      one they use instead
   set KEY VALUE       change a setting; a new language, skin or touch setting
                       is shown by the running programs at once
   open-note FILE      hand a text file to the notebook, starting it if needed
@@ -113,10 +115,12 @@ int ShellCommandLine::Send(const QString& app, const QString& code)
     const unsigned long value = code.toULong(&ok, 10);
     if (!ok || code.startsWith(u'-') || code.startsWith(u'+'))
         return Fail(QStringLiteral("not a message code: %1").arg(code), 2);
+    // Named alike whether the command line gave its name or its id.
+    const QString name = ShellPrograms::NameOf(*appId);
     if (!AppRegistry::IsRunningAnywhere(*appId))
-        return Fail(QStringLiteral("%1 is not running").arg(app));
+        return Fail(QStringLiteral("%1 is not running").arg(name));
     if (COrvaCore::SendAppMsg(*appId, 0, value) != 1)
-        return Fail(QStringLiteral("%1 did not take the message").arg(app));
+        return Fail(QStringLiteral("%1 did not take the message").arg(name));
     return 0;
 }
 
@@ -125,26 +129,27 @@ int ShellCommandLine::Get(const QString& key)
     const std::optional<SettingRule> rule = SettingRules::Find(key);
     if (!rule)
         return Fail(QStringLiteral("no such setting: %1").arg(key), 2);
-    m_out << ShellSettings::Value(rule->key).value_or(rule->defaultValue) << "\n";
+    const QString value = SettingRules::Value(*rule);
+    m_out << value << "\n";
+    // The programs take every language they do not have as English.
+    if (rule->key == u"language" && !rule->check(value).isEmpty())
+        m_err << "orva-shell: the programs have no language " << value << ": they use English\n";
     return 0;
 }
 
 int ShellCommandLine::Set(const QString& key, const QString& value)
 {
-    const std::optional<SettingRule> rule = SettingRules::Find(key);
-    if (!rule)
-        return Fail(QStringLiteral("no such setting: %1").arg(key), 2);
-    const QString problem = rule->check(value);
-    if (!problem.isEmpty())
-        return Fail(QStringLiteral("%1: %2").arg(rule->key, problem), 2);
-    if (!ShellSettings::SetValue(rule->key, value))
-        return Fail(QStringLiteral("cannot write %1").arg(ShellSettings::FilePath()));
-    // The programs show or hide the pointer as they reload their skin.
-    if (rule->key == u"skin" || rule->key == u"touch")
-        NotifyRunningPrograms(ShellCode::SkinChanged);
-    else if (rule->key == u"language")
-        NotifyRunningPrograms(ShellCode::LanguageChanged);
-    return 0;
+    const SettingChange change = SettingRules::Change(key, value);
+    switch (change.result) {
+    case SettingChangeResult::Done:
+        return 0;
+    case SettingChangeResult::UnknownKey:
+    case SettingChangeResult::Refused:
+        return Fail(change.problem, 2);
+    case SettingChangeResult::NotWritten:
+        return Fail(change.problem);
+    }
+    Q_UNREACHABLE();
 }
 
 int ShellCommandLine::OpenNote(const QString& file)
@@ -204,34 +209,17 @@ HandOff::State ShellCommandLine::WaitForNotebook(const QString& entry)
 // The desktop's menu entry opens the notebook without a file.
 int ShellCommandLine::ShowNotebook()
 {
-    const ShellProgram& notebook = ShellPrograms::Notebook();
-    if (AppRegistry::IsRunningAnywhere(notebook.appId)) {
-        COrvaCore::SendAppMsg(notebook.appId, 0, ShellWParam(ShellCode::ComeToFront));
-        return 0;
-    }
-    return StartNotebook();
+    if (!ShellPrograms::Show(ShellPrograms::Notebook()))
+        return Fail(QStringLiteral("cannot bring the notebook forward"));
+    return 0;
 }
 
 int ShellCommandLine::StartNotebook()
 {
-    // A notebook that starts reads the hand-off file by itself. It must not
-    // write into this terminal or pipe, which may be gone before it ends.
-    QProcess program;
-    program.setProgram(ShellPrograms::ExecutableOf(ShellPrograms::Notebook()));
-    program.setStandardInputFile(QProcess::nullDevice());
-    program.setStandardOutputFile(QProcess::nullDevice());
-    program.setStandardErrorFile(QProcess::nullDevice());
-    if (!program.startDetached())
-        return Fail(QStringLiteral("cannot start %1").arg(program.program()));
+    // A notebook that starts reads the hand-off file by itself.
+    if (!ShellPrograms::Start(ShellPrograms::Notebook()))
+        return Fail(QStringLiteral("cannot start %1").arg(ShellPrograms::ExecutableOf(ShellPrograms::Notebook())));
     return 0;
-}
-
-void ShellCommandLine::NotifyRunningPrograms(ShellCode code)
-{
-    for (const ShellProgram& program : ShellPrograms::Known()) {
-        if (AppRegistry::IsRunningAnywhere(program.appId))
-            COrvaCore::SendAppMsg(program.appId, 0, ShellWParam(code));
-    }
 }
 
 int ShellCommandLine::Usage(int exitCode)

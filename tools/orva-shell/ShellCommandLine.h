@@ -29,8 +29,6 @@ private:
     int StartNotebook();
     int Usage(int exitCode);
     int Fail(const QString& message, int exitCode = 1);
-    // Tells the running programs that their appearance changed.
-    void NotifyRunningPrograms(ShellCode code);
 
     QTextStream& m_out;
     QTextStream& m_err;

@@ -1,12 +1,19 @@
-#include "SettingRules.h"
+#include "shell/SettingRules.h"
 
 #include "platform/device/DevicePath.h"
 #include "shell/AnsiCodePage.h"
+#include "shell/AppRegistry.h"
 #include "shell/NoteFolderRule.h"
 #include "shell/OrvaCore.h"
+#include "shell/ShellPrograms.h"
+#include "shell/ShellSettings.h"
 #include "shell/SkinFolder.h"
 
 #include <QList>
+#include <QLoggingCategory>
+
+// Refusals are the caller's to report; the log shows them on request.
+Q_LOGGING_CATEGORY(lcSettings, "orva.shell.settings", QtInfoMsg)
 
 namespace {
 
@@ -23,6 +30,9 @@ QString CheckLanguage(const QString& value)
 
 QString CheckSkin(const QString& value)
 {
+    const QStringList missing = SkinFolder::MissingImages(value);
+    if (!missing.isEmpty() && SkinFolder::Exists(value))
+        return QStringLiteral("%1 lacks the images %2 that the programs need").arg(value, missing.join(QStringLiteral(", ")));
     return OneOf(value, SkinFolder::Available());
 }
 
@@ -48,6 +58,14 @@ QString CheckTouch(const QString& value)
     return OneOf(value, {QStringLiteral("0"), QStringLiteral("1")});
 }
 
+void NotifyRunningPrograms(ShellCode code)
+{
+    for (const ShellProgram& program : ShellPrograms::Known()) {
+        if (AppRegistry::IsRunningAnywhere(program.appId))
+            COrvaCore::SendAppMsg(program.appId, 0, ShellWParam(code));
+    }
+}
+
 } // namespace
 
 std::optional<SettingRule> SettingRules::Find(const QString& key)
@@ -64,4 +82,31 @@ std::optional<SettingRule> SettingRules::Find(const QString& key)
             return rule;
     }
     return std::nullopt;
+}
+
+QString SettingRules::Value(const SettingRule& rule)
+{
+    return ShellSettings::Value(rule.key).value_or(rule.defaultValue);
+}
+
+SettingChange SettingRules::Change(const QString& key, const QString& value)
+{
+    const std::optional<SettingRule> rule = Find(key);
+    if (!rule)
+        return {SettingChangeResult::UnknownKey, QStringLiteral("no such setting: %1").arg(key)};
+    const QString problem = rule->check(value);
+    if (!problem.isEmpty()) {
+        qCDebug(lcSettings) << "refused" << rule->key << value << problem;
+        return {SettingChangeResult::Refused, QStringLiteral("%1: %2").arg(rule->key, problem)};
+    }
+    if (!ShellSettings::SetValue(rule->key, value)) {
+        qCWarning(lcSettings) << "cannot write" << ShellSettings::FilePath();
+        return {SettingChangeResult::NotWritten, QStringLiteral("cannot write %1").arg(ShellSettings::FilePath())};
+    }
+    // The programs show or hide the pointer as they reload their skin.
+    if (rule->key == u"skin" || rule->key == u"touch")
+        NotifyRunningPrograms(ShellCode::SkinChanged);
+    else if (rule->key == u"language")
+        NotifyRunningPrograms(ShellCode::LanguageChanged);
+    return {};
 }

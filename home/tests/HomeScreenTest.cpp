@@ -1,0 +1,80 @@
+// The home screen itself, headless: its clock and what may end it.
+#include "home/HomeDlg.h"
+#include "platform/testsupport/DialogDriver.h"
+#include "shell/tests/ShellEnvironment.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+class HomeScreen : public ShellEnvironment {
+protected:
+    static QString Label(const CHomeDlg& home, const char* name)
+    {
+        return home.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+};
+
+TEST_F(HomeScreen, ShowsTheClocksTimeAndDateInTheCurrentLanguage)
+{
+    const struct {
+        const char* language;
+        QString dateHolds;
+    } cases[] = {{"0", QStringLiteral("December")}, {"1", QStringLiteral("2026年12月9日")}, {"6", QStringLiteral("Aralık")}};
+    for (const auto& expected : cases) {
+        SetShellSetting(QStringLiteral("language"), QString::fromLatin1(expected.language));
+        QDateTime now(QDate(2026, 12, 9), QTime(9, 41, 59));
+        CHomeDlg home(HomeMode::Desktop, [&now] { return now; });
+        Drive(home).Create();
+        EXPECT_EQ(Label(home, "time"), u"09:41");
+        EXPECT_TRUE(Label(home, "date").contains(expected.dateHolds)) << Label(home, "date").toStdString();
+        now = now.addSecs(1);
+        ASSERT_TRUE(Drive(home).FireTimer(1));
+        EXPECT_EQ(Label(home, "time"), u"09:42");
+    }
+}
+
+TEST_F(HomeScreen, OnlyTheDesktopsHomeScreenHasACloseButtonAndEndsOnEscape)
+{
+    for (const HomeMode mode : {HomeMode::Desktop, HomeMode::Session}) {
+        CHomeDlg home(mode);
+        Drive(home).Create();
+        const auto* close = home.findChild<QToolButton*>(QStringLiteral("close"));
+        ASSERT_NE(close, nullptr);
+        EXPECT_EQ(close->isVisible(), mode == HomeMode::Desktop);
+        Drive(home).PressKey(VK_ESCAPE);
+        EXPECT_EQ(Drive(home).IsEnded(), mode == HomeMode::Desktop);
+    }
+}
+
+TEST_F(HomeScreen, SettingsStoreThePointerAndTheNotesFolderChosenByTaps)
+{
+    WriteDeviceFile(QStringLiteral("\\Notes\\Work\\a.note"), "");
+    WriteDeviceFile(QStringLiteral("\\Notes\\Work\\Deeper\\Still\\b.note"), "");
+    WriteDeviceFile(QStringLiteral("\\Orva\\Mine\\c.txt"), "");
+    CHomeDlg home(HomeMode::Session);
+    Drive(home).Create();
+    home.ShowSettings();
+
+    auto* pointer = home.findChild<QCheckBox*>();
+    ASSERT_NE(pointer, nullptr);
+    QTest::mouseClick(pointer, Qt::LeftButton, {}, QPoint(10, pointer->height() / 2));
+    EXPECT_EQ(ShellSettings::Value(QStringLiteral("touch")), u"1");
+
+    auto* folders = home.findChild<QListWidget*>();
+    ASSERT_NE(folders, nullptr);
+    QStringList offered;
+    for (int row = 0; row < folders->count(); ++row)
+        offered.append(folders->item(row)->text());
+    EXPECT_EQ(offered, (QStringList{u"\\NAND Flash\\Note"_qs, u"\\Notes"_qs, u"\\Notes\\Work"_qs}))
+        << "the current folder first, two levels deep, never the shell's own";
+    const QRect work = folders->visualItemRect(folders->item(2));
+    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, work.center());
+    EXPECT_EQ(ShellSettings::Value(QStringLiteral("note_path")), u"\\Notes\\Work");
+}
+
+} // namespace

@@ -87,6 +87,16 @@ bool ReadArchivedString(QIODevice& device, QString& out, bool* lossy)
     return true;
 }
 
+bool SkipArchivedString(QIODevice& device)
+{
+    quint32 length = 0;
+    bool wide = false;
+    if (!ReadLength(device, length, wide))
+        return false;
+    const qint64 byteCount = qint64(length) * (wide ? 2 : 1);
+    return byteCount <= BytesLeft(device) && device.skip(byteCount) == byteCount;
+}
+
 void AppendArchivedString(QByteArray& out, const QString& text)
 {
     const auto length = quint32(text.size());

@@ -17,5 +17,9 @@
 // does not define.
 bool ReadArchivedString(QIODevice& device, QString& out, bool* lossy = nullptr);
 
+// Moves past one string without reading its characters; fails where
+// ReadArchivedString would on a regular file.
+bool SkipArchivedString(QIODevice& device);
+
 // Appends the 16-bit form of text to out.
 void AppendArchivedString(QByteArray& out, const QString& text);

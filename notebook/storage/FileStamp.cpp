@@ -1,5 +1,6 @@
 #include "notebook/storage/FileStamp.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,19 +23,50 @@ std::optional<FileStamp> StampOfFile(const QString& hostPath)
     return StampOfStatus(status);
 }
 
-std::optional<FileStamp> OpenRegularFile(QFile& file, const QString& hostPath)
+namespace {
+
+// A descriptor of the regular file at hostPath, or -1 for anything else.
+int OpenRegularDescriptor(const QString& hostPath, struct stat& status)
 {
     if (hostPath.isEmpty())
-        return std::nullopt;
+        return -1;
     // O_NONBLOCK: a pipe that took the file's place must not hang the open.
     const int fd = ::open(QFile::encodeName(hostPath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return std::nullopt;
+        return -1;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+std::optional<FileStamp> OpenRegularFile(QFile& file, const QString& hostPath)
+{
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    const int fd = OpenRegularDescriptor(hostPath, status);
+    if (fd < 0)
+        return std::nullopt;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return std::nullopt;
     }
+    return StampOfStatus(status);
+}
+
+std::optional<FileStamp> ReadRegularFileHead(const QString& hostPath, qint64 maxBytes, QByteArray& bytes)
+{
+    struct stat status {};
+    const int fd = OpenRegularDescriptor(hostPath, status);
+    if (fd < 0)
+        return std::nullopt;
+    bytes.resize(qsizetype(std::min<qint64>(maxBytes, status.st_size)));
+    const ssize_t count = ::pread(fd, bytes.data(), std::size_t(bytes.size()), 0);
+    ::close(fd);
+    if (count < 0)
+        return std::nullopt;
+    bytes.truncate(count);
     return StampOfStatus(status);
 }

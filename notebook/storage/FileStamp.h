@@ -34,3 +34,8 @@ std::optional<FileStamp> StampOfFile(const QString& hostPath);
 // what was opened. Nothing, and file stays closed, for anything else: a
 // pipe or a device is never opened in a way that could block.
 std::optional<FileStamp> OpenRegularFile(QFile& file, const QString& hostPath);
+
+// Reads up to maxBytes from the start of the regular file at hostPath into
+// bytes, and returns the stamp of what was read; nothing for anything else,
+// as OpenRegularFile. One read: what start-up needs of a small file.
+std::optional<FileStamp> ReadRegularFileHead(const QString& hostPath, qint64 maxBytes, QByteArray& bytes);

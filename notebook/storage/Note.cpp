@@ -171,6 +171,10 @@ bool CNote::Reload()
     CNote fresh;
     if (!fresh.LoadFromHostFile(hostPath, m_strPath, m_bArchive != 0))
         return false;
+    // Where the note's text went, and the mode its file is to be made with,
+    // do not change with a new reading of its file.
+    fresh.m_redirection = m_redirection;
+    fresh.m_newFileMode = m_newFileMode;
     *this = std::move(fresh);
     return true;
 }

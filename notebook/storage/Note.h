@@ -73,16 +73,41 @@ public:
     // The version of the file the note read or wrote; nothing while it has none.
     const std::optional<FileStamp>& GetFileStamp() const { return m_fileStamp; }
 
-    // Reads the file again after another program changed it; true when the
-    // note now holds what the file holds. When the file is gone the note
-    // keeps its text and has no file, so that nothing is recreated until the
-    // text changes again.
+    // Reads the file again after another program changed it, or to take
+    // back a text let go (LoadText); true when the note now holds what the
+    // file holds. Where the note's text went (GetRedirection) stays as it
+    // was. When the file is gone the note keeps its text and has no file, so
+    // that nothing is recreated until the text changes again.
     bool Reload();
     // The note now belongs to a file at path, in the given form, that it has
     // not written yet: its whole text is unsaved. The new file will get the
     // read permissions of the file the note leaves, and its owner may write it.
     // A plain note's title becomes the new file's name.
     void MoveTo(const QString& path, bool archive, Redirection why);
+
+    // Text on demand: a note of the notes folder is first read only as far as
+    // page order needs, and its text is read when its page is shown.
+    //
+    // Reads the title of the archive note file at hostPath and checks that a
+    // whole text follows it, so that it fails exactly where LoadFromHostFile
+    // would; the text itself stays on disk. False, and the note unchanged,
+    // on failure.
+    bool LoadTitleFromHostFile(const QString& hostPath, const QString& path);
+    // False while the note's text is still on disk: m_strText is then empty
+    // and stands for nothing. A note whose text holds unsaved edits shows them.
+    bool IsTextLoaded() const { return m_bTextLoaded || HasUnsavedText(); }
+    // Reads the text that is still on disk (Reload). Where the file has gone,
+    // the note is left empty without a file; where it can no longer be read,
+    // it counts as read with loss, so that an edit never replaces it.
+    void LoadText();
+    // Lets go of a text that the note's file holds; it is read again when
+    // needed. A text with edits not yet saved, or without a file, is kept.
+    void UnloadText();
+    // The person's text for this note. A note that let go of its text first
+    // reads back the version of its file it read, so that a text that did
+    // not change is not written; where another program changed the file,
+    // the text meets that version as any edit does (CNoteList::SyncNote).
+    void TakeEditedText(const QString& text);
 
     // Decodes count bytes of UTF-8; four-byte sequences become surrogate
     // pairs. A sequence that is not UTF-8 becomes U+FFFD, and lossy, when
@@ -115,4 +140,5 @@ private:
     std::optional<quint32> m_newFileMode;
     SaveProblem m_saveProblem { SaveProblem::None };
     Redirection m_redirection { Redirection::None };
+    bool m_bTextLoaded { true };
 };

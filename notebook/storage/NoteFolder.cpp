@@ -8,8 +8,8 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
-#include <set>
-#include <utility>
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -18,11 +18,7 @@ bool IsNoteFileName(const QString& name)
     return name.size() > 5 && name.endsWith(u".note", Qt::CaseInsensitive);
 }
 
-// Device and inode of the files loaded so far.
-using FileIds = std::set<std::pair<quint64, quint64>>;
-
-void LoadNotesBelow(const QString& folder, const QString& hostFolder, int depth, std::vector<CNote>& notes,
-                    FileIds& loaded)
+void LoadNotesBelow(const QString& folder, const QString& hostFolder, int depth, std::vector<CNote>& notes)
 {
     QDirIterator entries(hostFolder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (entries.hasNext()) {
@@ -42,16 +38,34 @@ void LoadNotesBelow(const QString& folder, const QString& hostFolder, int depth,
         if (entry.isDir()) {
             // A link to a folder could lead back up the tree for ever.
             if (!entry.isSymLink() && depth < kDeepestNoteFolder)
-                LoadNotesBelow(path, entries.filePath(), depth + 1, notes, loaded);
+                LoadNotesBelow(path, entries.filePath(), depth + 1, notes);
         } else if (IsNoteFileName(name)) {
             CNote note;
-            if (!note.LoadFromHostFile(entries.filePath(), path, true))
-                continue;
-            const FileStamp& stamp = *note.GetFileStamp();
-            if (loaded.emplace(stamp.device, stamp.inode).second)
+            if (note.LoadTitleFromHostFile(entries.filePath(), path))
                 notes.push_back(std::move(note));
         }
     }
+}
+
+// Keeps the first note of each file (device and inode) from index first on,
+// in their order. One sort instead of a lookup per note.
+void DropLaterNamesOfOneFile(std::vector<CNote>& notes, std::size_t first)
+{
+    std::vector<std::tuple<quint64, quint64, std::size_t>> files;
+    files.reserve(notes.size() - first);
+    for (std::size_t index = first; index < notes.size(); ++index)
+        files.emplace_back(notes[index].GetFileStamp()->device, notes[index].GetFileStamp()->inode, index);
+    std::sort(files.begin(), files.end());
+    std::vector<bool> dropped(notes.size(), false);
+    for (std::size_t k = 1; k < files.size(); ++k)
+        dropped[std::get<2>(files[k])] = std::get<0>(files[k]) == std::get<0>(files[k - 1])
+            && std::get<1>(files[k]) == std::get<1>(files[k - 1]);
+    std::size_t kept = first;
+    for (std::size_t index = first; index < notes.size(); ++index) {
+        if (!dropped[index])
+            notes[kept++] = std::move(notes[index]);
+    }
+    notes.erase(notes.begin() + std::ptrdiff_t(kept), notes.end());
 }
 
 } // namespace
@@ -61,7 +75,9 @@ void LoadNoteFolder(const QString& folder, std::vector<CNote>& notes)
     if (folder.isEmpty())
         return;
     const QString hostFolder = HostPathFromDevicePath(folder);
-    FileIds loaded;
-    if (!hostFolder.isEmpty())
-        LoadNotesBelow(folder, hostFolder, 0, notes, loaded);
+    if (hostFolder.isEmpty())
+        return;
+    const std::size_t first = notes.size();
+    LoadNotesBelow(folder, hostFolder, 0, notes);
+    DropLaterNamesOfOneFile(notes, first);
 }

@@ -31,7 +31,8 @@ public:
     void InitFolder();
     QString GetFolder() const { return QString::fromUtf16(m_szFolder); }
 
-    // Loads every note file under folder (see LoadNoteFolder) and puts each
+    // Loads the title of every note file under folder (see LoadNoteFolder;
+    // a text is read when its page is shown, CNote::LoadText) and puts each
     // at its place in title order; returns the number of notes added.
     int LoadFolder(const QString& folder);
     // Inserts a copy of note before the first note whose title is greater.

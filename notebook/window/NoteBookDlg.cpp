@@ -161,17 +161,24 @@ void CNoteBookDlg::ShowPage(int index)
     if (!note)
         return;
     // A page left with text that could not be saved leaves it in a recovery note.
-    const CNote* current = m_notes.GetAt(m_nPage);
-    if (index != m_nPage && current && current->HasUnsavedText())
+    CNote* current = m_notes.GetAt(m_nPage);
+    if (index != m_nPage && current && current->HasUnsavedText()) {
         m_notes.LeaveNote(m_nPage);
+        current->UnloadText();
+    }
     m_notes.SyncNote(index);
+    note->LoadText();
     m_nPage = index;
     m_strLineBreak = LineBreakOfNote(*note);
     m_edit.setPlainText(note->m_strText);
-    m_strShownText = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
+    const QString shown = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
+    m_strShownText = shown == note->m_strText ? QString() : shown;
     // Characters the editor cannot hold would be lost with the first save.
-    if (!note->IsReadWithLoss() && !EditorHoldsText(note->m_strText, m_strShownText, m_strLineBreak))
+    if (!m_strShownText.isNull() && !note->IsReadWithLoss()
+        && !EditorHoldsText(note->m_strText, m_strShownText, m_strLineBreak))
         note->MarkReadWithLoss();
+    // From here the editor's document holds the page's text, once.
+    note->UnloadText();
     DrawPageTexts(*note);
     Invalidate(false);
 }
@@ -220,10 +227,15 @@ void CNoteBookDlg::SaveCurrentNote()
     CNote* note = m_notes.GetAt(m_nPage);
     if (!note)
         return;
-    const QString text = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
-    if (text != m_strShownText) {
-        note->m_strText = text;
-        m_strShownText = text;
+    // An untouched document is not copied or compared: the tick's work stays
+    // the same whatever the size of the page.
+    if (m_edit.document()->isModified()) {
+        m_edit.document()->setModified(false);
+        const QString text = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
+        if (m_strShownText.isNull() || text != m_strShownText) {
+            note->TakeEditedText(text);
+            m_strShownText = QString();
+        }
     }
     const QString status = m_strStatus;
     switch (m_notes.SyncNote(m_nPage)) {
@@ -242,13 +254,16 @@ void CNoteBookDlg::SaveCurrentNote()
             Invalidate(false);
         break;
     }
+    // The editor holds the text; the note keeps it only while it is not saved.
+    note->UnloadText();
 }
 
 void CNoteBookDlg::LeaveCurrentNote()
 {
     SaveCurrentNote();
-    const CNote* note = m_notes.GetAt(m_nPage);
+    CNote* note = m_notes.GetAt(m_nPage);
     if (note && note->HasUnsavedText() && m_notes.LeaveNote(m_nPage) == CNoteList::Sync::Moved) {
+        note->UnloadText();
         DrawPageTexts(*note);
         Invalidate(false);
     }
@@ -304,8 +319,7 @@ void CNoteBookDlg::OnNext()
     if (m_nPage != m_notes.GetCount() - 1) {
         ShowPage(m_nPage + 1);
     } else {
-        const CNote* note = m_notes.GetAt(m_nPage);
-        if (note && !note->IsEmpty())
+        if (!m_edit.document()->isEmpty())
             ShowPage(m_notes.AddNew());
     }
     m_edit.setFocus();
@@ -322,6 +336,8 @@ void CNoteBookDlg::OnPrev()
 void CNoteBookDlg::OnClear()
 {
     m_edit.setPlainText(QString());
+    // Putting a text in resets the document's flag; this one is the person's change.
+    m_edit.document()->setModified(true);
     m_edit.setFocus();
 }
 

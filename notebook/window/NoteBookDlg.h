@@ -26,7 +26,9 @@ public:
                           QWidget* parent = nullptr);
     ~CNoteBookDlg() override;
 
-    // Makes note number index the current page; nothing for an invalid index.
+    // Makes note number index the current page, its text read from its file
+    // where it is not in memory and then held by the editor alone; nothing
+    // for an invalid index.
     void ShowPage(int index);
     // Copies the editor's text, when the person changed it, into the current
     // note and brings the note in step with its file (CNoteList::SyncNote).
@@ -87,9 +89,10 @@ private:
     CPoemList m_poems;
     // The line break the current note's text is written with.
     QString m_strLineBreak;
-    // The editor's text when the current note last took it or gave it: the
-    // person changed the page only when the editor's text differs from it.
-    // A text the editor shows otherwise (a lone "\r" becomes a line break)
-    // is not a change.
+    // The editor's text as shown, where it differs from the note's text (a
+    // lone "\r" shows as a line break): a page that reads so is not changed.
+    // Null where the editor shows the text as stored; the note then compares
+    // the editor's text, read only once its document says it changed, with
+    // its file's.
     QString m_strShownText;
 };

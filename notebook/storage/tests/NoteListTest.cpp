@@ -30,11 +30,14 @@ protected:
         WriteDeviceFile(kFolder + u'\\' + relative, ArchiveBytes(title, text));
     }
 
-    static QStringList Titles(const CNoteList& list, bool texts = false)
+    static QStringList Titles(CNoteList& list, bool texts = false)
     {
         QStringList titles;
-        for (int i = 0; i < list.GetCount(); ++i)
+        for (int i = 0; i < list.GetCount(); ++i) {
+            if (texts)
+                list.GetAt(i)->LoadText();
             titles << (texts ? list.GetAt(i)->m_strText : list.GetAt(i)->m_strTitle);
+        }
         return titles;
     }
 

@@ -12,6 +12,8 @@
 void NoteBookTest::SetUp()
 {
     ShellEnvironment::SetUp();
+    // Text that no note file takes goes to a recovery folder under it.
+    qputenv("XDG_DATA_HOME", (m_dir.path() + QStringLiteral("/data")).toUtf8());
     SetShellSetting(QStringLiteral("note_path"), QString::fromUtf16(kNotesFolder));
     SetShellSetting(QStringLiteral("language"), QStringLiteral("0"));
 }

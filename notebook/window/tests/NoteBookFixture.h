@@ -24,7 +24,12 @@ protected:
     static constexpr QRect kStatus { QPoint(440, 396), QPoint(739, 409) };
 
     void SetUp() override;
-    void TearDown() override { m_dlg.reset(); ShellEnvironment::TearDown(); }
+    void TearDown() override
+    {
+        m_dlg.reset();
+        qunsetenv("XDG_DATA_HOME");
+        ShellEnvironment::TearDown();
+    }
 
     static QDateTime Now() { return QDateTime(QDate(2026, 12, 6), QTime(4, 15, 48)); }
     // Starts the dialog as the program does, without a modal run.

@@ -11,15 +11,9 @@ namespace {
 // and with files it cannot hold as they are.
 class NoteBookNothingLostTest : public NoteBookTest {
 protected:
-    void SetUp() override
-    {
-        NoteBookTest::SetUp();
-        qputenv("XDG_DATA_HOME", (m_dir.path() + QStringLiteral("/data")).toUtf8());
-    }
     void TearDown() override
     {
         BeOurselves();
-        qunsetenv("XDG_DATA_HOME");
         NoteBookTest::TearDown();
     }
 

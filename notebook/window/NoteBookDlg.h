@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notebook/storage/NoteFolderWatcher.h"
 #include "notebook/storage/NoteList.h"
 #include "notebook/storage/PoemList.h"
 #include "notebook/window/RuledEdit.h"
@@ -15,7 +16,9 @@
 // its note and file every 10 seconds, before every page change, before a
 // handed-over file is opened and when the window is destroyed, whenever the
 // person changed it. Every save, every page shown and every 10-second tick
-// also brings the page in step with a file another program changed.
+// also brings the page in step with a file another program changed, and the
+// pages follow the note files other programs add, remove or rename (a sync
+// engine keeping the notes of several devices in step).
 class CNoteBookDlg : public CDialog {
     Q_OBJECT
 
@@ -54,6 +57,8 @@ protected:
 private:
     static void DrawPageFrame(QPainter& dc);
     void DrawPageTexts(const CNote& note);
+    void TakeEditorText();
+    void FollowNotesFolder();
     void OnNext();
     void OnPrev();
     void OnClear();
@@ -73,6 +78,7 @@ private:
     QFont m_fontPage;
     QFont m_fontEdit;
     CNoteList m_notes;
+    CNoteFolderWatcher m_folderWatcher;
     CPoemList m_poems;
     // The line break the current note's text uses ("\r\n" or "\n").
     QString m_strLineBreak;

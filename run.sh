@@ -9,8 +9,10 @@ packages=(
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core fonts-wqy-microhei
 )
-# The tests validate the software-centre metadata and render the manual pages.
-test_tools=(appstream groff-base)
+# The tests validate the software-centre metadata and render the manual pages;
+# two notebooks are kept in step by Syncthing in a loopback-only network
+# namespace (unshare -n from util-linux, ip from iproute2).
+test_tools=(appstream groff-base syncthing iproute2 util-linux)
 # dpkg-shlibdeps computes the package's dependencies, lintian checks it.
 package_tools=(dpkg-dev lintian)
 

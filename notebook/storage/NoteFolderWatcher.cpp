@@ -61,6 +61,11 @@ void CNoteFolderWatcher::Watch(const QString& hostFolder)
 bool CNoteFolderWatcher::TakeChange()
 {
     ReadEvents();
+    if (m_fd >= 0 && m_nRootWatch < 0 && !m_strRoot.isEmpty()) {
+        WatchTree(m_strRoot, 0);
+        // A folder made again may hold notes already.
+        m_bChanged = m_bChanged || m_nRootWatch >= 0;
+    }
     const bool changed = m_bChanged || m_bBlind;
     m_bChanged = false;
     return changed;
@@ -80,6 +85,8 @@ void CNoteFolderWatcher::WatchTree(const QString& hostFolder, int depth)
         return;
     }
     m_folders[wd] = { hostFolder, depth };
+    if (depth == 0)
+        m_nRootWatch = wd;
     if (depth >= kDeepestNoteFolder)
         return;
     QDirIterator entries(hostFolder, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
@@ -113,6 +120,8 @@ void CNoteFolderWatcher::ReadEvents()
             if (found == m_folders.end())
                 continue;
             if (event->mask & IN_IGNORED) {
+                if (event->wd == m_nRootWatch)
+                    m_nRootWatch = -1;
                 m_folders.erase(found);
                 continue;
             }

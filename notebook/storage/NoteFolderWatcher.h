@@ -45,6 +45,9 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
     QString m_strRoot;
     std::unordered_map<int, WatchedFolder> m_folders;
+    // The watch on the notes folder itself; -1 while it has none (the
+    // folder was removed, or moved away), to be tried again at each call.
+    int m_nRootWatch { -1 };
     bool m_bChanged { false };
     // Set when a folder could not be watched: changes may come unannounced.
     bool m_bBlind { false };

@@ -83,6 +83,9 @@ public:
     // read permissions of the file the note leaves, and its owner may write it.
     // A plain note's title becomes the new file's name.
     void MoveTo(const QString& path, bool archive, Redirection why);
+    // Another program renamed the note's file, unchanged, to path, where it
+    // has the version stamp (see FileStamp::IsRenamedFrom).
+    void FollowRename(const QString& path, const FileStamp& stamp);
 
     // Decodes count bytes of UTF-8; four-byte sequences become surrogate
     // pairs. A sequence that is not UTF-8 becomes U+FFFD, and lossy, when

@@ -217,16 +217,20 @@ bool CNoteList::UpdateFromFolder()
     for (const std::unique_ptr<CNote>& note : m_notes) {
         const std::optional<FileStamp>& stamp = note->GetFileStamp();
         const auto file = fileAtPath.constFind(note->m_strPath);
-        if (file != fileAtPath.cend())
+        if (file != fileAtPath.cend()) {
             isPage[*file] = true;
-        else if (note->m_bArchive && note->m_strPath.startsWith(folderPrefix) && stamp)
+        } else if (note->m_bArchive && note->m_strPath.startsWith(folderPrefix) && stamp) {
+            // Renamed, or removed and its inode free for another file.
             gone.push_back(note.get());
+            continue;
+        }
         // A file that replaced the note's keeps the name; the one it replaced
         // (moved aside as a conflict copy) is free to be a page of its own.
         if (stamp && (file == fileAtPath.cend() || files[*file].stamp.IsSameFile(*stamp)))
             pageFiles.emplace(stamp->device, stamp->inode);
     }
-    // A file that is no note's under its own name may be a gone note's, renamed.
+    // A file that is no note's under its own name may be a gone note's,
+    // renamed; one that changed meanwhile is a page of its own.
     std::map<FileId, std::size_t> unclaimed;
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (!isPage[i])
@@ -236,9 +240,9 @@ bool CNoteList::UpdateFromFolder()
     std::set<const CNote*> removed;
     for (CNote* note : gone) {
         const auto renamed = unclaimed.find(FileId(note->GetFileStamp()->device, note->GetFileStamp()->inode));
-        if (renamed != unclaimed.end()) {
+        if (renamed != unclaimed.end() && files[renamed->second].stamp.IsRenamedFrom(*note->GetFileStamp())) {
             isPage[renamed->second] = true;
-            note->m_strPath = files[renamed->second].path;
+            note->FollowRename(files[renamed->second].path, files[renamed->second].stamp);
             unclaimed.erase(renamed);
             changed = true;
         } else if (!note->HasUnsavedText()) {

@@ -78,9 +78,10 @@ public:
 
     // Follows what other programs did to the notes folder since the notes
     // were read: a note file that came is inserted in title order, a renamed
-    // one takes its note along, and a note whose file went leaves, unless it
-    // holds unsaved text. Notes outside the folder, and new notes without a
-    // file yet, stay. True when the pages changed.
+    // one takes its note along (unless it changed too: then it is a note that
+    // came), and a note whose file went leaves, unless it holds unsaved text,
+    // which SyncNote then saves as a conflict copy. Notes outside the folder,
+    // and new notes without a file yet, stay. True when the pages changed.
     bool UpdateFromFolder();
 
     int GetCount() const { return int(m_notes.size()); }

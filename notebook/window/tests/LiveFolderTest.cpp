@@ -1,7 +1,5 @@
 #include "notebook/window/tests/NoteBookFixture.h"
 
-#include <QDirIterator>
-
 namespace {
 
 // The notebook while another program (a sync engine) adds, removes and
@@ -21,17 +19,6 @@ protected:
         ASSERT_TRUE(QFile::rename(NotesHostFolder() + u'/' + from, NotesHostFolder() + u'/' + to));
     }
     void Remove(const QString& fileName) { ASSERT_TRUE(QFile::remove(NotesHostFolder() + u'/' + fileName)); }
-    // Whether any note file under the notes folder holds text.
-    bool IsSaved(const QString& text) const
-    {
-        QDirIterator files(NotesHostFolder(), QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            CNote note;
-            if (note.LoadFromHostFile(files.next(), QString(), true) && note.m_strText == text)
-                return true;
-        }
-        return false;
-    }
 };
 
 TEST_F(LiveFolderTest, NoteFilesThatComeArePagesInTitleOrderAndTheShownPageStays)
@@ -71,15 +58,20 @@ TEST_F(LiveFolderTest, RemovedNoteFilesTakeTheirPagesUnlessThePageHasEdits)
     EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("Page 2/2")));
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("two"));
 
+    // The edits of a page whose file went are a conflict copy, which the
+    // watcher then sees as the page's own file, not as another page.
     Type(QStringLiteral("mine: "));
     Remove(QStringLiteral("a.note"));
     Remove(QStringLiteral("b.note"));
     Tick();
-    EXPECT_EQ(Titles(), (QStringList { "B second" }));
+    ProcessEvents();
+    Drive(dlg).FireTimer(103);
+    EXPECT_EQ(Titles(), (QStringList { "B second (conflict 2026-12-06 041548)" }));
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("mine: two"));
     EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("Page 1/1")));
-    dlg.DestroyWindow();
-    EXPECT_TRUE(IsSaved(QStringLiteral("mine: two")));
+    // The line is too long for the page: its middle gives way.
+    EXPECT_TRUE(ShowsPageText(kStatus, QStringLiteral("Saved to a conflict copy: b …lict 2026-12-06 041548).note")));
+    EXPECT_EQ(SavedText(QStringLiteral("b (conflict 2026-12-06 041548).note")), QStringLiteral("mine: two"));
 }
 
 TEST_F(LiveFolderTest, RenamedNoteFilesTakeTheirPagesAndEditsAlong)
@@ -89,10 +81,13 @@ TEST_F(LiveFolderTest, RenamedNoteFilesTakeTheirPagesAndEditsAlong)
     dlg.GetEdit().moveCursor(QTextCursor::Start);
     Type(QStringLiteral("mine: "));
     Rename(QStringLiteral("c.note"), QStringLiteral("c2.note"));
+    // Renamed and written meanwhile: another version, a page of its own.
+    Rename(QStringLiteral("b.note"), QStringLiteral("b3.note"));
+    WriteNote(QStringLiteral("b3.note"), QStringLiteral("B third"), QStringLiteral("two, theirs"));
     Tick();
-    EXPECT_EQ(Titles(), (QStringList { "A first", "B second", "C third" }));
+    EXPECT_EQ(Titles(), (QStringList { "A first", "B third", "C third" }));
     EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("Page 3/3")));
-    EXPECT_EQ(NoteFiles(), (QStringList { "b.note", "c2.note" }));
+    EXPECT_EQ(NoteFiles(), (QStringList { "b3.note", "c2.note" }));
     EXPECT_EQ(SavedText(QStringLiteral("c2.note")), QStringLiteral("mine: three"));
 
     Drive(dlg).SendCommand(1001);
@@ -100,7 +95,7 @@ TEST_F(LiveFolderTest, RenamedNoteFilesTakeTheirPagesAndEditsAlong)
     Type(QStringLiteral("1: "));
     Drive(dlg).SendCommand(1002);
     EXPECT_EQ(SavedText(QStringLiteral("sub\\z.note")), QStringLiteral("1: one"));
-    EXPECT_EQ(NoteFiles(), (QStringList { "b.note", "c2.note" }));
+    EXPECT_EQ(NoteFiles(), (QStringList { "b3.note", "c2.note" }));
 }
 
 TEST_F(LiveFolderTest, ASyncEnginesConflictCopyIsAPageBesideItsNoteThatSaysWhoseCopyItIs)

@@ -11,6 +11,11 @@ set(ORVA_TEST_ENVIRONMENT
     ORVA_SOURCE_DIR=${CMAKE_SOURCE_DIR}
     # Go's minimise shows the home screen: a test starts it only on purpose.
     ORVA_PROGRAM_HOME=true)
+# gtest_discover_tests hands its PROPERTIES through several list expansions
+# before set_tests_properties sees them; each ";" of the environment needs an
+# escape that survives them all, or only the first variable is set and the
+# rest (with TIMEOUT) are read as property names.
+string(REPLACE ";" "\\\\\\\\\\\\\\;" ORVA_TEST_ENVIRONMENT_PROPERTY "${ORVA_TEST_ENVIRONMENT}")
 
 # orva_add_gtest(<name> SOURCES <files>... LIBS <targets>... [QT])
 # QT: the test needs a QApplication, so it links the headless Qt test main
@@ -26,5 +31,5 @@ function(orva_add_gtest name)
     endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "${ORVA_TEST_ENVIRONMENT}" TIMEOUT 300)
+        PROPERTIES ENVIRONMENT "${ORVA_TEST_ENVIRONMENT_PROPERTY}" TIMEOUT 300)
 endfunction()

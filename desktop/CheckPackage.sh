@@ -27,8 +27,10 @@ set -- "$work"/out/orva_*.deb
 [ $# -eq 1 ] && [ -f "$1" ] || fail "no single package in $work/out"
 deb=$1
 
-dpkg-deb -f "$deb" Depends | grep -q 'fonts-dejavu-core, fonts-liberation, fonts-wqy-microhei' \
+dpkg-deb -f "$deb" Depends | grep -q 'fonts-dejavu-core, fonts-liberation, fonts-noto-color-emoji, fonts-wqy-microhei' \
     || fail "the package does not depend on the fonts"
+dpkg-deb -f "$deb" Recommends | grep -q 'xserver-xorg-core, xserver-xorg-input-libinput, xinit' \
+    || fail "the package does not recommend the kiosk's X server"
 
 tree=$work/tree
 dpkg-deb -x "$deb" "$tree"
@@ -42,12 +44,14 @@ for path in \
     usr/share/metainfo/io.github.orva.Go.metainfo.xml usr/share/metainfo/io.github.orva.NoteBook.metainfo.xml \
     usr/share/man/man1/orva-shell.1.gz usr/share/man/man1/NoteBook.1.gz \
     usr/share/man/man6/Go.6.gz usr/share/man/man6/pbrain-gobang.6.gz \
-    usr/share/doc/orva/copyright usr/share/doc/orva/changelog.gz
+    usr/share/doc/orva/copyright usr/share/doc/orva/changelog.gz \
+    usr/share/man/man8/orva-kiosk.8.gz usr/libexec/orva/orva-kiosk-session lib/systemd/system/orva-kiosk@.service
 do
     grep -qx "./$path" "$work/files" || fail "not in the package: /$path"
 done
-stray=$(grep -v -e '^\./usr/bin/' -e '^\./usr/share/' "$work/files" || true)
-[ -z "$stray" ] || fail "outside /usr/bin and /usr/share: $stray"
+stray=$(grep -v -e '^\./usr/bin/' -e '^\./usr/share/' -e '^\./usr/libexec/orva/' -e '^\./lib/systemd/system/' \
+    "$work/files" || true)
+[ -z "$stray" ] || fail "outside /usr/bin, /usr/share, /usr/libexec/orva and /lib/systemd/system: $stray"
 
 # The entries name the installed programs, not CPack's staging folder.
 grep -qx 'Exec="/usr/bin/Go"' "$tree/usr/share/applications/orva-go.desktop" \

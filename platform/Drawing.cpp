@@ -86,7 +86,7 @@ struct TextLayout {
     int flags = 0;
 };
 
-TextLayout LayoutFor(const QString& text, unsigned format)
+TextLayout LayoutFor(const QString& text, unsigned format, const QFontMetrics& metrics, int width)
 {
     TextLayout layout { text };
     layout.flags |= (format & DT_RIGHT) ? Qt::AlignRight : (format & DT_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -94,6 +94,8 @@ TextLayout LayoutFor(const QString& text, unsigned format)
     if (format & DT_SINGLELINE) {
         layout.shown.replace(QLatin1String("\r\n"), QLatin1String(" "));
         layout.shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (format & DT_PATH_ELLIPSIS)
+            layout.shown = metrics.elidedText(layout.shown, Qt::ElideMiddle, width);
     } else {
         layout.shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         if (format & DT_WORDBREAK)
@@ -106,7 +108,7 @@ TextLayout LayoutFor(const QString& text, unsigned format)
 
 void DrawText(QPainter& dc, const QString& text, const QRect& rect, unsigned format)
 {
-    const TextLayout layout = LayoutFor(text, format);
+    const TextLayout layout = LayoutFor(text, format, dc.fontMetrics(), rect.width());
     dc.save();
     dc.setClipRect(rect, Qt::IntersectClip);
     dc.drawText(rect, layout.flags, layout.shown);
@@ -115,6 +117,7 @@ void DrawText(QPainter& dc, const QString& text, const QRect& rect, unsigned for
 
 QRect TextRect(const QFont& font, const QString& text, const QRect& rect, unsigned format)
 {
-    const TextLayout layout = LayoutFor(text, format);
-    return QFontMetrics(font).boundingRect(rect, layout.flags, layout.shown);
+    const QFontMetrics metrics(font);
+    const TextLayout layout = LayoutFor(text, format, metrics, rect.width());
+    return metrics.boundingRect(rect, layout.flags, layout.shown);
 }

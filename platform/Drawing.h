@@ -49,6 +49,9 @@ constexpr unsigned DT_VCENTER = 0x04;
 constexpr unsigned DT_BOTTOM = 0x08;
 constexpr unsigned DT_WORDBREAK = 0x10;
 constexpr unsigned DT_SINGLELINE = 0x20;
+// A single line too wide for rect loses characters from its middle, shown as
+// an ellipsis, so that both its start and its end (a file's extension) show.
+constexpr unsigned DT_PATH_ELLIPSIS = 0x4000;
 
 // Draws text in rect with the painter's font and pen colour, clipped to rect.
 void DrawText(QPainter& dc, const QString& text, const QRect& rect, unsigned format);

@@ -1,5 +1,6 @@
 #include "platform/LogFont.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 
 namespace {
@@ -7,6 +8,10 @@ namespace {
 constexpr int kDefaultHeight = 16;
 // Far beyond any text on an 800 by 480 screen; keeps the size search short.
 constexpr int kLargestHeight = 480;
+// Emoji that the face lacks come from the colour font before the system's
+// own fallback, which picks a face with black outlines of them where one is
+// installed (DejaVu Sans has the faces).
+const QString kColourEmojiFamily = QStringLiteral("Noto Color Emoji");
 
 QFont BaseFont(const LOGFONT& description, const QString& face)
 {
@@ -30,6 +35,9 @@ QFont BaseFont(const LOGFONT& description, const QString& face)
         font.setStyleStrategy(QFont::NoAntialias);
     else if (description.lfQuality >= ANTIALIASED_QUALITY)
         font.setStyleStrategy(QFont::PreferAntialias);
+    // The face as the system resolves it ("Arial" is Liberation Sans) stays
+    // first: a family list is matched by exact names only.
+    font.setFamilies({ QFontInfo(font).family(), kColourEmojiFamily });
     return font;
 }
 

@@ -30,10 +30,6 @@ constexpr std::array<std::pair<Qt::Key, int>, 21> kNamedKeys{{
     {Qt::Key_Clear, VK_CLEAR},
 }};
 
-// The code each keypad key brings with NumLock off, by its digit.
-constexpr std::array<int, 10> kKeypadWithoutNumLock{VK_INSERT, VK_END,   VK_DOWN, VK_NEXT, VK_LEFT,
-                                                    VK_CLEAR,  VK_RIGHT, VK_HOME, VK_UP,   VK_PRIOR};
-
 bool IsNavigationKey(int qtKey)
 {
     switch (qtKey) {
@@ -93,18 +89,4 @@ MSG KeyDownMessage(QWidget* target, int qtKey, Qt::KeyboardModifiers modifiers, 
     if (IsNavigationKey(qtKey) && !modifiers.testFlag(Qt::KeypadModifier))
         keyData |= KEYDATA_EXTENDED;
     return MSG{target, WM_KEYDOWN, WPARAM(VirtualKeyFromQtKey(qtKey, modifiers)), keyData};
-}
-
-int KeypadDigitKey(const MSG& keyDown)
-{
-    const int key = static_cast<int>(keyDown.wParam & 0xFF);
-    if (key >= VK_NUMPAD0 && key <= VK_NUMPAD0 + 9)
-        return key;
-    if (keyDown.lParam & KEYDATA_EXTENDED)
-        return 0;
-    for (int digit = 0; digit < int(kKeypadWithoutNumLock.size()); ++digit) {
-        if (kKeypadWithoutNumLock[digit] == key)
-            return VK_NUMPAD0 + digit;
-    }
-    return 0;
 }

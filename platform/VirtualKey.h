@@ -42,6 +42,3 @@ constexpr LPARAM KEYDATA_REPEAT = 0x40000000;
 
 // The key-down message of a Qt key, as the dialog's pre-translation sees it.
 MSG KeyDownMessage(QWidget* target, int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
-// The keypad digit (VK_NUMPAD0 to VK_NUMPAD0 + 9) of a key-down on the
-// keypad, NumLock on or off; 0 for a key elsewhere.
-int KeypadDigitKey(const MSG& keyDown);

@@ -35,11 +35,15 @@ QLabel* TextLabel(const QString& text, int pixelSize, bool bold, const QColor& c
 
 HelpDialog::HelpDialog(const QImage& icon, const QString& title, const QString& text, const QColor& background,
     QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    // A popup takes every tap and key while it shows, wherever they land, also
+    // on an X server without a window manager, where nothing would give a
+    // modal window the keyboard; a tap outside it closes it and goes no further.
+    : QDialog(parent, Qt::Popup | Qt::FramelessWindowHint)
     , m_background(background)
     , m_foreground(qGray(background.rgb()) < 128 ? Qt::white : Qt::black)
 {
     setObjectName(QStringLiteral("HelpDialog"));
+    setWindowTitle(title);
     setModal(true);
     setFixedSize(kSize);
     auto* layout = new QVBoxLayout(this);
@@ -104,6 +108,13 @@ void HelpDialog::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
     accept();
+}
+
+void HelpDialog::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (!rect().contains(event->position().toPoint()))
+        accept();
 }
 
 void HelpDialog::mouseReleaseEvent(QMouseEvent* event)

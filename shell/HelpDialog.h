@@ -7,7 +7,7 @@
 class QLabel;
 
 // The help window: a borderless panel with an icon, a title and a scrolling
-// text, closed by a tap anywhere on it or by any key.
+// text, closed by a tap anywhere, on it or outside it, or by any key.
 class HelpDialog : public QDialog {
     Q_OBJECT
 public:
@@ -18,6 +18,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -6,14 +6,22 @@
 #include "shell/ShellSettings.h"
 #include "shell/SkinFolder.h"
 
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcSkins, "orva.shell.skins")
+
 QImage COrvaSkins::LoadBitmapW(const char16_t* name, int /*flags*/)
 {
     const QString imageName = name ? QString::fromUtf16(name) : QString();
     const QString skin = SkinFolder::Current();
     QImage image = SkinFolder::LoadImage(skin, imageName);
-    // A skin that lacks an image borrows it, so that no screen stays black.
-    if (image.isNull() && skin != SkinFolder::DefaultSkin())
+    if (image.isNull() && skin != SkinFolder::DefaultSkin()) {
+        // A skin that lacks an image, or holds one that cannot be read, shows
+        // the default skin's rather than nothing: no screen is ever black.
         image = SkinFolder::LoadImage(SkinFolder::DefaultSkin(), imageName);
+        qCInfo(lcSkins) << "skin" << skin << "has no readable image" << imageName
+                        << (image.isNull() ? "and neither has the default skin" : "; the default skin's is shown");
+    }
     return image;
 }
 

@@ -36,7 +36,7 @@ bool CGoDlg::OnSetCursor()
 bool CGoDlg::PreTranslateMessage(MSG* msg)
 {
     if (msg->message == WM_KEYDOWN)
-        OnKey(GameKeyOf(*msg));
+        OnKey(static_cast<int>(msg->wParam & 0xFF));
     return CDialog::PreTranslateMessage(msg);
 }
 

@@ -3,12 +3,6 @@
 #include "go/window/BoardGeometry.h"
 #include "platform/VirtualKey.h"
 
-int GameKeyOf(const MSG& keyDown)
-{
-    const int digit = KeypadDigitKey(keyDown);
-    return digit != 0 ? digit : static_cast<int>(keyDown.wParam & 0xFF);
-}
-
 GoKeyCommand KeyCommandFor(int virtualKey)
 {
     switch (virtualKey & 0xFF) {

@@ -191,7 +191,7 @@ void CNoteBookDlg::DrawPageTexts(const CNote& note)
     dc.setPen(ColorFromColorRef(kInk));
     const QRect caption = QRectFromRect(kCaptionRect);
     FillRect(dc, caption, kPaper);
-    DrawText(dc, PageCaption(note), caption, kPageTextFormat);
+    DrawText(dc, PageCaption(note), caption, kPageTextFormat | DT_PATH_ELLIPSIS);
 
     if (const CPoemPicture* picture = m_poems.GetAt(m_nPage))
         picture->Draw(dc, QRectFromRect(kPictureRect));

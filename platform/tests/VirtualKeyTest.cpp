@@ -27,14 +27,4 @@ TEST(VirtualKeys, TheProgramsKeysBothWays)
     EXPECT_EQ(QtKeyFromVirtualKey(0x88), Qt::Key_unknown);
 }
 
-// The keypad's digit of a key-down, NumLock on or off; the main keyboard's
-// navigation keys are not keypad keys.
-TEST(VirtualKeys, KeypadDigits)
-{
-    EXPECT_EQ(KeypadDigitKey(KeyDownMessage(nullptr, Qt::Key_9, Qt::KeypadModifier)), VK_NUMPAD0 + 9);
-    EXPECT_EQ(KeypadDigitKey(KeyDownMessage(nullptr, Qt::Key_PageDown, Qt::KeypadModifier)), VK_NUMPAD0 + 3);
-    EXPECT_EQ(KeypadDigitKey(KeyDownMessage(nullptr, Qt::Key_PageDown, Qt::NoModifier)), 0);
-    EXPECT_EQ(KeypadDigitKey(KeyDownMessage(nullptr, Qt::Key_A, Qt::NoModifier)), 0);
-}
-
 } // namespace

@@ -40,11 +40,17 @@ TEST_F(HelpDialogTest, ShowsWhatItIsGivenUntilAnyKeyOrTapClosesIt)
         {RGB(250, 250, 240), Qt::black, [](QWidget* dialog) { PressKey(dialog, Qt::Key_A); }},
         {RGB(86, 54, 32), Qt::white, [](QWidget* dialog) { Tap(dialog); }},
         {RGB(250, 250, 240), Qt::black, [](QWidget* dialog) { Tap(dialog->findChild<QLabel*>(QStringLiteral("text"))); }},
+        // A press outside it, which the popup takes wherever it lands.
+        {RGB(86, 54, 32), Qt::white, [](QWidget* dialog) {
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(-5, -5), dialog->mapToGlobal(QPointF(-5, -5)),
+                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(dialog, &press);
+        }},
     };
     for (const auto& c : cases) {
         bool checked = false;
         QTimer::singleShot(0, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
+            QWidget* dialog = QApplication::activePopupWidget();
             ASSERT_NE(dialog, nullptr);
             const auto label = [dialog](const char* name) { return dialog->findChild<QLabel*>(QLatin1StringView(name)); };
             EXPECT_EQ(label("title")->text(), QStringLiteral("Help"));

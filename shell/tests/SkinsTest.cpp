@@ -117,11 +117,14 @@ TEST_F(SkinsTest, AUsersOwnSkinIsUsedWhateverTheCaseOfItsNames)
         ASSERT_TRUE(image.save(folder + u'/' + QString::fromLatin1(name), "BMP"));
     }
     EXPECT_TRUE(SkinFolder::Available().contains(QStringLiteral("mine")));
+    const QImage classicBoard = Load(u"GO_BOARD");
+    ASSERT_FALSE(classicBoard.isNull());
     UseSkin("Mine");
     EXPECT_EQ(Load(u"GAME").pixel(0, 0), QColor(Qt::red).rgb());
     EXPECT_EQ(Load(u"GO_Black").pixel(0, 0), QColor(Qt::blue).rgb());
     EXPECT_EQ(Load(u"GO_White").pixel(0, 0), QColor(Qt::yellow).rgb());
-    EXPECT_FALSE(Load(u"GO_BOARD").isNull()) << "the skin has no board: Classic lends its own";
+    EXPECT_EQ(Load(u"GO_BOARD"), classicBoard) << "the skin has no board: Classic's shows";
+    EXPECT_TRUE(Load(u"NO_SUCH_IMAGE").isNull());
     const COLORREF* words = COrvaSkins::GetSkinInfo()->color;
     std::vector<COLORREF> expected(51, 0);
     std::tie(expected[0], expected[48], expected[49]) = std::tuple(7u, 0xFFu, 255u);

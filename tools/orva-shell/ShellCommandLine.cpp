@@ -26,8 +26,12 @@ commands:
   send APP CODE       send the shell message CODE to the running program APP
                       (go, notebook, home or an application id); codes:
                       1 come to the front, 2 quit, 3 skin changed, 4 language
-                      changed, 28 open the handed-over note
-  get KEY             print a setting (language, skin, note_path, codepage, touch)
+                      changed, 28 open the handed-over note; a program takes
+                      any other code and ignores it, so that too ends with
+                      status 0
+  get KEY             print a setting (language, skin, note_path, codepage, touch);
+                      for a language the programs do not have, also which
+                      one they use instead
   set KEY VALUE       change a setting; a new language, skin or touch setting
                       is shown by the running programs at once
   open-note FILE      hand a text file to the notebook, starting it if needed
@@ -111,10 +115,12 @@ int ShellCommandLine::Send(const QString& app, const QString& code)
     const unsigned long value = code.toULong(&ok, 10);
     if (!ok || code.startsWith(u'-') || code.startsWith(u'+'))
         return Fail(QStringLiteral("not a message code: %1").arg(code), 2);
+    // Named alike whether the command line gave its name or its id.
+    const QString name = ShellPrograms::NameOf(*appId);
     if (!AppRegistry::IsRunningAnywhere(*appId))
-        return Fail(QStringLiteral("%1 is not running").arg(app));
+        return Fail(QStringLiteral("%1 is not running").arg(name));
     if (COrvaCore::SendAppMsg(*appId, 0, value) != 1)
-        return Fail(QStringLiteral("%1 did not take the message").arg(app));
+        return Fail(QStringLiteral("%1 did not take the message").arg(name));
     return 0;
 }
 
@@ -123,7 +129,11 @@ int ShellCommandLine::Get(const QString& key)
     const std::optional<SettingRule> rule = SettingRules::Find(key);
     if (!rule)
         return Fail(QStringLiteral("no such setting: %1").arg(key), 2);
-    m_out << SettingRules::Value(*rule) << "\n";
+    const QString value = SettingRules::Value(*rule);
+    m_out << value << "\n";
+    // The programs take every language they do not have as English.
+    if (rule->key == u"language" && !rule->check(value).isEmpty())
+        m_err << "orva-shell: the programs have no language " << value << ": they use English\n";
     return 0;
 }
 

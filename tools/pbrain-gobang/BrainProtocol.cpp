@@ -220,12 +220,11 @@ void CBrainProtocol::Info(std::string_view arguments)
     const auto space = arguments.find_first_of(" \t");
     if (UpperCase(arguments.substr(0, space)) != "LEVEL")
         return;
+    // A manager takes any line as the answer to its next command: INFO is
+    // never answered, and a level out of range is ignored as an unknown key is.
     const auto level = ParseNumberList(space == std::string_view::npos ? std::string_view() : arguments.substr(space));
-    if (!level || level->size() != 1 || (*level)[0] < 1 || (*level)[0] > 3) {
-        Error("level must be 1, 2 or 3");
-        return;
-    }
-    m_engine.g_nLevel = (*level)[0];
+    if (level && level->size() == 1 && (*level)[0] >= 1 && (*level)[0] <= 3)
+        m_engine.g_nLevel = (*level)[0];
 }
 
 void CBrainProtocol::Restart()

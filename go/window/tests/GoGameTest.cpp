@@ -40,7 +40,7 @@ TEST(BoardGeometry, TapsChooseTheNearestIntersection)
 // The key the game acts on for a key-down of a Qt key.
 int GameKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    return GameKeyOf(KeyDownMessage(nullptr, key, modifiers));
+    return static_cast<int>(KeyDownMessage(nullptr, key, modifiers).wParam);
 }
 
 TEST(GoKeys, MapsVirtualKeysToCommands)
@@ -48,14 +48,11 @@ TEST(GoKeys, MapsVirtualKeysToCommands)
     // The keys the game tests below press are left out.
     const std::pair<int, GoKeyCommand> table[] = {
         { 39, GoKeyCommand::CursorRight }, { 52, GoKeyCommand::None }, { 0x100 + 37, GoKeyCommand::CursorLeft },
-        // The keypad, NumLock on and off: the keys 0 to 3 and Enter act as
-        // the main keyboard's; with NumLock off its 8 is not an arrow.
+        // The keypad with NumLock on: its 0 to 3 act as the digits.
         { GameKey(Qt::Key_0, Qt::KeypadModifier), GoKeyCommand::NewGame },
         { GameKey(Qt::Key_1, Qt::KeypadModifier), GoKeyCommand::LevelEasy },
         { GameKey(Qt::Key_2, Qt::KeypadModifier), GoKeyCommand::LevelNormal },
         { GameKey(Qt::Key_3, Qt::KeypadModifier), GoKeyCommand::LevelHard },
-        { GameKey(Qt::Key_Insert, Qt::KeypadModifier), GoKeyCommand::NewGame },
-        { GameKey(Qt::Key_Up, Qt::KeypadModifier), GoKeyCommand::None },
         { GameKey(Qt::Key_Enter, Qt::KeypadModifier), GoKeyCommand::PlayAtCursor },
         { GameKey(Qt::Key_Down), GoKeyCommand::CursorDown },
     };
@@ -121,6 +118,14 @@ TEST_F(GoGame, TapsReachTheOptionsOrTheBoard)
 TEST_F(GoGame, KeysMoveTheCursorAndPlayEscapeAndCloseEndTheGame)
 {
     OpenAfterOpening();
+    // The keypad with NumLock off: the navigation keys it is labelled with.
+    Drive(Dlg()).PressQtKey(Qt::Key_Down, {}, Qt::KeypadModifier);
+    EXPECT_EQ(CGoDlgProbe::CursorCell(Dlg()), QPoint(7, 8)) << "keypad 2";
+    Drive(Dlg()).PressQtKey(Qt::Key_Insert, {}, Qt::KeypadModifier);
+    Drive(Dlg()).PressQtKey(Qt::Key_Up, {}, Qt::KeypadModifier);
+    EXPECT_EQ(CGoDlgProbe::CursorCell(Dlg()), QPoint(7, 7)) << "keypad 8";
+    EXPECT_EQ(StoneCount(), 1) << "keypad 0 (Insert) starts no new game";
+    EXPECT_EQ(Dlg().g_nLevel, 2);
     Drive(Dlg()).PressKey(VK_LEFT);
     Drive(Dlg()).PressKey(VK_UP);
     EXPECT_EQ(CGoDlgProbe::CursorCell(Dlg()), QPoint(6, 6));

@@ -1,19 +1,15 @@
-// The window under the shell: language and texts, skin, the shell message and
+// The window under the shell: texts, the shell message and
 // the single running instance.
 #include "go/window/GoApp.h"
 #include "go/window/GoLayout.h"
 #include "go/window/GoText.h"
 #include "go/window/tests/GoWindowTest.h"
-#include "platform/Drawing.h"
 #include "platform/ShellMessage.h"
 #include "shell/OrvaCore.h"
-#include "shell/OrvaSkins.h"
-#include "shell/tern/Tern.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPainter>
 #include <QProcess>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -21,46 +17,6 @@
 namespace {
 
 using GoShell = GoWindowTest;
-
-// The option as the window should paint it, on the skin's background.
-QImage ExpectedOption(CGoDlg& dlg, const RECT& area, const QString& label, bool radio, int checked)
-{
-    QImage image = CGoDlgProbe::Background(dlg).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QPainter dc(&image);
-    dc.setPen(ColorFromColorRef(COrvaSkins::GetSkinInfo()->color[50]));
-    if (radio)
-        DrawRadioButton(&dc, QRectFromRect(area), label, &CGoDlgProbe::OptionFont(dlg), checked, 0);
-    else
-        DrawCheckButton(&dc, QRectFromRect(area), label, &CGoDlgProbe::OptionFont(dlg), checked);
-    dc.end();
-    return image.convertToFormat(QImage::Format_RGB32).copy(QRectFromRect(area));
-}
-
-// The options follow the shell's language at once, the buttons at the next
-// skin load; a status text already shown stays.
-TEST_F(GoShell, LanguageChangeShowsOnOptionsAtOnceAndOnButtonsAtTheSkinLoad)
-{
-    OpenAfterOpening();
-    EXPECT_EQ(Frame(kRectLevels[0]), ExpectedOption(Dlg(), kRectLevels[0], u"Easy"_qs, true, 0));
-    WriteSettings("language=1\n");
-    Dlg().Invalidate(false);
-    const std::pair<const RECT&, QString> options[] = {
-        { kRectLevels[0], u"初级"_qs }, { kRectLevels[1], u"中级"_qs }, { kRectLevels[2], u"高级"_qs },
-    };
-    for (const auto& [area, label] : options)
-        EXPECT_EQ(Frame(area), ExpectedOption(Dlg(), area, label, true, &area == &kRectLevels[1]));
-    EXPECT_EQ(Frame(kRectCpuFirst), ExpectedOption(Dlg(), kRectCpuFirst, u"电脑先下"_qs, false, 1));
-    EXPECT_EQ(CGoDlgProbe::NewButton(Dlg()).text(), u"New");
-    EXPECT_EQ(Status(), u"OBANG\nThe 1 Step");
-
-    PostShellMessage(&Dlg(), 3);
-    ProcessEvents();
-    EXPECT_EQ(CGoDlgProbe::NewButton(Dlg()).text(), u"新游戏");
-    EXPECT_EQ(CGoDlgProbe::UndoButton(Dlg()).text(), u"悔棋");
-    EXPECT_EQ(Status(), u"OBANG\nThe 1 Step");
-    Drive(Dlg()).SendCommand(IDC_UNDO);
-    EXPECT_EQ(Status(), u"游戏刚开始，不能悔棋！");
-}
 
 QString Text(int index, int language)
 {
@@ -98,35 +54,6 @@ TEST_F(GoShell, EveryTextFitsTheStatusBox)
             }
         }
     }
-}
-
-TEST_F(GoShell, SkinChangeKeepsBoardStonesOptionsAndStatus)
-{
-    OpenAfterOpening();
-    TapCell(6, 6);
-    Drive(Dlg()).PressKey('3');
-    Drive(Dlg()).PressKey(VK_TAB);
-    const QString status = Status();
-    const QImage before = Frame();
-
-    WriteSettings("skin=Ocean\n");
-    PostShellMessage(&Dlg(), 4);
-    ProcessEvents();
-    const QImage after = Frame();
-
-    EXPECT_NE(before.copy(0, 0, 60, 480), after.copy(0, 0, 60, 480)) << "the background follows the skin";
-    EXPECT_NE(before.copy(QRect(kPosCloseButton, QSize(40, 30))), after.copy(QRect(kPosCloseButton, QSize(40, 30))))
-        << "so do the top-bar buttons";
-    EXPECT_EQ(before.copy(QRectFromRect(g_rcBoard)), after.copy(QRectFromRect(g_rcBoard)))
-        << "board and stones stay as loaded";
-    EXPECT_EQ(Status(), status);
-    EXPECT_EQ(after.copy(QRectFromRect(kRectCpuFirst)), ExpectedOption(Dlg(), kRectCpuFirst, u"CPU First"_qs, false, 0))
-        << "the option as set, not the running game's rule";
-    EXPECT_EQ(CGoDlgProbe::NewButton(Dlg()).GetTextColor(), COrvaSkins::GetSkinInfo()->color[49]);
-    EXPECT_EQ(CGoDlgProbe::UndoButton(Dlg()).GetBkColor(), GetPixel(CGoDlgProbe::Background(Dlg()), 605, 234));
-    EXPECT_EQ(CGoDlgProbe::Status(Dlg()).GetTextColor(), COrvaSkins::GetSkinInfo()->color[48]);
-    EXPECT_EQ(after.copy(QRectFromRect(kRectLevels[2])), ExpectedOption(Dlg(), kRectLevels[2], u"Hard"_qs, true, 1))
-        << "the chosen level kept, its label in the new skin's colour";
 }
 
 TEST_F(GoShell, MinimiseAndTheFrontCodeMoveTheGameOtherCodesDoNothing)
@@ -206,7 +133,7 @@ TEST_F(GoShell, TheShellReachesTheGameThroughItsOpenHelp)
             }
             PostShellMessage(m_dlg.get(), 1);
             QCoreApplication::processEvents();
-            helpActiveAfterFront = help && QApplication::activeWindow() == help;
+            helpActiveAfterFront = help && help->isVisible() && QApplication::activePopupWidget() == help;
             PostShellMessage(m_dlg.get(), 2);
         });
         WriteSettings("language=1\n");

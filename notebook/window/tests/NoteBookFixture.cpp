@@ -4,6 +4,7 @@
 #include "notebook/storage/Note.h"
 #include "notebook/window/NoteBookFonts.h"
 #include "platform/Drawing.h"
+#include "platform/testsupport/TouchScreen.h"
 
 #include <QAbstractButton>
 #include <QPainter>
@@ -64,7 +65,7 @@ void NoteBookTest::TapKey(const QString& key)
             found = button;
     }
     ASSERT_NE(found, nullptr) << "no key " << key.toStdString();
-    Drive(*m_active).TapAt(found->mapTo(m_active, found->rect().center()));
+    TouchAt(m_active, found->mapTo(m_active, found->rect().center()));
 }
 
 void NoteBookTest::TypeOnKeyboard(const QString& text)

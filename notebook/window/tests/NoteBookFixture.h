@@ -51,10 +51,10 @@ protected:
 
     // Types text into the focused control, any script.
     void Type(const QString& text) { Drive(*m_active).PressQtKey(Qt::Key_unknown, text); }
-    // Taps the soft keyboard's key with this name ("shift", "enter", "space",
+    // Touches the soft keyboard's key with this name ("shift", "enter", "space",
     // "backspace", "hide") or label.
     void TapKey(const QString& key);
-    // Types text by taps on the soft keyboard: Shift before a capital, Enter
+    // Types text by touches on the soft keyboard: Shift before a capital, Enter
     // for a line break.
     void TypeOnKeyboard(const QString& text);
     void Send(unsigned long code) { PostShellMessage(m_dlg.get(), code); ProcessEvents(); }

@@ -1,15 +1,16 @@
-// The notebook on a screen without keys: the soft keyboard and the buttons
-// under it, driven by taps at pixels.
+// The notebook on a touch screen without keys: the soft keyboard and the
+// buttons under it, driven by touches at pixels, each acting exactly once.
 #include "notebook/window/NoteBookResource.h"
 #include "notebook/window/tests/NoteBookFixture.h"
+#include "platform/testsupport/TouchScreen.h"
 #include "shell/SoftKeyboard.h"
 #include "shell/Wren.h"
 
 namespace {
 
-class NoteBookKeyboardTest : public NoteBookTest {
+class TouchInputNoteBook : public NoteBookTest {
 protected:
-    void TapButton(int id) { Drive(*m_active).TapAt(m_active->GetDlgItem(id)->geometry().center()); }
+    void TapButton(int id) { TouchAt(m_active, m_active->GetDlgItem(id)->geometry().center()); }
 
     QRect KeyboardRect() const
     {
@@ -40,7 +41,7 @@ protected:
     }
 };
 
-TEST_F(NoteBookKeyboardTest, TypingAndTurningPagesByTapsAlone)
+TEST_F(TouchInputNoteBook, TypingAndTurningPagesByTouchesAlone)
 {
     CNoteBookDlg& dlg = StartWithThreeNotes();
     Drive(dlg).FireTimer(IDT_CARET_TO_END);
@@ -82,7 +83,7 @@ TEST_F(NoteBookKeyboardTest, TypingAndTurningPagesByTapsAlone)
     EXPECT_EQ(SavedText(QStringLiteral("c.note")), QStringLiteral("ok Zthree Tea"));
 }
 
-TEST_F(NoteBookKeyboardTest, TheCaretsLineStaysAboveTheKeyboardOnTheRules)
+TEST_F(TouchInputNoteBook, TheCaretsLineStaysAboveTheKeyboardOnTheRules)
 {
     CNoteBookDlg& dlg = Start();
     TapButton(IDC_BTN_INPUT);

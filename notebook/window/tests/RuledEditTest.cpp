@@ -71,6 +71,20 @@ TEST_F(RuledEditTest, WhitePaperWithThirteenDashedRulesAndTextBetweenThem)
     }
 }
 
+// An emoji shows as its colour picture, not as a box or outline in the ink:
+// the first line has the face's saturated yellow.
+TEST_F(RuledEditTest, EmojiShowAsColourPictures)
+{
+    m_edit.setPlainText(u"Sunny 😀 day"_qs);
+    const QImage line = Paper().copy(0, 0, CRuledEdit::kPaperWidth, CRuledEdit::kRuleSpacing);
+    int yellow = 0;
+    for (int i = 0; i < line.width() * line.height(); ++i) {
+        const QColor pixel = line.pixelColor(i % line.width(), i / line.width());
+        yellow += pixel.hue() >= 35 && pixel.hue() <= 55 && pixel.saturation() > 150 && pixel.value() > 180;
+    }
+    EXPECT_GT(yellow, 40);
+}
+
 class PaintSpy : public QObject {
 public:
     explicit PaintSpy(QWidget& widget) { widget.installEventFilter(this); }

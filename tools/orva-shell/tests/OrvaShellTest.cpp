@@ -102,6 +102,13 @@ TEST_F(OrvaShellTest, GetsAndSetsSettings)
     EXPECT_EQ(Shell(QStringLiteral("set|note_path|\\SD Card\\Notes")).exitCode, 0);
     EXPECT_EQ(Shell(QStringLiteral("get|NOTE_PATH")).out, "\\SD Card\\Notes\n");
     EXPECT_EQ(Shell(QStringLiteral("set|note_path|\\") + QString(235, u'n')).exitCode, 0) << "room for note names";
+    // A language the programs do not have, written by another hand.
+    WriteSettings("language=5\n");
+    const ShellRun language = Shell(QStringLiteral("get|language"));
+    EXPECT_EQ(language.out, "5\n");
+    EXPECT_EQ(language.err, "orva-shell: the programs have no language 5: they use English\n");
+    EXPECT_EQ(Shell(QStringLiteral("set|language|6")).exitCode, 0);
+    EXPECT_EQ(Shell(QStringLiteral("get|language")).err, "");
 }
 
 // A name that is not UTF-8 is refused: it would reach the notebook as its
@@ -134,6 +141,9 @@ TEST_F(OrvaShellTest, ShowsWhichProgramsRunAndSendsThemCodes)
     const ShellRun gone = Shell(QStringLiteral("send|99|1"));
     EXPECT_EQ(gone.exitCode, 1);
     EXPECT_EQ(gone.err, "orva-shell: 99 is not running\n");
+    // A known program is named alike, given by name or by id.
+    for (const char* app : {"7", "GO"})
+        EXPECT_EQ(Shell(QStringLiteral("send|%1|1").arg(QLatin1StringView(app))).err, "orva-shell: go is not running\n");
 }
 
 TEST_F(OrvaShellTest, LanguageSkinAndTouchChangesReachTheRunningPrograms)

@@ -87,8 +87,8 @@ TEST_F(BrainProtocolTest, PlaysAtHardUnlessToldOtherwise)
     EXPECT_EQ(m_engine.g_nLevel, 3);
     EXPECT_EQ(Converse("START 15\nINFO level 1\nINFO timeout_turn 1000\nINFO\nEND\n"), "OK\n");
     EXPECT_EQ(m_engine.g_nLevel, 1);
-    EXPECT_EQ(Converse("INFO level 4\nINFO level\nINFO LEVEL 2\nEND\n"),
-        "ERROR level must be 1, 2 or 3\nERROR level must be 1, 2 or 3\n");
+    // INFO is never answered: values out of range are ignored.
+    EXPECT_EQ(Converse("INFO level 4\nINFO LEVEL 2\nINFO level 0\nINFO level\nINFO level x\nEND\n"), "");
     EXPECT_EQ(m_engine.g_nLevel, 2);
 }
 

@@ -1,0 +1,32 @@
+// The notebook as a person sees it, compared with the reference screens in
+// screens/.
+#include "notebook/window/tests/NoteBookFixture.h"
+#include "platform/testsupport/ReferenceScreen.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ReferenceScreenNoteBook = NoteBookTest;
+
+// Latin, Turkish and Chinese lines on the rules, one of them wrapped, under a
+// caption in all three scripts, with the caret at the end; in English and in
+// Chinese.
+TEST_F(ReferenceScreenNoteBook, PageOfMixedScripts)
+{
+    WriteNote(QStringLiteral("mixed.note"), QStringLiteral("Ağaç 树 tree"),
+        QStringLiteral("Shopping list: bread, milk, eggs\n"
+                       "Türkçe: Iğdır'da ılık bir çay içtik, şöyle güzel.\n"
+                       "中文：今天天气很好，我们去公园散步。\n"
+                       "A long line wraps at the edge of the page: İstanbul, 北京 and Zürich all together.\n"
+                       "Last line"));
+    for (const auto& [language, name] : { std::pair { "0", "en" }, std::pair { "1", "zh" } }) {
+        SetShellSetting(QStringLiteral("language"), QLatin1String(language));
+        Start();
+        EXPECT_TRUE(MatchesReferenceScreen(
+            Screen(), QStringLiteral("notebook/window/tests/screens/mixed-scripts-%1.png").arg(QLatin1String(name))));
+        m_dlg.reset();
+    }
+}
+
+} // namespace

@@ -12,8 +12,10 @@ packages=(
 )
 # The tests validate the software-centre metadata, render the manual pages and
 # run programs on a private X server without a window manager, tapping and
-# typing on it with xdotool.
-test_tools=(appstream groff-base xvfb xdotool)
+# typing on it with xdotool; two notebooks are kept in step by Syncthing in a
+# loopback-only network namespace (unshare -n from util-linux, ip from
+# iproute2).
+test_tools=(appstream groff-base xvfb xdotool syncthing iproute2 util-linux)
 # dpkg-shlibdeps computes the package's dependencies, lintian checks it.
 package_tools=(dpkg-dev lintian)
 

@@ -21,6 +21,12 @@ struct FileStamp {
     quint32 mode = 0;
 
     bool IsSameFile(const FileStamp& other) const { return device == other.device && inode == other.inode; }
+    // Whether this is the version other stamps, under another name: a rename
+    // changes the status-change time alone.
+    bool IsRenamedFrom(const FileStamp& other) const
+    {
+        return IsSameFile(other) && size == other.size && modifiedNs == other.modifiedNs && mode == other.mode;
+    }
     friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 

@@ -11,7 +11,8 @@ constexpr LocalTextPair kTexts[] = {
     { u"Page %d/%d", u"第%d页/共%d页" },
 };
 
-// The save status lines: English, Chinese, Turkish.
+// Texts in English, Chinese and Turkish: the save status lines and a sync
+// engine's conflict caption.
 struct StatusText {
     const char16_t* english;
     const char16_t* chinese;
@@ -34,6 +35,8 @@ constexpr StatusText kRedirectedTexts[] = {
     { u"Saved to a conflict copy: %1", u"已另存为冲突副本：%1", u"Çakışma kopyasına kaydedildi: %1" },
     { u"Saved to the recovery folder: %1", u"已保存到恢复文件夹：%1", u"Kurtarma klasörüne kaydedildi: %1" },
 };
+
+constexpr StatusText kSyncConflictCaption = { u"Conflict copy: %1", u"冲突副本：%1", u"Çakışma kopyası: %1" };
 
 QString InLanguage(const StatusText& text, ORVA_LANG language)
 {
@@ -82,4 +85,9 @@ QString FormatSaveStatus(SaveProblem problem, Redirection redirection, const QSt
         return InLanguage(kRedirectedTexts[std::size_t(redirection) - std::size_t(Redirection::NewNote)], language)
             .arg(fileName);
     return {};
+}
+
+QString FormatConflictCaption(const QString& title, ORVA_LANG language)
+{
+    return InLanguage(kSyncConflictCaption, language).arg(title);
 }

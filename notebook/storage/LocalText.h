@@ -24,3 +24,7 @@ QString FormatPageLabel(int page, int pageCount, ORVA_LANG language);
 // the text is in its own file. In Chinese, English or Turkish.
 QString FormatSaveStatus(SaveProblem problem, Redirection redirection, const QString& fileName,
                          ORVA_LANG language);
+
+// The caption of a sync engine's conflict copy of the note titled title,
+// "Conflict copy: %1", in Chinese, English or Turkish.
+QString FormatConflictCaption(const QString& title, ORVA_LANG language);

@@ -197,6 +197,13 @@ void CNote::MoveTo(const QString& path, bool archive, Redirection why)
     m_redirection = why;
 }
 
+void CNote::FollowRename(const QString& path, const FileStamp& stamp)
+{
+    Q_ASSERT(m_fileStamp && stamp.IsRenamedFrom(*m_fileStamp));
+    m_strPath = path;
+    m_fileStamp = stamp;
+}
+
 QString CNote::Utf8ToString(const char* bytes, qsizetype count, bool* lossy)
 {
     // A signature inside the text is a character like any other.

@@ -84,6 +84,9 @@ public:
     // read permissions of the file the note leaves, and its owner may write it.
     // A plain note's title becomes the new file's name.
     void MoveTo(const QString& path, bool archive, Redirection why);
+    // Another program renamed the note's file, unchanged, to path, where it
+    // has the version stamp (see FileStamp::IsRenamedFrom).
+    void FollowRename(const QString& path, const FileStamp& stamp);
 
     // Text on demand: a note of the notes folder is first read only as far as
     // page order needs, and its text is read when its page is shown.

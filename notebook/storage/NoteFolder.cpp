@@ -9,23 +9,28 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <functional>
+#include <set>
 #include <tuple>
+#include <utility>
 
 namespace {
 
-bool IsNoteFileName(const QString& name)
-{
-    return name.size() > 5 && name.endsWith(u".note", Qt::CaseInsensitive);
-}
+// Device and inode of the files met so far.
+using FileIds = std::set<std::pair<quint64, quint64>>;
 
-void LoadNotesBelow(const QString& folder, const QString& hostFolder, int depth, std::vector<CNote>& notes)
+// Calls found with the device path and host path of every note file under
+// folder, by the rules LoadNoteFolder gives.
+using NoteFileFound = std::function<void(const QString& path, const QString& hostPath)>;
+
+void FindNotesBelow(const QString& folder, const QString& hostFolder, int depth, const NoteFileFound& found)
 {
     QDirIterator entries(hostFolder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (entries.hasNext()) {
         entries.next();
         const QString name = entries.fileName();
         const qsizetype pathLength = folder.size() + 1 + name.size();
-        if (name.startsWith(u'.') || name.contains(u'\\') || pathLength >= MAX_PATH)
+        if (IsHiddenNoteEntry(name) || name.contains(u'\\') || pathLength >= MAX_PATH)
             continue;
         // A name that is not UTF-8 comes with U+FFFD in place of its bytes, and
         // under that name the file cannot be reached (or another one is).
@@ -38,11 +43,9 @@ void LoadNotesBelow(const QString& folder, const QString& hostFolder, int depth,
         if (entry.isDir()) {
             // A link to a folder could lead back up the tree for ever.
             if (!entry.isSymLink() && depth < kDeepestNoteFolder)
-                LoadNotesBelow(path, entries.filePath(), depth + 1, notes);
+                FindNotesBelow(path, entries.filePath(), depth + 1, found);
         } else if (IsNoteFileName(name)) {
-            CNote note;
-            if (note.LoadTitleFromHostFile(entries.filePath(), path))
-                notes.push_back(std::move(note));
+            found(path, entries.filePath());
         }
     }
 }
@@ -68,16 +71,46 @@ void DropLaterNamesOfOneFile(std::vector<CNote>& notes, std::size_t first)
     notes.erase(notes.begin() + std::ptrdiff_t(kept), notes.end());
 }
 
-} // namespace
-
-void LoadNoteFolder(const QString& folder, std::vector<CNote>& notes)
+void FindNotes(const QString& folder, const NoteFileFound& found)
 {
     if (folder.isEmpty())
         return;
     const QString hostFolder = HostPathFromDevicePath(folder);
-    if (hostFolder.isEmpty())
-        return;
+    if (!hostFolder.isEmpty())
+        FindNotesBelow(folder, hostFolder, 0, found);
+}
+
+} // namespace
+
+bool IsHiddenNoteEntry(const QString& name)
+{
+    return name.startsWith(u'.');
+}
+
+bool IsNoteFileName(const QString& name)
+{
+    return name.size() > 5 && name.endsWith(u".note", Qt::CaseInsensitive);
+}
+
+void LoadNoteFolder(const QString& folder, std::vector<CNote>& notes)
+{
     const std::size_t first = notes.size();
-    LoadNotesBelow(folder, hostFolder, 0, notes);
+    FindNotes(folder, [&](const QString& path, const QString& hostPath) {
+        CNote note;
+        if (note.LoadTitleFromHostFile(hostPath, path))
+            notes.push_back(std::move(note));
+    });
     DropLaterNamesOfOneFile(notes, first);
+}
+
+std::vector<NoteFileEntry> ListNoteFolder(const QString& folder)
+{
+    std::vector<NoteFileEntry> files;
+    FileIds listed;
+    FindNotes(folder, [&](const QString& path, const QString& hostPath) {
+        const std::optional<FileStamp> stamp = StampOfFile(hostPath);
+        if (stamp && listed.emplace(stamp->device, stamp->inode).second)
+            files.push_back({ path, hostPath, *stamp });
+    });
+    return files;
 }

@@ -9,8 +9,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
+#include <map>
+#include <set>
 #include <string_view>
 
 namespace {
@@ -203,6 +206,72 @@ QString CNoteList::RecoveryFolder()
     if (!QDir::isAbsolutePath(dataHome))
         dataHome = QDir::homePath() + QStringLiteral("/.local/share");
     return QDir::cleanPath(dataHome + QStringLiteral("/orva/Recovered"));
+}
+
+bool CNoteList::UpdateFromFolder()
+{
+    using FileId = std::pair<quint64, quint64>;
+    const std::vector<NoteFileEntry> files = ListNoteFolder(GetFolder());
+    QHash<QString, std::size_t> fileAtPath;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        fileAtPath.insert(files[i].path, i);
+    std::vector<bool> isPage(files.size(), false);
+    std::set<FileId> pageFiles;
+    const QString folderPrefix = GetFolder() + u'\\';
+    std::vector<CNote*> gone;
+    for (const std::unique_ptr<CNote>& note : m_notes) {
+        const std::optional<FileStamp>& stamp = note->GetFileStamp();
+        const auto file = fileAtPath.constFind(note->m_strPath);
+        if (file != fileAtPath.cend()) {
+            isPage[*file] = true;
+        } else if (note->m_bArchive && note->m_strPath.startsWith(folderPrefix) && stamp) {
+            // Renamed, or removed and its inode free for another file.
+            gone.push_back(note.get());
+            continue;
+        }
+        // A file that replaced the note's keeps the name; the one it replaced
+        // (moved aside as a conflict copy) is free to be a page of its own.
+        if (stamp && (file == fileAtPath.cend() || files[*file].stamp.IsSameFile(*stamp)))
+            pageFiles.emplace(stamp->device, stamp->inode);
+    }
+    // A file that is no note's under its own name may be a gone note's,
+    // renamed; one that changed meanwhile is a page of its own.
+    std::map<FileId, std::size_t> unclaimed;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!isPage[i])
+            unclaimed.emplace(FileId(files[i].stamp.device, files[i].stamp.inode), i);
+    }
+    bool changed = false;
+    std::set<const CNote*> removed;
+    for (CNote* note : gone) {
+        const auto renamed = unclaimed.find(FileId(note->GetFileStamp()->device, note->GetFileStamp()->inode));
+        if (renamed != unclaimed.end() && files[renamed->second].stamp.IsRenamedFrom(*note->GetFileStamp())) {
+            isPage[renamed->second] = true;
+            note->FollowRename(files[renamed->second].path, files[renamed->second].stamp);
+            unclaimed.erase(renamed);
+            changed = true;
+        } else if (!note->HasUnsavedText()) {
+            removed.insert(note);
+            changed = true;
+        }
+    }
+    std::erase_if(m_notes, [&](const std::unique_ptr<CNote>& note) { return removed.count(note.get()) > 0; });
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const FileId id(files[i].stamp.device, files[i].stamp.inode);
+        CNote note;
+        if (isPage[i] || pageFiles.count(id) > 0 || !note.LoadFromHostFile(files[i].hostPath, files[i].path, true))
+            continue;
+        InsertSorted(note);
+        changed = true;
+    }
+    return changed;
+}
+
+int CNoteList::IndexOf(const CNote* note) const
+{
+    const auto found = std::find_if(m_notes.begin(), m_notes.end(),
+                                    [&](const std::unique_ptr<CNote>& page) { return page.get() == note; });
+    return found == m_notes.end() ? -1 : int(found - m_notes.begin());
 }
 
 CNote* CNoteList::GetAt(int index)

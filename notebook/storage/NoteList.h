@@ -12,8 +12,10 @@
 
 // Every note of the notebook, in page order: page k shows GetAt(k - 1).
 // Notes found at start-up are ordered by title (UTF-16 code units, equal
-// titles in loading order); notes added later go to the end. Notes are never
-// removed, and a note keeps its address for the life of the list.
+// titles in loading order); notes added later go to the end, except note
+// files another program adds to the folder, which take their place in title
+// order. A note leaves only when another program removed its file, and
+// keeps its address for as long as it is in the list.
 class CNoteList {
 public:
     // The local date and time now; new notes take their title and file name
@@ -75,7 +77,17 @@ public:
     // as a host path: where text goes that no other file would take.
     static QString RecoveryFolder();
 
+    // Follows what other programs did to the notes folder since the notes
+    // were read: a note file that came is inserted in title order, a renamed
+    // one takes its note along (unless it changed too: then it is a note that
+    // came), and a note whose file went leaves, unless it holds unsaved text,
+    // which SyncNote then saves as a conflict copy. Notes outside the folder,
+    // and new notes without a file yet, stay. True when the pages changed.
+    bool UpdateFromFolder();
+
     int GetCount() const { return int(m_notes.size()); }
+    // The index of note, or -1 when it is not a page (any more).
+    int IndexOf(const CNote* note) const;
     // The note at index, to read or change in place; null when index is
     // below 0 or not below the count.
     CNote* GetAt(int index);

@@ -2,6 +2,7 @@
 
 #include "notebook/storage/HandOff.h"
 #include "notebook/storage/LocalText.h"
+#include "notebook/storage/SyncConflict.h"
 #include "notebook/window/NoteBookFonts.h"
 #include "notebook/window/NoteBookResource.h"
 #include "notebook/window/NoteLineBreaks.h"
@@ -19,6 +20,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -105,6 +108,10 @@ bool CNoteBookDlg::OnInitDialog()
     // (the default "\NAND Flash\Note" on a fresh machine), the notes could
     // otherwise never be saved.
     CreateDeviceDirectories(m_notes.GetFolder());
+    // Watched before it is read, so that no note that comes meanwhile is missed.
+    m_folderWatcher.Watch(HostPathFromDevicePath(m_notes.GetFolder()));
+    connect(&m_folderWatcher, &CNoteFolderWatcher::Changed, this,
+            [this] { SetTimer(IDT_FOLDER_CHANGED, kFolderSettleMs); });
     int count = m_notes.LoadFolder(m_notes.GetFolder());
     if (count < 1) {
         m_notes.AddNew();
@@ -191,7 +198,7 @@ void CNoteBookDlg::DrawPageTexts(const CNote& note)
     dc.setPen(ColorFromColorRef(kInk));
     const QRect caption = QRectFromRect(kCaptionRect);
     FillRect(dc, caption, kPaper);
-    DrawText(dc, note.m_strTitle, caption, kPageTextFormat | DT_PATH_ELLIPSIS);
+    DrawText(dc, PageCaption(note), caption, kPageTextFormat | DT_PATH_ELLIPSIS);
 
     if (const CPoemPicture* picture = m_poems.GetAt(m_nPage))
         picture->Draw(dc, QRectFromRect(kPictureRect));
@@ -224,19 +231,10 @@ void CNoteBookDlg::DrawStatusLine()
 
 void CNoteBookDlg::SaveCurrentNote()
 {
+    TakeEditorText();
     CNote* note = m_notes.GetAt(m_nPage);
     if (!note)
         return;
-    // An untouched document is not copied or compared: the tick's work stays
-    // the same whatever the size of the page.
-    if (m_edit.document()->isModified()) {
-        m_edit.document()->setModified(false);
-        const QString text = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
-        if (m_strShownText.isNull() || text != m_strShownText) {
-            note->TakeEditedText(text);
-            m_strShownText = QString();
-        }
-    }
     const QString status = m_strStatus;
     switch (m_notes.SyncNote(m_nPage)) {
     case CNoteList::Sync::Reloaded:
@@ -258,6 +256,21 @@ void CNoteBookDlg::SaveCurrentNote()
     note->UnloadText();
 }
 
+void CNoteBookDlg::TakeEditorText()
+{
+    CNote* note = m_notes.GetAt(m_nPage);
+    // An untouched document is not copied or compared: the tick's work stays
+    // the same whatever the size of the page.
+    if (!note || !m_edit.document()->isModified())
+        return;
+    m_edit.document()->setModified(false);
+    const QString text = NoteTextFromDocument(*m_edit.document(), m_strLineBreak);
+    if (m_strShownText.isNull() || text != m_strShownText) {
+        note->TakeEditedText(text);
+        m_strShownText = QString();
+    }
+}
+
 void CNoteBookDlg::LeaveCurrentNote()
 {
     SaveCurrentNote();
@@ -267,6 +280,29 @@ void CNoteBookDlg::LeaveCurrentNote()
         DrawPageTexts(*note);
         Invalidate(false);
     }
+}
+
+// The page shown stays shown, edits and all, wherever it moved; when its
+// file went, a neighbour shows.
+void CNoteBookDlg::FollowNotesFolder()
+{
+    if (!m_folderWatcher.TakeChange())
+        return;
+    // Edits not yet taken would not keep a page whose file went.
+    TakeEditorText();
+    const CNote* shown = m_notes.GetAt(m_nPage);
+    if (!m_notes.UpdateFromFolder())
+        return;
+    if (m_notes.GetCount() == 0)
+        m_notes.AddNew();
+    const int index = m_notes.IndexOf(shown);
+    if (index < 0) {
+        ShowPage(std::min(m_nPage, m_notes.GetCount() - 1));
+        return;
+    }
+    m_nPage = index;
+    DrawPageTexts(*shown);
+    Invalidate(false);
 }
 
 bool CNoteBookDlg::OpenRequestedNote()
@@ -353,7 +389,11 @@ void CNoteBookDlg::OnInput()
 void CNoteBookDlg::OnTimer(UINT_PTR id)
 {
     if (id == IDT_AUTOSAVE) {
+        FollowNotesFolder();
         SaveCurrentNote();
+    } else if (id == IDT_FOLDER_CHANGED) {
+        KillTimer(IDT_FOLDER_CHANGED);
+        FollowNotesFolder();
     } else if (id == IDT_CARET_TO_END) {
         KillTimer(IDT_CARET_TO_END);
         MoveCaretToEnd();
@@ -372,6 +412,7 @@ void CNoteBookDlg::OnDestroy()
 {
     SipHideIM();
     KillTimer(IDT_AUTOSAVE);
+    KillTimer(IDT_FOLDER_CHANGED);
     LeaveCurrentNote();
     CDialog::OnDestroy();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notebook/storage/NoteFolderWatcher.h"
 #include "notebook/storage/NoteList.h"
 #include "notebook/storage/PoemList.h"
 #include "notebook/window/RuledEdit.h"
@@ -15,7 +16,9 @@
 // its note and file every 10 seconds, before every page change, before a
 // handed-over file is opened and when the window is destroyed, whenever the
 // person changed it. Every save, every page shown and every 10-second tick
-// also brings the page in step with a file another program changed.
+// also brings the page in step with a file another program changed, and the
+// pages follow the note files other programs add, remove or rename (a sync
+// engine keeping the notes of several devices in step).
 class CNoteBookDlg : public CDialog {
     Q_OBJECT
 
@@ -63,6 +66,8 @@ private:
     void DrawPageTexts(const CNote& note);
     // The save status line of the current page, or its background alone.
     void DrawStatusLine();
+    void TakeEditorText();
+    void FollowNotesFolder();
     void OnNext();
     void OnPrev();
     void OnClear();
@@ -86,6 +91,7 @@ private:
     // The status line shown, empty when none.
     QString m_strStatus;
     CNoteList m_notes;
+    CNoteFolderWatcher m_folderWatcher;
     CPoemList m_poems;
     // The line break the current note's text is written with.
     QString m_strLineBreak;

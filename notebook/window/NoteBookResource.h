@@ -11,4 +11,8 @@ constexpr int IDC_NOTE_EDIT = 1007;
 // Window timers of the notebook dialog.
 constexpr unsigned IDT_AUTOSAVE = 101;
 constexpr unsigned IDT_CARET_TO_END = 102;
+// One shot after the notes folder changed, so that a burst of changes (a
+// sync engine writing many notes) is followed at once, not file by file.
+constexpr unsigned IDT_FOLDER_CHANGED = 103;
 constexpr unsigned kAutoSavePeriodMs = 10000;
+constexpr unsigned kFolderSettleMs = 200;

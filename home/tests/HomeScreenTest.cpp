@@ -1,12 +1,12 @@
 // The home screen itself, headless: its clock and what may end it.
 #include "home/HomeDlg.h"
 #include "platform/testsupport/DialogDriver.h"
+#include "platform/testsupport/TouchScreen.h"
 #include "shell/tests/ShellEnvironment.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -51,18 +51,23 @@ TEST_F(HomeScreen, OnlyTheDesktopsHomeScreenHasACloseButtonAndEndsOnEscape)
     }
 }
 
-TEST_F(HomeScreen, SettingsStoreThePointerAndTheNotesFolderChosenByTaps)
+// A finger alone: the Settings tile, the pointer setting and a folder, each
+// by one touch on the touch screen.
+using TouchInputHomeScreen = HomeScreen;
+
+TEST_F(TouchInputHomeScreen, SettingsStoreThePointerAndTheNotesFolderChosenByTouch)
 {
     WriteDeviceFile(QStringLiteral("\\Notes\\Work\\a.note"), "");
     WriteDeviceFile(QStringLiteral("\\Notes\\Work\\Deeper\\Still\\b.note"), "");
     WriteDeviceFile(QStringLiteral("\\Orva\\Mine\\c.txt"), "");
     CHomeDlg home(HomeMode::Session);
     Drive(home).Create();
-    home.ShowSettings();
+    TouchAt(&home, QPoint(660, 315));
 
     auto* pointer = home.findChild<QCheckBox*>();
     ASSERT_NE(pointer, nullptr);
-    QTest::mouseClick(pointer, Qt::LeftButton, {}, QPoint(10, pointer->height() / 2));
+    ASSERT_TRUE(pointer->isVisible()) << "the Settings tile opens Settings";
+    TouchAt(&home, pointer->mapTo(&home, QPoint(10, pointer->height() / 2)));
     EXPECT_EQ(ShellSettings::Value(QStringLiteral("touch")), u"1");
 
     auto* folders = home.findChild<QListWidget*>();
@@ -73,7 +78,7 @@ TEST_F(HomeScreen, SettingsStoreThePointerAndTheNotesFolderChosenByTaps)
     EXPECT_EQ(offered, (QStringList{u"\\NAND Flash\\Note"_qs, u"\\Notes"_qs, u"\\Notes\\Work"_qs}))
         << "the current folder first, two levels deep, never the shell's own";
     const QRect work = folders->visualItemRect(folders->item(2));
-    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, work.center());
+    TouchAt(&home, folders->viewport()->mapTo(&home, work.center()));
     EXPECT_EQ(ShellSettings::Value(QStringLiteral("note_path")), u"\\Notes\\Work");
 }
 

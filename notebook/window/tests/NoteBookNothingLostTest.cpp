@@ -135,6 +135,8 @@ TEST_F(NoteBookNothingLostTest, FilesComeBackWithTheirOwnLineBreaksOrStayAsTheyA
         { "cr.txt", "a\rb", "a\rb\rc!" },
         { "mixed.txt", "a\r\nb\nc\n", "a\nb\nc\n\nc!" },
         { "crlf.txt", "a\r\nb", "a\r\nb\r\nc!" },
+        // As many of each: the first break of the file is its style.
+        { "tie.txt", "a\r\nb\nc", "a\r\nb\r\nc\r\nc!" },
         { "para.txt", "\xEF\xBB\xBF" "a\xE2\x80\xA9" "b", {} },
         { "fdd0.txt", "\xEF\xBB\xBF" "a\xEF\xB7\x90" "b", {} },
         { "fdd1.txt", "\xEF\xBB\xBF" "a\xEF\xB7\x91" "b", {} },

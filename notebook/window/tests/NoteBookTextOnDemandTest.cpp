@@ -38,6 +38,8 @@ TEST_F(NoteBookTextOnDemandTest, PagesAreThoseOfReadingEveryFileWhole)
     // A text cut short and a title alone are no notes, whole titles or not.
     WriteHostFile(NotesHostFolder() + QStringLiteral("/cut.note"),
                   ArchivedStrings({ QStringLiteral("December 9"), QStringLiteral("cut") }).chopped(1));
+    WriteHostFile(NotesHostFolder() + QStringLiteral("/longcut.note"),
+                  ArchivedStrings({ QStringLiteral("December 10"), longText }).chopped(1));
     WriteHostFile(NotesHostFolder() + QStringLiteral("/title.note"), ArchivedStrings({ QStringLiteral("June 1") }));
     const QList<QStringList> pages { { "April 1", "" }, { "January 5", "january" }, { "May 2", "may" },
                                      { "Zebra", longText } };

@@ -2,6 +2,7 @@
 // makes them for eight selected files, against a running notebook: from
 // their start to the last of the eight pages shown, and to the last sender's
 // answer. Runs offscreen, in a folder of its own, five rounds.
+#include "bench/notes/BenchNoteFolder.h"
 #include "notebook/window/NoteBookDlg.h"
 #include "platform/testsupport/DialogDriver.h"
 #include "shell/OrvaCore.h"
@@ -22,16 +23,6 @@ namespace {
 
 constexpr int kSenders = 8;
 constexpr int kRounds = 5;
-
-void UseOwnFolders(const QTemporaryDir& dir)
-{
-    const QString runtime = dir.filePath(QStringLiteral("runtime"));
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("ORVA_ROOT", dir.filePath(QStringLiteral("root")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-}
 
 QStringList WriteFiles(const QTemporaryDir& dir, int round)
 {
@@ -54,7 +45,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    UseOwnFolders(dir);
+    UseOwnFolders(dir.path());
     QApplication application(argc, argv);
     ShellSettings::SetValue(QStringLiteral("note_path"), QStringLiteral("\\Notes"));
     if (COrvaCore::IsAppRunning(kNoteBookAppId))

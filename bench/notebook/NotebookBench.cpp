@@ -40,16 +40,6 @@ QDateTime Now()
     return QDateTime(QDate(2026, 12, 6), QTime(4, 15, 48));
 }
 
-void UseOwnFolders(const QString& root)
-{
-    const QString runtime = root + QStringLiteral("/runtime");
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("ORVA_ROOT", QFile::encodeName(root + QStringLiteral("/root")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-}
-
 QString HostFolder(const QString& folder)
 {
     return qEnvironmentVariable("ORVA_ROOT") + u'/' + folder;

@@ -52,3 +52,14 @@ ProcessMemory ReadProcessMemory()
     }
     return memory;
 }
+
+void UseOwnFolders(const QString& root)
+{
+    const QString runtime = root + QStringLiteral("/runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("ORVA_ROOT", QFile::encodeName(root + QStringLiteral("/root")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+}

@@ -9,6 +9,11 @@
 // text about forty words. Plain writes: the bench needs no safe saves.
 void WriteBenchNotes(const QString& hostFolder, int count);
 
+// Points the device root, the settings, the user's data and the registry of
+// running programs into folders under root, so that a benchmark never meets
+// the person's own notes, settings or running programs.
+void UseOwnFolders(const QString& root);
+
 // Empties the kernel's file cache; false where this process may not.
 bool DropFileCache();
 

@@ -2,6 +2,7 @@
 // opening (the engine's start included) with its first candidates, and each
 // tap of a pinyin letter until the candidate bar has painted, over a few
 // hundred taps of everyday sentences. Runs offscreen, in folders of its own.
+#include "bench/notes/BenchNoteFolder.h"
 #include "notebook/window/NoteBookDlg.h"
 #include "notebook/window/NoteBookResource.h"
 #include "platform/testsupport/DialogDriver.h"
@@ -34,17 +35,6 @@ const char* const kSentences[] = {
 QDateTime Now()
 {
     return QDateTime(QDate(2026, 12, 6), QTime(4, 15, 48));
-}
-
-void UseOwnFolders(const QTemporaryDir& dir)
-{
-    const QString runtime = dir.filePath(QStringLiteral("runtime"));
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("ORVA_ROOT", dir.filePath(QStringLiteral("root")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
 }
 
 // Counts the candidate bar's paints, to tell how many taps painted it.
@@ -171,7 +161,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    UseOwnFolders(dir);
+    UseOwnFolders(dir.path());
     QApplication application(argc, argv);
     QApplication::setCursorFlashTime(0);
     ShellSettings::SetValue(QStringLiteral("note_path"), QStringLiteral("\\Notes"));

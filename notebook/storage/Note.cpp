@@ -132,8 +132,8 @@ bool CNote::Save()
         unicode = true;
         bytes = Utf16WithSignature(m_strText);
     }
-    const std::optional<FileStamp> written
-        = WriteFileAtomically(hostPath, bytes, m_fileStamp, m_newFileMode ? mode_t(*m_newFileMode) : NewFileMode());
+    const std::optional<FileStamp> written = WriteFileAtomically(
+        hostPath, bytes, m_fileStamp, m_newFileMode ? std::optional(mode_t(*m_newFileMode)) : std::nullopt);
     if (!written)
         return Failed(errno, hostPath);
     if (m_saveProblem != SaveProblem::None)

@@ -29,4 +29,18 @@ TEST_F(ReferenceScreenNoteBook, PageOfMixedScripts)
     }
 }
 
+// A page whose text could not be saved says so under the editor; a caption
+// too long for its box loses its middle; an emoji shows as its colour picture.
+TEST_F(ReferenceScreenNoteBook, PageWhoseSaveFailed)
+{
+    const QString file
+        = WriteOutsideFile(QStringLiteral("Minutes of the long meeting about the garden and the budget.txt"), "milk");
+    WriteHandOff(DevicePathFromHostPath(file));
+    Start();
+    QDir(QFileInfo(file).path()).removeRecursively();
+    Type(u", eggs 😀"_qs);
+    Tick();
+    EXPECT_TRUE(MatchesReferenceScreen(Screen(), QStringLiteral("notebook/window/tests/screens/save-failed.png")));
+}
+
 } // namespace

@@ -97,6 +97,14 @@ void CNoteFolderWatcher::WatchTree(const QString& hostFolder, int depth)
     }
 }
 
+void CNoteFolderWatcher::UnwatchAll()
+{
+    for (const auto& [wd, folder] : m_folders)
+        inotify_rm_watch(m_fd, wd);
+    m_folders.clear();
+    m_nRootWatch = -1;
+}
+
 void CNoteFolderWatcher::ReadEvents()
 {
     if (m_fd < 0)
@@ -129,6 +137,10 @@ void CNoteFolderWatcher::ReadEvents()
             const WatchedFolder folder = found->second;
             if (event->mask & (IN_DELETE_SELF | IN_MOVE_SELF)) {
                 m_bChanged = true;
+                // The notes folder moved elsewhere keeps its watches there:
+                // they go, so that its path is watched again.
+                if (event->wd == m_nRootWatch && (event->mask & IN_MOVE_SELF))
+                    UnwatchAll();
                 continue;
             }
             const QString name = QFile::decodeName(event->name);

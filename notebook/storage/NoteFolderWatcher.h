@@ -40,6 +40,7 @@ private:
 
     void ReadEvents();
     void WatchTree(const QString& hostFolder, int depth);
+    void UnwatchAll();
 
     int m_fd { -1 };
     std::unique_ptr<QSocketNotifier> m_notifier;

@@ -91,6 +91,16 @@ TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)
     note.m_strText.clear();
     EXPECT_TRUE(note.Save());
     EXPECT_FALSE(DeviceFileExists(path));
+    // Emptied once another program removed the file, nothing is left to do;
+    // once another program wrote it, it stays.
+    for (const bool removed : { true, false }) {
+        note.m_strText = QStringLiteral("z");
+        ASSERT_TRUE(note.Save());
+        removed ? (void)QFile::remove(HostPath(path)) : WriteDeviceFile(path, "theirs");
+        note.m_strText.clear();
+        EXPECT_EQ(note.Save(), removed);
+        EXPECT_EQ(DeviceFileExists(path), !removed);
+    }
 
     // A title or text the code page does not define, or bytes after the text
     // (a plain list named .note), are never written over.
@@ -102,6 +112,12 @@ TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)
         EXPECT_FALSE(note.Save()) << hex;
         EXPECT_EQ(ReadDeviceFile(path), QByteArray::fromHex(hex)) << hex;
     }
+    // Nor is a text the editor found it cannot hold as it is.
+    WriteDeviceFile(path, QByteArray::fromHex("025431 FFFEFF016100"));
+    ASSERT_TRUE(note.Load(path, true));
+    note.MarkReadWithLoss();
+    note.m_strText = QStringLiteral("edited");
+    EXPECT_FALSE(note.Save());
     // A file larger than any note is not read at all.
     ASSERT_TRUE(QFile::resize(HostPathFromDevicePath(path), CNote::kLargestNoteFile + 1));
     EXPECT_FALSE(note.Load(path, true));

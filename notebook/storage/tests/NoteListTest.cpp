@@ -1,10 +1,13 @@
 #include "notebook/storage/ArchivedString.h"
 #include "notebook/storage/NoteFolder.h"
+#include "notebook/storage/NoteFolderWatcher.h"
 #include "notebook/storage/NoteList.h"
 #include "shell/tests/ShellEnvironment.h"
 
 #include <QDir>
 #include <QDirIterator>
+
+#include <functional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -69,10 +72,12 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
                   { longName + "n.note", "too long" }, { "back\\slash.note", "backslash" } };
     for (const auto& f : files)
         WriteNote(f.name, QString::fromLatin1(f.title));
-    WriteDeviceFile(kFolder + QStringLiteral("\\bad.note"), QByteArray::fromHex("FFFEFF015400 FFFEFF05 6100"));
+    // A text longer than the file, and a text's length cut short.
+    for (const char* bad : { "FFFEFF015400 FFFEFF05 6100", "FFFEFF015400 FFFE" })
+        WriteDeviceFile(kFolder + QStringLiteral("\\bad%1.note").arg(qstrlen(bad)), QByteArray::fromHex(bad));
     QDir().mkpath(HostPath(kFolder + QStringLiteral("\\folder.note")));
     // Zero bytes read as an empty title and text: a note as long as the size allows.
-    for (const qint64 size : { CNote::kLargestNoteFile, CNote::kLargestNoteFile + 1 })
+    for (const qint64 size : { qint64(64) << 20, (qint64(64) << 20) + 1 })
         WriteSparseDeviceFile(kFolder + QStringLiteral("\\%1.note").arg(size), size);
     LinkDeviceFile(kFolder, kFolder + QStringLiteral("\\sub\\loop"));
     LinkDeviceFile(kFolder + QStringLiteral("\\sub"), kFolder + QStringLiteral("\\other"));
@@ -95,7 +100,7 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
               0);
     WriteDeviceFile(docs + "a.txt", "hello");
     LinkDeviceFile(docs + "a.txt", docs + "b.txt");
-    WriteSparseDeviceFile(docs + "huge.txt", CNote::kLargestPlainFile + 1);
+    WriteSparseDeviceFile(docs + "huge.txt", (qint64(256) << 20) + 1);
 
     CNoteList list;
     EXPECT_EQ(list.LoadFolder(kFolder), 1);
@@ -200,6 +205,9 @@ TEST_F(NoteList, SyncReadsAnotherProgramsVersionOnlyIntoAPageWithoutEdits)
     CNote& plain = *list->GetAt(1);
     EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::InStep);
     EXPECT_EQ(list->SyncNote(2), CNoteList::Sync::Failed);
+    // An edit of a text not read yet is compared with the file as read then.
+    note.TakeEditedText(QStringLiteral("one"));
+    EXPECT_FALSE(note.HasUnsavedText());
 
     WriteNote("a.note", "A", "one, theirs");
     EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::Reloaded);
@@ -208,7 +216,9 @@ TEST_F(NoteList, SyncReadsAnotherProgramsVersionOnlyIntoAPageWithoutEdits)
 
     // A save is made against what the file holds now.
     plain.m_strText = QStringLiteral("abcd");
+    plain.UnloadText();
     EXPECT_EQ(list->SyncNote(1), CNoteList::Sync::InStep);
+    EXPECT_EQ(ReadDeviceFile(QStringLiteral("\\Docs\\t.txt")), QByteArray("abcd")) << "edits are never let go";
     plain.m_strText = QStringLiteral("abc");
     EXPECT_EQ(list->SyncNote(1), CNoteList::Sync::InStep);
     EXPECT_EQ(ReadDeviceFile(QStringLiteral("\\Docs\\t.txt")), QByteArray("abc"));
@@ -221,6 +231,15 @@ TEST_F(NoteList, SyncReadsAnotherProgramsVersionOnlyIntoAPageWithoutEdits)
     note.m_strText = QStringLiteral("one, mine");
     EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::InStep);
     EXPECT_EQ(ReadDeviceFile(note.m_strPath), ArchiveBytes("A", "one, mine"));
+
+    // A file that no longer reads when its text is wanted counts as read with
+    // loss: it stays, and edits go to a new note.
+    note.UnloadText();
+    WriteDeviceFile(kFolder + QStringLiteral("\\a.note"), "cut");
+    note.LoadText();
+    note.m_strText = QStringLiteral("mine");
+    EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::Moved);
+    EXPECT_EQ(note.m_strPath, kFolder + QStringLiteral("\\2026-12-06 041548.note"));
 }
 
 // A conflict copy beside the file, with a caption of its own, and the other
@@ -249,6 +268,7 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         { kFolder + "\\b.note", "", ArchiveBytes("B", "theirs"), "mine", kFolder + "\\b" + stamp + "-2).note",
           ArchiveBytes("B" + stamp + ")", "mine") },
         { docs + "todo", "todo", "todo (theirs)", "todo (mine)", docs + "todo" + stamp + ")" },
+        { docs + ".plan", "plan", "plan (theirs)", "plan (mine)", docs + ".plan" + stamp + ")" },
         { docs + "m.txt", "list", "LIST", "list!", docs + "m" + stamp + ").txt", {}, true },
         { docs + "latin.txt", "caf\x81", "caf\x81", "café", "\\Notes\\2026-12-06 041548.note",
           ArchiveBytes("latin.txt", "café") },
@@ -326,6 +346,89 @@ TEST_F(NoteList, AHandedOverFileIsAPageOnlyWhileThePageStillHoldsIt)
     ASSERT_TRUE(QFile::rename(HostPath(QStringLiteral("\\Docs\\a.txt")), HostPath(QStringLiteral("\\Docs\\b.txt"))));
     EXPECT_EQ(list->AddFile(QStringLiteral("\\Docs\\b.txt")), 1);
     EXPECT_EQ(list->GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
+}
+
+// Another program (a sync engine) at work in the notes folder: the watcher
+// tells when, and the pages follow, each named by its path in the folder;
+// the first page is marked "*" while it is the same page.
+TEST_F(NoteList, PagesFollowTheFolderWhenTheWatcherSeesAChange)
+{
+    WriteNote("a.note", "A");
+    WriteNote("b.note", "B");
+    const auto list = MakeList();
+    list->LoadFolder(kFolder);
+    const CNote* first = list->GetAt(0);
+    CNoteFolderWatcher watcher;
+    watcher.Watch(HostPath(kFolder));
+    const QString host = HostPath(kFolder);
+    const int queue = ReadHostFile(QStringLiteral("/proc/sys/fs/inotify/max_queued_events")).trimmed().toInt();
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        bool seen;
+        bool followed;
+        const char* pages;
+    } steps[] = {
+        { "nothing", [] {}, false, false, "*a.note b.note" },
+        { "a hidden file", [&] { WriteNote(".c.note.tmp", "C"); }, false, false, "*a.note b.note" },
+        { "new folders", [&] { WriteNote("s\\t\\d.note", "D"); }, true, true, "*a.note b.note s\\t\\d.note" },
+        { "a note below", [&] { WriteNote("s\\t\\e.NOTE", "E"); }, true, true,
+          "*a.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+        { "renamed", [&] { QFile::rename(host + "/a.note", host + "/s/z.note"); }, true, true,
+          "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+        { "written in place", [&] { WriteNote("b.note", "B", "new"); }, true, false,
+          "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+        { "more events than the kernel holds",
+          [&] {
+              for (int i = 0; i <= queue / 2; ++i)
+                  WriteNote(QStringLiteral(".h%1").arg(i), "H");
+          },
+          true, false, "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+        { "removed", [&] { QFile::remove(host + "/b.note"); }, true, true, "*s\\z.note s\\t\\d.note s\\t\\e.NOTE" },
+        { "folder moved away", [&] { QDir().rename(host, host + ".old"), first = nullptr; }, true, true, "" },
+        { "still away", [] {}, false, false, "" },
+        { "made again", [&] { WriteNote("f.note", "F"); }, true, true, "f.note" },
+        { "a note in it", [&] { WriteNote("g.note", "G"); }, true, true, "f.note g.note" },
+    };
+    for (const auto& step : steps) {
+        step.change();
+        EXPECT_EQ(watcher.TakeChange(), step.seen) << step.name;
+        EXPECT_EQ(list->UpdateFromFolder(), step.followed) << step.name;
+        QStringList pages;
+        for (int i = 0; i < list->GetCount(); ++i)
+            pages << (list->IndexOf(first) == i ? QStringLiteral("*") : QString())
+                    + list->GetAt(i)->m_strPath.mid(kFolder.size() + 1);
+        EXPECT_EQ(pages.join(u' '), QString::fromLatin1(step.pages)) << step.name;
+    }
+}
+
+// Text that cannot be saved where it belongs goes, when its page is left, to
+// a new note in the notes folder, else to one in the recovery folder.
+TEST_F(NoteList, LeftTextThatCannotBeSavedGoesToANewNoteOrTheRecoveryFolder)
+{
+    WriteDeviceFile(QStringLiteral("\\File"), "a file, not a folder");
+    const struct {
+        const char* notesFolder;
+        QString recovered;
+        Redirection redirection;
+    } cases[] = {
+        { "\\Notes", HostPath(kFolder), Redirection::NewNote },
+        { "\\File\\Notes", CNoteList::RecoveryFolder(), Redirection::RecoveryFolder },
+    };
+    for (const auto& c : cases) {
+        const auto list = MakeList();
+        SetShellSetting(QStringLiteral("note_path"), QString::fromLatin1(c.notesFolder));
+        list->InitFolder();
+        WriteDeviceFile(QStringLiteral("\\Docs\\list.txt"), "milk");
+        CNote& note = *list->GetAt(list->AddFile(QStringLiteral("\\Docs\\list.txt")));
+        QDir(HostPath(QStringLiteral("\\Docs"))).removeRecursively();
+        note.m_strText = QStringLiteral("milk, eggs");
+        EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::Failed) << c.notesFolder;
+        EXPECT_EQ(list->LeaveNote(0), CNoteList::Sync::Moved) << c.notesFolder;
+        EXPECT_EQ(note.GetRedirection(), c.redirection) << c.notesFolder;
+        EXPECT_EQ(ReadHostFile(c.recovered + QStringLiteral("/2026-12-06 041548.note")),
+                  ArchiveBytes(QStringLiteral("list (conflict 2026-12-06 041548).txt"), note.m_strText));
+    }
 }
 
 } // namespace

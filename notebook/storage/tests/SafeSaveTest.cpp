@@ -81,27 +81,34 @@ TEST_F(SafeSave, KillingTheWriterLeavesAWholeOldOrNewFile)
     }
 }
 
+// A file with a second name is rewritten in place: its old bytes come back.
 TEST_F(SafeSave, FullDiskKeepsTheOldFileAndTheNote)
 {
     CNote note = SavedNote(QStringLiteral("old text"));
     const QByteArray before = ReadDeviceFile(kNote);
-    // A file size limit makes every write past it fail as a full disk would.
-    rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limited { 64, saved.rlim_max };
-    setrlimit(RLIMIT_FSIZE, &limited);
-    note.m_strText = QString(500, QChar(u'n'));
-    const bool written = note.Save();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    for (const QStringList& names : { QStringList { "safe.note" }, QStringList { "link.note", "safe.note" } }) {
+        if (names.size() > 1) {
+            ASSERT_EQ(::link(QFile::encodeName(HostPath(kNote)).constData(),
+                             QFile::encodeName(HostPath(QStringLiteral("\\Note\\link.note"))).constData()), 0);
+            ASSERT_TRUE(note.Load(kNote, true));
+        }
+        // A file size limit makes every write past it fail as a full disk would.
+        rlimit saved {};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limited { 64, saved.rlim_max };
+        setrlimit(RLIMIT_FSIZE, &limited);
+        note.m_strText = QString(500, QChar(u'n'));
+        const bool written = note.Save();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_FALSE(written);
-    EXPECT_EQ(note.GetSaveProblem(), SaveProblem::DiskFull);
-    EXPECT_EQ(ReadDeviceFile(kNote), before);
-    EXPECT_TRUE(note.HasUnsavedText());
-    EXPECT_EQ(QDir(HostPath(QStringLiteral("\\Note"))).entryList(QDir::Files | QDir::Hidden),
-              QStringList { "safe.note" });
+        EXPECT_FALSE(written);
+        EXPECT_EQ(note.GetSaveProblem(), SaveProblem::DiskFull);
+        EXPECT_EQ(ReadDeviceFile(kNote), before);
+        EXPECT_TRUE(note.HasUnsavedText());
+        EXPECT_EQ(QDir(HostPath(QStringLiteral("\\Note"))).entryList(QDir::Files | QDir::Hidden), names);
+    }
 }
 
 // The child's user owns both files: only the folder's mode or the file's own

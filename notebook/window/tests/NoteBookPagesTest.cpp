@@ -94,28 +94,4 @@ TEST_F(NoteBookPagesTest, TypedTextReachesTheDefaultFolderAtTheAutosaveTick)
               ArchivedStrings({ FormatDateCaption(Now(), ORVA_LANG_ENGLISH), u"Çarşamba\r\n记事本"_qs }));
 }
 
-TEST_F(NoteBookPagesTest, LineBreaksAndSpecialSpacesOfHandedOverFilesSurvive)
-{
-    const QString text = QStringLiteral("first\nsecond\u00A0third\u2028fourth");
-    QByteArray bytes("\xFF\xFE");
-    bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-    const QString path = WriteOutsideFile(QStringLiteral("plain.txt"), bytes);
-    WriteHandOff(DevicePathFromHostPath(path));
-    CNoteBookDlg& dlg = Start();
-    dlg.GetEdit().moveCursor(QTextCursor::End);
-    Type(QStringLiteral("!"));
-    Tick();
-    EXPECT_EQ(ReadHostFile(path), bytes + QByteArray("!\0", 2));
-
-    // A text file without line breaks gets a bare line feed.
-    const QString plain = WriteOutsideFile(QStringLiteral("milk.txt"), "milk");
-    WriteHandOff(DevicePathFromHostPath(plain));
-    CNoteBookDlg& second = Start();
-    second.GetEdit().moveCursor(QTextCursor::End);
-    Drive(second).PressKey(VK_RETURN);
-    Type(QStringLiteral("tea"));
-    Tick();
-    EXPECT_EQ(ReadHostFile(plain), QByteArray("milk\ntea"));
-}
-
 } // namespace

@@ -64,7 +64,8 @@ TEST_F(ReferenceScreenNoteBook, SoftKeyboardInEachLayout)
 }
 
 // A handed-over file whose folder went away: the page keeps the text and
-// says why under the editor.
+// says why under the editor; a caption too long for its box loses its middle;
+// an emoji shows as its colour picture.
 TEST_F(ReferenceScreenNoteBook, PageWhoseSaveFailed)
 {
     for (const auto& [language, name] : kLanguages) {
@@ -72,12 +73,13 @@ TEST_F(ReferenceScreenNoteBook, PageWhoseSaveFailed)
             QDir(m_dir.path() + QLatin1String(folder)).removeRecursively();
         QDir(NotesHostFolder()).removeRecursively();
         SetShellSetting(QStringLiteral("language"), QLatin1String(language));
-        const QString file = WriteOutsideFile(QStringLiteral("list.txt"), "milk");
+        const QString file = WriteOutsideFile(
+            QStringLiteral("Minutes of the long meeting about the garden and the budget.txt"), "milk");
         WriteHandOff(DevicePathFromHostPath(file));
         Start();
         Drive(*m_dlg).FireTimer(IDT_CARET_TO_END);
         ASSERT_TRUE(QDir().rename(QFileInfo(file).path(), m_dir.path() + QStringLiteral("/moved")));
-        Type(QStringLiteral(", eggs"));
+        Type(u", eggs 😀"_qs);
         Tick();
         EXPECT_TRUE(MatchesReferenceScreen(Screen(), Reference("save-failed", name)));
         m_dlg.reset();

@@ -1,4 +1,5 @@
 #include "notebook/storage/DateCaption.h"
+#include "notebook/storage/HandOff.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 
 #include <QFileInfo>
@@ -67,10 +68,11 @@ TEST_F(NoteBookShellMessageTest, OpenRequestSavesFirstThenShowsTheFileAndComesFo
     EXPECT_FALSE(QFileInfo::exists(HandOffHostPath()));
     EXPECT_EQ(Drive(dlg).GetZPlace(), ZPlace::Top);
 
-    Drive(dlg).SendCommand(1001);
-    WriteHandOff(DevicePathFromHostPath(path));
+    // A file already a page (the first, here) shows that page, and its spool entry is taken.
+    const QString entry = HandOff::Post(QStringLiteral("\\Notes\\a.note"));
     Send(28);
-    EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("Page 4/4"))) << "a file already a page shows that page";
+    EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("Page 1/4")));
+    EXPECT_EQ(HandOff::StateOf(entry), HandOff::State::Taken);
 }
 
 } // namespace

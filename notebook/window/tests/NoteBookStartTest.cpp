@@ -3,8 +3,6 @@
 
 #include <QFileInfo>
 
-#include <sys/stat.h>
-
 namespace {
 
 // The first start makes the notes folder; the second finds it empty.
@@ -26,16 +24,6 @@ TEST_F(NoteBookTest, FirstStartsShowOneEmptyDatedPageAndWriteNothing)
     }
 }
 
-// A caption too long for its box loses its middle: the start and the
-// extension of a file name both show.
-TEST_F(NoteBookTest, ALongCaptionShowsItsStartAndItsEnd)
-{
-    WriteNote(QStringLiteral("a.note"), QStringLiteral("Minutes of the long meeting about the garden and the budget.txt"),
-        QStringLiteral("text"));
-    Start();
-    EXPECT_TRUE(ShowsPageText(kCaption, u"Minutes of the long …n and the budget.txt"_qs));
-}
-
 TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
 {
     CNoteBookDlg& dlg = StartWithThreeNotes();
@@ -49,8 +37,9 @@ TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
 }
 
 // A handed-over file becomes the last page; the hand-off is gone even when
-// the file it names is missing.
-TEST_F(NoteBookTest, HandOffIsOpenedAndDeletedUnlessItIsNoPath)
+// the file it names is missing (notebook/storage tests the hand-offs that
+// name no path).
+TEST_F(NoteBookTest, HandOffIsOpenedAndDeleted)
 {
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
     const QString text = WriteOutsideFile(QStringLiteral("shopping.txt"),
@@ -68,25 +57,6 @@ TEST_F(NoteBookTest, HandOffIsOpenedAndDeletedUnlessItIsNoPath)
         EXPECT_TRUE(ShowsPageText(kCaption, c.caption));
         EXPECT_TRUE(ShowsPageText(kLabel, c.label));
         EXPECT_FALSE(QFileInfo::exists(HandOffHostPath())) << c.handedOver.toStdString();
-    }
-
-    // One that is no path is left alone, and the last page shows.
-    QByteArray tooLarge = ArchivedStrings({ DevicePathFromHostPath(text) });
-    tooLarge.resize(10 + 2 * (MAX_PATH - 1) + 1, ' ');
-    const QByteArray damaged("\xFF\xFE\xFF\x40\x41");
-    for (const QByteArray* bytes : std::initializer_list<const QByteArray*> { &damaged, &tooLarge, nullptr }) {
-        QFile::remove(HandOffHostPath());
-        // Without bytes, a pipe nobody writes to: it would block a reader for ever.
-        if (bytes)
-            WriteHostFile(HandOffHostPath(), *bytes);
-        else
-            ASSERT_EQ(::mkfifo(QFile::encodeName(HandOffHostPath()).constData(), 0600), 0);
-
-        CNoteBookDlg& dlg = Start();
-
-        EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("first page"));
-        EXPECT_TRUE(QFileInfo::exists(HandOffHostPath()));
-        EXPECT_EQ(QFileInfo(HandOffHostPath()).size(), bytes ? bytes->size() : 0);
     }
 }
 

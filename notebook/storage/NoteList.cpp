@@ -206,7 +206,8 @@ bool CNoteList::UpdateFromFolder()
 {
     using FileId = std::pair<quint64, quint64>;
     const std::vector<NoteFileEntry> files = ListNoteFolder(GetFolder());
-    QHash<QString, std::size_t> fileAtPath;
+    // Views of the listed paths: no page's path is copied to be looked up.
+    QHash<QStringView, std::size_t> fileAtPath;
     for (std::size_t i = 0; i < files.size(); ++i)
         fileAtPath.insert(files[i].path, i);
     std::vector<bool> isPage(files.size(), false);
@@ -214,8 +215,8 @@ bool CNoteList::UpdateFromFolder()
     const QString folderPrefix = GetFolder() + u'\\';
     std::vector<CNotePage*> gone;
     for (CNotePage& page : m_notes) {
-        const std::optional<FileStamp>& stamp = page.GetFileStamp();
-        const auto file = fileAtPath.constFind(page.GetPath().toString());
+        const FileStamp* stamp = page.GetFileStamp();
+        const auto file = fileAtPath.constFind(page.GetPath());
         if (file != fileAtPath.cend()) {
             isPage[*file] = true;
         } else if (page.IsArchive() && page.GetPath().startsWith(folderPrefix) && stamp) {

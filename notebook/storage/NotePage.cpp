@@ -69,9 +69,12 @@ QStringView CNotePage::GetPath() const
     return QStringView(m_strTitleAndPath).sliced(m_nTitleSize);
 }
 
-const std::optional<FileStamp>& CNotePage::GetFileStamp() const
+const FileStamp* CNotePage::GetFileStamp() const
 {
-    return m_note ? m_note->GetFileStamp() : m_fileStamp;
+    if (!m_note)
+        return &m_fileStamp;
+    const std::optional<FileStamp>& stamp = m_note->GetFileStamp();
+    return stamp ? &*stamp : nullptr;
 }
 
 void CNotePage::FollowRename(const QString& path, const FileStamp& stamp)
@@ -80,7 +83,7 @@ void CNotePage::FollowRename(const QString& path, const FileStamp& stamp)
         m_note->FollowRename(path, stamp);
         return;
     }
-    Q_ASSERT(stamp.IsRenamedFrom(*m_fileStamp));
+    Q_ASSERT(stamp.IsRenamedFrom(m_fileStamp));
     *this = CNotePage(m_strTitleAndPath.left(m_nTitleSize), path, stamp, m_bReadWithLoss);
 }
 
@@ -88,9 +91,8 @@ CNote& CNotePage::GetNote()
 {
     if (!m_note) {
         m_note = std::make_unique<CNote>(m_strTitleAndPath.left(m_nTitleSize), m_strTitleAndPath.sliced(m_nTitleSize),
-                                         *m_fileStamp, m_bReadWithLoss);
+                                         m_fileStamp, m_bReadWithLoss);
         m_strTitleAndPath = QString();
-        m_fileStamp.reset();
     }
     return *m_note;
 }

@@ -25,7 +25,8 @@ public:
 
     std::u16string_view GetTitle() const;
     QStringView GetPath() const;
-    const std::optional<FileStamp>& GetFileStamp() const;
+    // The version of the file the page's note read or wrote; null while it has none.
+    const FileStamp* GetFileStamp() const;
     bool IsArchive() const { return !m_note || m_note->m_bArchive; }
     bool HasUnsavedText() const { return m_note && m_note->HasUnsavedText(); }
     // Another program renamed the page's file, unchanged, to path (see
@@ -44,7 +45,7 @@ private:
     std::unique_ptr<CNote> m_note;
     // Until the note is made: the title followed by the path.
     QString m_strTitleAndPath;
-    std::optional<FileStamp> m_fileStamp;
+    FileStamp m_fileStamp;
     int m_nTitleSize { 0 };
     bool m_bReadWithLoss { false };
 };

@@ -264,6 +264,9 @@ bool CNoteList::UpdateFromFolder()
 
 int CNoteList::IndexOf(const CNote* note) const
 {
+    // A page whose note was never made holds none: null is no page.
+    if (!note)
+        return -1;
     const auto found = std::find_if(m_notes.begin(), m_notes.end(),
                                     [&](const CNotePage& page) { return page.GetMadeNote() == note; });
     return found == m_notes.end() ? -1 : int(found - m_notes.begin());

@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 #include <vector>
 
 // Every note of the notebook, in page order: page k shows GetAt(k - 1).

@@ -23,6 +23,9 @@
 class CNote {
 public:
     CNote() = default;
+    // The archive note at path, whose file (of version stamp) holds title and
+    // a text not read yet.
+    CNote(const QString& title, const QString& path, const FileStamp& stamp, bool readWithLoss);
     CNote(const CNote&) = default;
     CNote& operator=(const CNote&) = default;
     CNote(CNote&&) = default;
@@ -89,13 +92,8 @@ public:
     void FollowRename(const QString& path, const FileStamp& stamp);
 
     // Text on demand: a note of the notes folder is first read only as far as
-    // page order needs, and its text is read when its page is shown.
-    //
-    // Reads the title of the archive note file at hostPath and checks that a
-    // whole text follows it, so that it fails exactly where LoadFromHostFile
-    // would; the text itself stays on disk. False, and the note unchanged,
-    // on failure.
-    bool LoadTitleFromHostFile(const QString& hostPath, const QString& path);
+    // page order needs (CNotePage::ReadTitle), and its text is read when its
+    // page is shown.
     // False while the note's text is still on disk: m_strText is then empty
     // and stands for nothing. A note whose text holds unsaved edits shows them.
     bool IsTextLoaded() const { return m_bTextLoaded || HasUnsavedText(); }

@@ -50,25 +50,25 @@ void FindNotesBelow(const QString& folder, const QString& hostFolder, int depth,
     }
 }
 
-// Keeps the first note of each file (device and inode) from index first on,
+// Keeps the first page of each file (device and inode) from index first on,
 // in their order. One sort instead of a lookup per note.
-void DropLaterNamesOfOneFile(std::vector<CNote>& notes, std::size_t first)
+void DropLaterNamesOfOneFile(std::vector<CNotePage>& pages, std::size_t first)
 {
     std::vector<std::tuple<quint64, quint64, std::size_t>> files;
-    files.reserve(notes.size() - first);
-    for (std::size_t index = first; index < notes.size(); ++index)
-        files.emplace_back(notes[index].GetFileStamp()->device, notes[index].GetFileStamp()->inode, index);
+    files.reserve(pages.size() - first);
+    for (std::size_t index = first; index < pages.size(); ++index)
+        files.emplace_back(pages[index].GetFileStamp()->device, pages[index].GetFileStamp()->inode, index);
     std::sort(files.begin(), files.end());
-    std::vector<bool> dropped(notes.size(), false);
+    std::vector<bool> dropped(pages.size(), false);
     for (std::size_t k = 1; k < files.size(); ++k)
         dropped[std::get<2>(files[k])] = std::get<0>(files[k]) == std::get<0>(files[k - 1])
             && std::get<1>(files[k]) == std::get<1>(files[k - 1]);
     std::size_t kept = first;
-    for (std::size_t index = first; index < notes.size(); ++index) {
+    for (std::size_t index = first; index < pages.size(); ++index) {
         if (!dropped[index])
-            notes[kept++] = std::move(notes[index]);
+            pages[kept++] = std::move(pages[index]);
     }
-    notes.erase(notes.begin() + std::ptrdiff_t(kept), notes.end());
+    pages.erase(pages.begin() + std::ptrdiff_t(kept), pages.end());
 }
 
 void FindNotes(const QString& folder, const NoteFileFound& found)
@@ -92,15 +92,14 @@ bool IsNoteFileName(const QString& name)
     return name.size() > 5 && name.endsWith(u".note", Qt::CaseInsensitive);
 }
 
-void LoadNoteFolder(const QString& folder, std::vector<CNote>& notes)
+void LoadNoteFolder(const QString& folder, std::vector<CNotePage>& pages)
 {
-    const std::size_t first = notes.size();
+    const std::size_t first = pages.size();
     FindNotes(folder, [&](const QString& path, const QString& hostPath) {
-        CNote note;
-        if (note.LoadTitleFromHostFile(hostPath, path))
-            notes.push_back(std::move(note));
+        if (std::optional<CNotePage> page = CNotePage::ReadTitle(hostPath, path))
+            pages.push_back(std::move(*page));
     });
-    DropLaterNamesOfOneFile(notes, first);
+    DropLaterNamesOfOneFile(pages, first);
 }
 
 std::vector<NoteFileEntry> ListNoteFolder(const QString& folder)

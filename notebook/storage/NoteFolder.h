@@ -1,7 +1,7 @@
 #pragma once
 
 #include "notebook/storage/FileStamp.h"
-#include "notebook/storage/Note.h"
+#include "notebook/storage/NotePage.h"
 
 #include <QString>
 
@@ -18,16 +18,16 @@ bool IsHiddenNoteEntry(const QString& name);
 bool IsNoteFileName(const QString& name);
 
 // Finds every note file under a notes folder (a device path) and reads its
-// title (CNote::LoadTitleFromHostFile; the texts stay on disk): the files
-// with a note file name, in the folder and its sub-folders, in the order the
-// file system lists them, appended to notes in archive form.
+// title (CNotePage::ReadTitle; the texts stay on disk): the files with a note
+// file name, in the folder and its sub-folders, in the order the file system
+// lists them, appended to pages.
 // Hidden entries are skipped, and folders with them. Symbolic links to
 // folders are not followed, and entries whose device path would reach
 // MAX_PATH characters or that a device path cannot name (a backslash in the
 // name, bytes that are not UTF-8, logged) are left out. Files that fail to
 // load (or whose text is cut short) are dropped, and so is a file met again by another name (a link):
 // each file is one note.
-void LoadNoteFolder(const QString& folder, std::vector<CNote>& notes);
+void LoadNoteFolder(const QString& folder, std::vector<CNotePage>& pages);
 
 // One note file as the folder search finds it, unread.
 struct NoteFileEntry {

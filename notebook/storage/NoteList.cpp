@@ -13,24 +13,15 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <set>
 #include <string_view>
 
 namespace {
 
-std::u16string_view CodeUnits(const QString& text)
+bool PageTitleLess(const CNotePage& a, const CNotePage& b)
 {
-    return { reinterpret_cast<const char16_t*>(text.constData()), std::size_t(text.size()) };
-}
-
-bool TitleLess(const CNote& a, const CNote& b)
-{
-    return CodeUnits(a.m_strTitle) < CodeUnits(b.m_strTitle);
-}
-
-bool NoteTitleLess(const std::unique_ptr<CNote>& a, const std::unique_ptr<CNote>& b)
-{
-    return TitleLess(*a, *b);
+    return a.GetTitle() < b.GetTitle();
 }
 
 QString TimeStamp(const QDateTime& now)
@@ -71,42 +62,46 @@ void CNoteList::InitFolder()
 
 int CNoteList::LoadFolder(const QString& folder)
 {
-    std::vector<CNote> found;
+    std::vector<CNotePage> found;
     LoadNoteFolder(folder, found);
+    const int count = int(found.size());
     if (!m_bInTitleOrder) {
-        for (const CNote& note : found)
-            InsertSorted(note);
-        return int(found.size());
+        for (CNotePage& page : found)
+            InsertSorted(std::move(page));
+        return count;
     }
-    // The titles sort as views in one array: no note is visited per comparison.
+    // The titles sort as views in one array: no page is visited per comparison.
     std::vector<std::pair<std::u16string_view, std::size_t>> order;
     order.reserve(found.size());
     for (std::size_t index = 0; index < found.size(); ++index)
-        order.emplace_back(CodeUnits(found[index].m_strTitle), index);
+        order.emplace_back(found[index].GetTitle(), index);
     std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::unique_ptr<CNote>> loaded;
+    std::vector<CNotePage> loaded;
     loaded.reserve(found.size());
     for (const auto& [title, index] : order)
-        loaded.push_back(std::make_unique<CNote>(std::move(found[index])));
+        loaded.push_back(std::move(found[index]));
     // One merge gives the order of inserting each note in turn, without
     // walking the list once per note.
-    std::vector<std::unique_ptr<CNote>> merged;
+    std::vector<CNotePage> merged;
     merged.reserve(m_notes.size() + loaded.size());
     std::merge(std::make_move_iterator(m_notes.begin()), std::make_move_iterator(m_notes.end()),
                std::make_move_iterator(loaded.begin()), std::make_move_iterator(loaded.end()),
-               std::back_inserter(merged), NoteTitleLess);
+               std::back_inserter(merged), PageTitleLess);
     m_notes = std::move(merged);
-    return int(loaded.size());
+    return count;
 }
 
 void CNoteList::InsertSorted(const CNote& note)
 {
-    auto copy = std::make_unique<CNote>(note);
-    const auto firstGreater = [&](const std::unique_ptr<CNote>& other) { return TitleLess(note, *other); };
-    auto place = m_bInTitleOrder
-        ? std::upper_bound(m_notes.begin(), m_notes.end(), copy, NoteTitleLess)
-        : std::find_if(m_notes.begin(), m_notes.end(), firstGreater);
-    m_notes.insert(place, std::move(copy));
+    InsertSorted(CNotePage(std::make_unique<CNote>(note)));
+}
+
+void CNoteList::InsertSorted(CNotePage page)
+{
+    const auto firstGreater = [&](const CNotePage& other) { return PageTitleLess(page, other); };
+    auto place = m_bInTitleOrder ? std::upper_bound(m_notes.begin(), m_notes.end(), page, PageTitleLess)
+                                 : std::find_if(m_notes.begin(), m_notes.end(), firstGreater);
+    m_notes.insert(place, std::move(page));
 }
 
 int CNoteList::AddNew()
@@ -212,21 +207,22 @@ bool CNoteList::UpdateFromFolder()
 {
     using FileId = std::pair<quint64, quint64>;
     const std::vector<NoteFileEntry> files = ListNoteFolder(GetFolder());
-    QHash<QString, std::size_t> fileAtPath;
+    // Views of the listed paths: no page's path is copied to be looked up.
+    QHash<QStringView, std::size_t> fileAtPath;
     for (std::size_t i = 0; i < files.size(); ++i)
         fileAtPath.insert(files[i].path, i);
     std::vector<bool> isPage(files.size(), false);
     std::set<FileId> pageFiles;
     const QString folderPrefix = GetFolder() + u'\\';
-    std::vector<CNote*> gone;
-    for (const std::unique_ptr<CNote>& note : m_notes) {
-        const std::optional<FileStamp>& stamp = note->GetFileStamp();
-        const auto file = fileAtPath.constFind(note->m_strPath);
+    std::vector<CNotePage*> gone;
+    for (CNotePage& page : m_notes) {
+        const FileStamp* stamp = page.GetFileStamp();
+        const auto file = fileAtPath.constFind(page.GetPath());
         if (file != fileAtPath.cend()) {
             isPage[*file] = true;
-        } else if (note->m_bArchive && note->m_strPath.startsWith(folderPrefix) && stamp) {
+        } else if (page.IsArchive() && page.GetPath().startsWith(folderPrefix) && stamp) {
             // Renamed, or removed and its inode free for another file.
-            gone.push_back(note.get());
+            gone.push_back(&page);
             continue;
         }
         // A file that replaced the note's keeps the name; the one it replaced
@@ -242,20 +238,20 @@ bool CNoteList::UpdateFromFolder()
             unclaimed.emplace(FileId(files[i].stamp.device, files[i].stamp.inode), i);
     }
     bool changed = false;
-    std::set<const CNote*> removed;
-    for (CNote* note : gone) {
-        const auto renamed = unclaimed.find(FileId(note->GetFileStamp()->device, note->GetFileStamp()->inode));
-        if (renamed != unclaimed.end() && files[renamed->second].stamp.IsRenamedFrom(*note->GetFileStamp())) {
+    std::set<const CNotePage*> removed;
+    for (CNotePage* page : gone) {
+        const auto renamed = unclaimed.find(FileId(page->GetFileStamp()->device, page->GetFileStamp()->inode));
+        if (renamed != unclaimed.end() && files[renamed->second].stamp.IsRenamedFrom(*page->GetFileStamp())) {
             isPage[renamed->second] = true;
-            note->FollowRename(files[renamed->second].path, files[renamed->second].stamp);
+            page->FollowRename(files[renamed->second].path, files[renamed->second].stamp);
             unclaimed.erase(renamed);
             changed = true;
-        } else if (!note->HasUnsavedText()) {
-            removed.insert(note);
+        } else if (!page->HasUnsavedText()) {
+            removed.insert(page);
             changed = true;
         }
     }
-    std::erase_if(m_notes, [&](const std::unique_ptr<CNote>& note) { return removed.count(note.get()) > 0; });
+    std::erase_if(m_notes, [&](const CNotePage& page) { return removed.count(&page) > 0; });
     for (std::size_t i = 0; i < files.size(); ++i) {
         const FileId id(files[i].stamp.device, files[i].stamp.inode);
         CNote note;
@@ -269,19 +265,22 @@ bool CNoteList::UpdateFromFolder()
 
 int CNoteList::IndexOf(const CNote* note) const
 {
+    // A page whose note was never made holds none: null is no page.
+    if (!note)
+        return -1;
     const auto found = std::find_if(m_notes.begin(), m_notes.end(),
-                                    [&](const std::unique_ptr<CNote>& page) { return page.get() == note; });
+                                    [&](const CNotePage& page) { return page.GetMadeNote() == note; });
     return found == m_notes.end() ? -1 : int(found - m_notes.begin());
 }
 
 CNote* CNoteList::GetAt(int index)
 {
-    return index >= 0 && index < GetCount() ? m_notes[std::size_t(index)].get() : nullptr;
+    return index >= 0 && index < GetCount() ? &m_notes[std::size_t(index)].GetNote() : nullptr;
 }
 
 const CNote* CNoteList::GetAt(int index) const
 {
-    return index >= 0 && index < GetCount() ? m_notes[std::size_t(index)].get() : nullptr;
+    return index >= 0 && index < GetCount() ? &m_notes[std::size_t(index)].GetNote() : nullptr;
 }
 
 bool CNoteList::IsPathTaken(const QString& path) const
@@ -289,8 +288,7 @@ bool CNoteList::IsPathTaken(const QString& path) const
     const QString hostPath = HostPathFromDevicePath(path);
     if (!hostPath.isEmpty() && QFileInfo::exists(hostPath))
         return true;
-    return std::any_of(m_notes.begin(), m_notes.end(),
-                       [&](const std::unique_ptr<CNote>& note) { return note->m_strPath == path; });
+    return std::any_of(m_notes.begin(), m_notes.end(), [&](const CNotePage& page) { return page.GetPath() == path; });
 }
 
 QString CNoteList::NewNotePath(const QDateTime& now) const
@@ -325,15 +323,15 @@ int CNoteList::IndexOfFile(const QString& path) const
 {
     const std::optional<FileStamp> file = StampOfFile(HostPathFromDevicePath(path));
     // A page is its file only while that file is still at the page's own path.
-    const auto isFileOf = [&](const CNote& note) {
-        if (!file || !note.GetFileStamp() || !note.GetFileStamp()->IsSameFile(*file))
+    const auto isFileOf = [&](const CNotePage& page) {
+        if (!file || !page.GetFileStamp() || !page.GetFileStamp()->IsSameFile(*file))
             return false;
-        const std::optional<FileStamp> own = StampOfFile(HostPathFromDevicePath(note.m_strPath));
+        const std::optional<FileStamp> own = StampOfFile(HostPathFromDevicePath(page.GetPath().toString()));
         return own && own->IsSameFile(*file);
     };
     for (int index = 0; index < GetCount(); ++index) {
-        const CNote& note = *m_notes[std::size_t(index)];
-        if (note.m_strPath == path || isFileOf(note))
+        const CNotePage& page = m_notes[std::size_t(index)];
+        if (page.GetPath() == path || isFileOf(page))
             return index;
     }
     return -1;
@@ -341,8 +339,9 @@ int CNoteList::IndexOfFile(const QString& path) const
 
 int CNoteList::Append(const CNote& note)
 {
-    if (!m_notes.empty() && TitleLess(note, *m_notes.back()))
+    CNotePage page(std::make_unique<CNote>(note));
+    if (!m_notes.empty() && PageTitleLess(page, m_notes.back()))
         m_bInTitleOrder = false;
-    m_notes.push_back(std::make_unique<CNote>(note));
+    m_notes.push_back(std::move(page));
     return GetCount() - 1;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "notebook/storage/Note.h"
+#include "notebook/storage/NotePage.h"
 #include "shell/OrvaCore.h"
 
 #include <QDateTime>
 #include <QString>
 
 #include <functional>
-#include <memory>
 #include <vector>
 
 // Every note of the notebook, in page order: page k shows GetAt(k - 1).
@@ -89,7 +89,8 @@ public:
     // The index of note, or -1 when it is not a page (any more).
     int IndexOf(const CNote* note) const;
     // The note at index, to read or change in place; null when index is
-    // below 0 or not below the count.
+    // below 0 or not below the count. A page never asked for holds no note
+    // (CNotePage): this makes it.
     CNote* GetAt(int index);
     const CNote* GetAt(int index) const;
 
@@ -105,8 +106,10 @@ private:
     QString ConflictPath(const QString& path, const QDateTime& now) const;
     int IndexOfFile(const QString& path) const;
     int Append(const CNote& note);
+    void InsertSorted(CNotePage page);
 
-    std::vector<std::unique_ptr<CNote>> m_notes;
+    // Mutable: a page makes its note when first asked for (GetAt).
+    mutable std::vector<CNotePage> m_notes;
     // True while every note stands in title order (nothing appended out of it),
     // so that a place can be found by binary search.
     bool m_bInTitleOrder { true };

@@ -1,53 +1,12 @@
-#include "notebook/storage/ArchivedString.h"
 #include "notebook/storage/Note.h"
 
-#include <QBuffer>
-
-namespace {
-
-// Most notes are read whole in one read of this size; a larger one is read
-// as far as its title.
-constexpr qint64 kHeadBytes = 4096;
-
-// The title, and whether a whole text follows it.
-bool ReadTitle(QIODevice& device, QString& title, bool& lossy)
+CNote::CNote(const QString& title, const QString& path, const FileStamp& stamp, bool readWithLoss)
+    : m_strTitle(title)
+    , m_strPath(path)
+    , m_fileStamp(stamp)
+    , m_bReadWithLoss(readWithLoss)
+    , m_bTextLoaded(false)
 {
-    return ReadArchivedString(device, title, &lossy) && SkipArchivedString(device);
-}
-
-} // namespace
-
-bool CNote::LoadTitleFromHostFile(const QString& hostPath, const QString& path)
-{
-    QByteArray head;
-    std::optional<FileStamp> stamp = ReadRegularFileHead(hostPath, kHeadBytes, head);
-    if (!stamp || stamp->size > kLargestNoteFile)
-        return false;
-    QString title;
-    bool lossy = false;
-    if (head.size() == stamp->size) {
-        QBuffer whole(&head);
-        if (!whole.open(QIODevice::ReadOnly) || !ReadTitle(whole, title, lossy))
-            return false;
-    } else {
-        QFile file;
-        stamp = OpenRegularFile(file, hostPath);
-        if (!stamp || stamp->size > kLargestNoteFile || !ReadTitle(file, title, lossy))
-            return false;
-    }
-    // Every page keeps these two strings for the life of the program: no
-    // room to grow.
-    m_strTitle = title;
-    m_strTitle.squeeze();
-    m_strText.clear();
-    m_strPath = path;
-    m_strPath.squeeze();
-    m_bArchive = 1;
-    m_fileStamp = stamp;
-    m_strFileText.clear();
-    m_bReadWithLoss = lossy;
-    m_bTextLoaded = false;
-    return true;
 }
 
 void CNote::LoadText()

@@ -104,6 +104,8 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
 
     CNoteList list;
     EXPECT_EQ(list.LoadFolder(kFolder), 1);
+    // A page not yet asked for holds no note; still, no page is null.
+    EXPECT_EQ(list.IndexOf(nullptr), -1);
     // A file that fails to read (here a regular file whose every read fails) is no page.
     for (const auto& [path, index] : { std::pair { kFolder + QStringLiteral("\\sub\\hard.note"), 0 },
                                        { docs + "missing.txt", -1 }, { docs + "huge.txt", -1 },

@@ -1,4 +1,6 @@
+#include "platform/ShellMessage.h"
 #include "shell/CandidateBar.h"
+#include "shell/OrvaCore.h"
 #include "shell/SoftKeyboard.h"
 #include "shell/Wren.h"
 #include "shell/tests/ShellEnvironment.h"
@@ -58,12 +60,26 @@ protected:
     QPlainTextEdit m_editor{&m_window};
 };
 
+// Pinyin composes until a candidate, Space or a mark puts words in, and Enter
+// the letters as typed.
 TEST_F(SoftKeyboardTest, TypesIntoTheFocusedEditorWithoutTakingTheFocus)
 {
-    SipShowCorrectIM(ORVA_LANG_ENGLISH);
-    Tap(QStringLiteral("shift H i space 1 x backspace enter ?"));
-    EXPECT_EQ(m_editor.toPlainText(), QStringLiteral("Hi 1\n?"));
-    EXPECT_EQ(QApplication::focusWidget(), &m_editor);
+    const struct {
+        ORVA_LANG language;
+        const char* taps;
+        QString text;
+    } cases[] = {
+        {ORVA_LANG_ENGLISH, "shift H i space 1 x backspace enter ?", QStringLiteral("Hi 1\n?")},
+        {ORVA_LANG_CHINESE, "n i h a o space z h o n g g u o 中国 w o x backspace enter n i h a o ，",
+            QStringLiteral("你好中国wo你好，")},
+    };
+    for (const auto& c : cases) {
+        m_editor.clear();
+        SipShowCorrectIM(c.language);
+        Tap(QString::fromUtf8(c.taps));
+        EXPECT_EQ(m_editor.toPlainText(), c.text);
+        EXPECT_EQ(QApplication::focusWidget(), &m_editor);
+    }
 }
 
 // Shift shows the capitals on the keys, for one letter.
@@ -91,6 +107,13 @@ TEST_F(SoftKeyboardTest, ShiftShowsCapitalsForOneLetter)
     }
     Tap(QStringLiteral("shift İ i shift I ı"));
     EXPECT_EQ(m_editor.toPlainText(), QStringLiteral("QQİiIı"));
+    // A new language shows once the window has taken code 4, not before.
+    SetShellSetting(QStringLiteral("language"), QStringLiteral("0"));
+    for (const ShellCode code : {ShellCode::SkinChanged, ShellCode::LanguageChanged}) {
+        PostShellMessage(&m_window, ShellWParam(code));
+        ProcessEvents();
+        EXPECT_EQ(Labels(), code == ShellCode::SkinChanged ? cases[1].lower : english);
+    }
 }
 
 // Each key stands whole on the keyboard at the foot of the window, apart from

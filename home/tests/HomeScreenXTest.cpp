@@ -83,16 +83,14 @@ protected:
     // before ctest's time-out would kill it and leave its folder and programs.
     testing::AssertionResult FocusGoesTo(const QString& title)
     {
-        if (QTest::qWaitFor([&] { return FocusedWindow() == title; }, kPatienceMs))
-            return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "the keyboard is with " << FocusedWindow().toStdString();
+        const bool focused = QTest::qWaitFor([&] { return FocusedWindow() == title; }, kPatienceMs);
+        return focused ? testing::AssertionSuccess() : testing::AssertionFailure() << "the keyboard is with " << FocusedWindow().toStdString();
     }
 
     static testing::AssertionResult Runs(int appId, bool running)
     {
-        if (QTest::qWaitFor([&] { return AppRegistry::IsRunningAnywhere(appId) == running; }, kPatienceMs))
-            return testing::AssertionSuccess();
-        return testing::AssertionFailure() << appId << (running ? " does not run" : " still runs");
+        const bool done = QTest::qWaitFor([&] { return AppRegistry::IsRunningAnywhere(appId) == running; }, kPatienceMs);
+        return done ? testing::AssertionSuccess() : testing::AssertionFailure() << appId << (running ? " does not run" : " still runs");
     }
 
     QImage Screen()

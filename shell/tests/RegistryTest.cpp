@@ -89,11 +89,10 @@ TEST_F(RegistryTest, MessagesReachAnotherProcessAndItsIdIsFreeWhenItEndsOrIsKill
     ASSERT_TRUE(WaitForExit(*killed));
     EXPECT_FALSE(AppRegistry::IsRunningAnywhere(43));
     EXPECT_EQ(COrvaCore::SendAppMsg(43, 0, 1), 0) << "nobody to receive it";
-    {
-        ProgramLock silent;
-        ASSERT_TRUE(silent.TryAcquire(RegistryLockPath(RegistryFolder(), 43)));
-        EXPECT_EQ(COrvaCore::SendAppMsg(43, 0, 1), 0) << "one that never listens is given up";
-    }
+    ProgramLock silent;
+    ASSERT_TRUE(silent.TryAcquire(RegistryLockPath(RegistryFolder(), 43)));
+    EXPECT_EQ(COrvaCore::SendAppMsg(43, 0, 1), 0) << "one that never listens is given up";
+    silent.Release();
 
     auto probe = StartProbe(43);
     ASSERT_TRUE(WaitForLine(*probe, "running"));

@@ -79,8 +79,7 @@ protected:
     // The title of the window that has the keyboard.
     QString FocusedWindow() { return Xdotool({QStringLiteral("getwindowfocus"), QStringLiteral("getwindowname")}); }
 
-    // Each wait is asserted: a fault then ends the test within one patience,
-    // before ctest's time-out would kill it and leave its folder and programs.
+    // Asserted, so that a fault ends the test long before ctest's time-out.
     testing::AssertionResult FocusGoesTo(const QString& title)
     {
         const bool focused = QTest::qWaitFor([&] { return FocusedWindow() == title; }, kPatienceMs);

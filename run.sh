@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 packages=(
     cmake ninja-build ccache g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation fonts-dejavu-core fonts-wqy-microhei fonts-noto-color-emoji
+    fonts-liberation fonts-dejavu-core fonts-dejavu-extra fonts-wqy-microhei fonts-noto-color-emoji
     libpinyin15-dev libpinyin-data
 )
 # The tests validate the software-centre metadata, render the manual pages and

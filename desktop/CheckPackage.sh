@@ -27,7 +27,7 @@ set -- "$work"/out/orva_*.deb
 [ $# -eq 1 ] && [ -f "$1" ] || fail "no single package in $work/out"
 deb=$1
 
-dpkg-deb -f "$deb" Depends | grep -q 'fonts-dejavu-core, fonts-liberation, fonts-noto-color-emoji, fonts-wqy-microhei' \
+dpkg-deb -f "$deb" Depends | grep -q 'fonts-dejavu-core, fonts-dejavu-extra, fonts-liberation, fonts-noto-color-emoji, fonts-wqy-microhei' \
     || fail "the package does not depend on the fonts"
 dpkg-deb -f "$deb" Recommends | grep -q 'xserver-xorg-core, xserver-xorg-input-libinput, xinit' \
     || fail "the package does not recommend the kiosk's X server"

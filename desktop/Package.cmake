@@ -52,9 +52,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ORVA_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The faces the programs ask for ("Arial", "Tahoma"), the Chinese one and
+# The faces the programs ask for ("Arial", "Tahoma" with its italic for the
+# notebook's captions, which fonts-dejavu-extra holds), the Chinese one and
 # the colour emoji.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, fonts-noto-color-emoji, fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-dejavu-core, fonts-dejavu-extra, fonts-liberation, fonts-noto-color-emoji, fonts-wqy-microhei")
 # The pinyin keyboard's data; dpkg-shlibdeps finds the library (libpinyin15).
 string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libpinyin-data")
 # The kiosk session (orva-kiosk(8)) needs an X server with its input drivers

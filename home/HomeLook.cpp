@@ -30,7 +30,7 @@ QString HomeLook::StyleSheet() const
                "QCheckBox { color: %1; font-size: 22px; }"
                "QCheckBox::indicator { width: 32px; height: 32px; }"
                "QListWidget { background: %2; color: %1; font-size: 22px; border: 2px solid %1; }"
-               "QListWidget::item { padding: 6px; }"
+               "QListWidget::item { background: %2; padding: 6px; }"
                "QListWidget::item:selected { background: %1; color: %2; }"
                "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }")
         .arg(text.name(), tile.name(), background.name());

@@ -206,7 +206,8 @@ bool MayWrite(const QByteArray& path)
 } // namespace
 
 std::optional<FileStamp> WriteFileAtomically(const QString& path, QByteArrayView bytes,
-                                             const std::optional<FileStamp>& expected, mode_t newFileMode)
+                                             const std::optional<FileStamp>& expected,
+                                             std::optional<mode_t> newFileMode)
 {
     if (path.isEmpty()) {
         errno = ENAMETOOLONG;
@@ -222,7 +223,10 @@ std::optional<FileStamp> WriteFileAtomically(const QString& path, QByteArrayView
     QByteArray hidden;
     if (!exists) {
         const int fd = CreateHiddenBeside(target, hidden);
-        return fd < 0 ? std::nullopt : PlaceHiddenFile(fd, hidden, target, bytes, newFileMode, false);
+        // The umask is read (from /proc) only here: a replacement keeps the
+        // mode of the file it replaces.
+        return fd < 0 ? std::nullopt
+                      : PlaceHiddenFile(fd, hidden, target, bytes, newFileMode ? *newFileMode : NewFileMode(), false);
     }
     if (!S_ISREG(old.st_mode)) {
         errno = EISDIR;

@@ -11,7 +11,8 @@
 
 // Writes bytes to the host file at path, but only while the file there is
 // still the version expected (nothing expected: only while there is no file),
-// and never a file this process may not write. A new file gets newFileMode.
+// and never a file this process may not write. A new file gets newFileMode,
+// or without one NewFileMode().
 // Returns the stamp of the file written, or nothing when nothing changed on
 // disk; errno then tells why (ESTALE: the file is not the version expected).
 //
@@ -24,7 +25,8 @@
 // of its old bytes, safe on disk, stands in for it. A symbolic link is kept:
 // its target is written.
 std::optional<FileStamp> WriteFileAtomically(const QString& path, QByteArrayView bytes,
-                                             const std::optional<FileStamp>& expected, mode_t newFileMode);
+                                             const std::optional<FileStamp>& expected,
+                                             std::optional<mode_t> newFileMode = std::nullopt);
 
 // Removes the host file at path while it is still the version expected and
 // this process may write it; true when it is gone, else errno tells why.

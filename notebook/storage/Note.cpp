@@ -132,8 +132,8 @@ bool CNote::Save()
         unicode = true;
         bytes = Utf16WithSignature(m_strText);
     }
-    const std::optional<FileStamp> written
-        = WriteFileAtomically(hostPath, bytes, m_fileStamp, m_newFileMode ? mode_t(*m_newFileMode) : NewFileMode());
+    const std::optional<FileStamp> written = WriteFileAtomically(
+        hostPath, bytes, m_fileStamp, m_newFileMode ? std::optional(mode_t(*m_newFileMode)) : std::nullopt);
     if (!written)
         return Failed(errno, hostPath);
     if (m_saveProblem != SaveProblem::None)
@@ -161,16 +161,18 @@ bool CNote::IsFileChanged() const
 bool CNote::Reload()
 {
     const QString hostPath = HostPathFromDevicePath(m_strPath);
-    if (!StampOfFile(hostPath)) {
-        if (m_fileStamp)
-            m_newFileMode = m_fileStamp->mode;
-        m_fileStamp.reset();
-        m_strFileText = m_strText;
+    CNote fresh;
+    if (!fresh.LoadFromHostFile(hostPath, m_strPath, m_bArchive != 0)) {
+        // Whether the file is gone is asked only here: a reading that
+        // succeeds (a text read back at a save) needs no stat of its own.
+        if (!StampOfFile(hostPath)) {
+            if (m_fileStamp)
+                m_newFileMode = m_fileStamp->mode;
+            m_fileStamp.reset();
+            m_strFileText = m_strText;
+        }
         return false;
     }
-    CNote fresh;
-    if (!fresh.LoadFromHostFile(hostPath, m_strPath, m_bArchive != 0))
-        return false;
     // Where the note's text went, and the mode its file is to be made with,
     // do not change with a new reading of its file.
     fresh.m_redirection = m_redirection;

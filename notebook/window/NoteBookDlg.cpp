@@ -235,7 +235,9 @@ void CNoteBookDlg::SaveCurrentNote()
     CNote* note = m_notes.GetAt(m_nPage);
     if (!note)
         return;
-    const QString status = m_strStatus;
+    const SaveProblem problem = note->GetSaveProblem();
+    const Redirection redirection = note->GetRedirection();
+    const QString path = note->m_strPath;
     switch (m_notes.SyncNote(m_nPage)) {
     case CNoteList::Sync::Reloaded:
         ShowPage(m_nPage);
@@ -247,9 +249,15 @@ void CNoteBookDlg::SaveCurrentNote()
         break;
     case CNoteList::Sync::InStep:
     case CNoteList::Sync::Failed:
-        DrawStatusLine();
-        if (m_strStatus != status)
-            Invalidate(false);
+        // The status line is drawn again only when what it says changed: its
+        // language comes from the settings file, too dear to read at every
+        // tick (a language change draws the page anew).
+        if (note->GetSaveProblem() != problem || note->GetRedirection() != redirection || note->m_strPath != path) {
+            const QString status = m_strStatus;
+            DrawStatusLine();
+            if (m_strStatus != status)
+                Invalidate(false);
+        }
         break;
     }
     // The editor holds the text; the note keeps it only while it is not saved.

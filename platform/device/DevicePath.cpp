@@ -1,7 +1,7 @@
 #include "platform/device/DevicePath.h"
 
 #include <QDir>
-#include <QRegularExpression>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -38,6 +38,9 @@ QString JoinedUnder(const QString& root, const QStringList& components)
 QString RootFromEnvironment()
 {
     const QString root = qEnvironmentVariable("ORVA_ROOT");
+    // An absolute root needs no working folder (a system call at every mapping).
+    if (QDir::isAbsolutePath(root))
+        return QDir::cleanPath(root);
     if (!root.isEmpty())
         return QDir::cleanPath(QDir::current().absoluteFilePath(root));
     QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
@@ -51,7 +54,10 @@ QString RootFromEnvironment()
 QString DeviceRoot()
 {
     const QString root = RootFromEnvironment();
-    QDir().mkpath(root);
+    // One stat where the root is there, as it nearly always is: every path
+    // mapping comes here.
+    if (!QFileInfo::exists(root))
+        QDir().mkpath(root);
     return root;
 }
 
@@ -71,8 +77,7 @@ QString HostPathFromDevicePath(const QString& devicePath)
     if (rest.isEmpty() || (rest[0] != u'\\' && rest[0] != u'/'))
         return {};
     QStringList components;
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
-    if (!NormalisedComponents(rest.split(separators), components))
+    if (!NormalisedComponents(rest.replace(u'/', u'\\').split(u'\\'), components))
         return {};
     return JoinedUnder(root, components);
 }

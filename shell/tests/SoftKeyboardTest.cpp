@@ -1,5 +1,4 @@
 #include "platform/ShellMessage.h"
-#include "shell/CandidateBar.h"
 #include "shell/OrvaCore.h"
 #include "shell/SoftKeyboard.h"
 #include "shell/Wren.h"
@@ -48,14 +47,6 @@ protected:
             (*found)->click();
         }
     }
-    QString Labels()
-    {
-        QString labels;
-        for (QAbstractButton* key : Keyboard()->findChildren<QAbstractButton*>(QStringLiteral("key")))
-            labels += key->text();
-        return labels;
-    }
-
     QWidget m_window;
     QPlainTextEdit m_editor{&m_window};
 };
@@ -74,64 +65,32 @@ TEST_F(SoftKeyboardTest, TypesIntoTheFocusedEditorWithoutTakingTheFocus)
     EXPECT_EQ(m_editor.toPlainText(), QStringLiteral("你好中国wo你好，"));
 }
 
-// Shift shows the capitals on the keys, for one letter.
-TEST_F(SoftKeyboardTest, ShiftShowsCapitalsForOneLetter)
+// Shift gives one capital and a second tap takes it off; Turkish i and ı
+// have capitals of their own. A key is found by what it shows.
+TEST_F(SoftKeyboardTest, ShiftGivesOneCapital)
 {
-    const QString english = QStringLiteral("1234567890qwertyuiopasdfghjkl'zxcvbnm,.?");
-    const struct {
-        ORVA_LANG language;
-        QString lower;
-        QString upper;
-    } cases[] = {
-        {ORVA_LANG_ENGLISH, english, english.toUpper()},
-        {ORVA_LANG_TURKISH, QStringLiteral("1234567890qwertyuıopğüasdfghjklşizxcvbnmöç.,"),
-            QStringLiteral("1234567890QWERTYUIOPĞÜASDFGHJKLŞİZXCVBNMÖÇ.,")},
-    };
-    for (const auto& layout : cases) {
-        SipShowCorrectIM(layout.language);
-        EXPECT_EQ(Labels(), layout.lower);
-        Tap(QStringLiteral("shift"));
-        EXPECT_EQ(Labels(), layout.upper);
-        Tap(QStringLiteral("Q"));
-        EXPECT_EQ(Labels(), layout.lower);
-        Tap(QStringLiteral("shift shift"));
-        EXPECT_EQ(Labels(), layout.lower) << "a second tap takes Shift off";
-    }
+    SipShowCorrectIM(ORVA_LANG_ENGLISH);
+    Tap(QStringLiteral("shift Q q shift shift q"));
+    SipShowCorrectIM(ORVA_LANG_TURKISH);
     Tap(QStringLiteral("shift İ i shift I ı"));
-    EXPECT_EQ(m_editor.toPlainText(), QStringLiteral("QQİiIı"));
+    EXPECT_EQ(m_editor.toPlainText(), QStringLiteral("QqqİiIı"));
     // A new language shows once the window has taken code 4, not before.
     SetShellSetting(QStringLiteral("language"), QStringLiteral("0"));
     for (const ShellCode code : {ShellCode::SkinChanged, ShellCode::LanguageChanged}) {
         PostShellMessage(&m_window, ShellWParam(code));
         ProcessEvents();
-        EXPECT_EQ(Labels(), code == ShellCode::SkinChanged ? cases[1].lower : english);
+        const QList<QAbstractButton*> keys = Keyboard()->findChildren<QAbstractButton*>();
+        EXPECT_EQ(std::ranges::any_of(keys, [](const QAbstractButton* key) { return key->text() == u"ş"; }),
+            code == ShellCode::SkinChanged);
     }
 }
 
-// Each key stands whole on the keyboard at the foot of the window, apart from
-// every other; the hide key takes it away again.
-TEST_F(SoftKeyboardTest, KeysStandApartOnTheKeyboardUntilItIsHidden)
+TEST_F(SoftKeyboardTest, HideKeyTakesTheKeyboardAway)
 {
     EXPECT_EQ(SipGetState(), SIP_HIDDEN);
     EXPECT_EQ(SipGetRect(), QRect());
-    for (const ORVA_LANG language : {ORVA_LANG_ENGLISH, ORVA_LANG_TURKISH, ORVA_LANG_CHINESE}) {
-        SipShowCorrectIM(language);
-        ASSERT_EQ(SipGetState(), SIP_SHOWN);
-        const QRect area = SipGetRect();
-        EXPECT_EQ(area.bottomRight(), m_window.mapToGlobal(QPoint(799, 479)));
-        EXPECT_EQ(area.width(), 800);
-        EXPECT_EQ(area.height(), language == ORVA_LANG_CHINESE ? SoftKeyboard::kHeight + CandidateBar::kHeight : SoftKeyboard::kHeight);
-        QList<QAbstractButton*> keys = Keyboard()->findChildren<QAbstractButton*>();
-        keys.removeIf([](const QAbstractButton* key) { return !key->isVisible(); });
-        for (QAbstractButton* key : keys) {
-            const QRect place = key->geometry();
-            const QRect onKeyboard(key->mapTo(Keyboard(), QPoint(0, 0)), place.size());
-            EXPECT_TRUE(!place.isEmpty() && Keyboard()->rect().contains(onKeyboard)) << key->text().toStdString();
-            for (QAbstractButton* other : keys)
-                EXPECT_TRUE(other == key || !onKeyboard.intersects(QRect(other->mapTo(Keyboard(), QPoint(0, 0)), other->size())))
-                    << key->text().toStdString();
-        }
-    }
+    SipShowCorrectIM(ORVA_LANG_CHINESE);
+    ASSERT_EQ(SipGetState(), SIP_SHOWN);
     Tap(QStringLiteral("hide"));
     EXPECT_EQ(SipGetState(), SIP_HIDDEN);
 }

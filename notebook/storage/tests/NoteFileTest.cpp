@@ -1,4 +1,5 @@
 #include "notebook/storage/Note.h"
+#include "platform/device/DevicePath.h"
 #include "shell/tests/ShellEnvironment.h"
 
 #include <optional>
@@ -79,6 +80,8 @@ TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)
     ASSERT_TRUE(note.Load(path, true));
     EXPECT_EQ(note.m_strTitle, QStringLiteral("T1"));
     EXPECT_EQ(note.m_strText, QStringLiteral("a"));
+    EXPECT_FALSE(note.IsReadWithLoss());
+    EXPECT_TRUE(note.Save()) << "nothing to write is no failure";
 
     // Written back in the 16-bit form; emptied, the file goes.
     note.m_strText = QStringLiteral("x\ny");
@@ -99,6 +102,9 @@ TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)
         EXPECT_FALSE(note.Save()) << hex;
         EXPECT_EQ(ReadDeviceFile(path), QByteArray::fromHex(hex)) << hex;
     }
+    // A file larger than any note is not read at all.
+    ASSERT_TRUE(QFile::resize(HostPathFromDevicePath(path), CNote::kLargestNoteFile + 1));
+    EXPECT_FALSE(note.Load(path, true));
 }
 
 } // namespace

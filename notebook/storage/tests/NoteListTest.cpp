@@ -271,6 +271,9 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         const int pages = list->GetCount();
         EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::Moved) << qPrintable(c.path);
         EXPECT_EQ(note.m_strPath, c.copy);
+        if (!note.m_bArchive) {
+            EXPECT_EQ(note.m_strTitle, c.copy.mid(c.copy.lastIndexOf(u'\\') + 1)) << "a plain copy is titled by its name";
+        }
         EXPECT_EQ(ReadDeviceFile(c.copy), c.copyBytes.isEmpty() ? c.mine.toLatin1() : c.copyBytes)
             << qPrintable(c.copy);
         if (note.GetRedirection() == Redirection::ConflictCopy)

@@ -48,9 +48,6 @@ TEST_F(TouchInputNoteBook, TypingAndTurningPagesByTouchesAlone)
 
     TapButton(IDC_BTN_INPUT);
     ASSERT_NE(SipGetState(), SIP_HIDDEN);
-    EXPECT_EQ(KeyboardRect(), QRect(0, 480 - SoftKeyboard::kHeight, 800, SoftKeyboard::kHeight));
-    const QImage screen = Screen();
-    EXPECT_EQ(screen.pixel(2, 478), qRgb(0x2b, 0x2f, 0x36)) << "the keyboard's background";
     TypeOnKeyboard(QStringLiteral(" Tea"));
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("three Tea"));
     EXPECT_TRUE(dlg.GetEdit().hasFocus());

@@ -1,5 +1,6 @@
 // The notebook as a person sees it, compared with the reference screens in
 // screens/.
+#include "notebook/window/NoteBookResource.h"
 #include "notebook/window/tests/NoteBookFixture.h"
 #include "platform/testsupport/ReferenceScreen.h"
 
@@ -8,6 +9,13 @@
 namespace {
 
 using ReferenceScreenNoteBook = NoteBookTest;
+
+constexpr std::pair<const char*, const char*> kLanguages[] = { { "0", "en" }, { "1", "zh" } };
+
+QString Reference(const char* scene, const char* variant)
+{
+    return QStringLiteral("notebook/window/tests/screens/%1-%2.png").arg(QLatin1String(scene), QLatin1String(variant));
+}
 
 // Latin, Turkish and Chinese lines on the rules, one of them wrapped, under a
 // caption in all three scripts, with the caret at the end; in English and in
@@ -20,11 +28,58 @@ TEST_F(ReferenceScreenNoteBook, PageOfMixedScripts)
                        "中文：今天天气很好，我们去公园散步。\n"
                        "A long line wraps at the edge of the page: İstanbul, 北京 and Zürich all together.\n"
                        "Last line"));
-    for (const auto& [language, name] : { std::pair { "0", "en" }, std::pair { "1", "zh" } }) {
+    for (const auto& [language, name] : kLanguages) {
         SetShellSetting(QStringLiteral("language"), QLatin1String(language));
         Start();
-        EXPECT_TRUE(MatchesReferenceScreen(
-            Screen(), QStringLiteral("notebook/window/tests/screens/mixed-scripts-%1.png").arg(QLatin1String(name))));
+        EXPECT_TRUE(MatchesReferenceScreen(Screen(), Reference("mixed-scripts", name)));
+        m_dlg.reset();
+    }
+}
+
+// The soft keyboard over an empty page in each of its layouts: English,
+// Turkish with Shift down (capitals İ and I), pinyin, and pinyin composing
+// "nihao", underlined at the caret, with its candidates in the bar.
+TEST_F(ReferenceScreenNoteBook, SoftKeyboardInEachLayout)
+{
+    const struct {
+        const char* language;
+        const char* taps;
+        const char* name;
+    } cases[] = {
+        { "0", "", "en" },
+        { "6", "shift", "tr-shift" },
+        { "1", "", "zh" },
+        { "1", "n i h a o", "zh-nihao" },
+    };
+    for (const auto& c : cases) {
+        SetShellSetting(QStringLiteral("language"), QLatin1String(c.language));
+        Start();
+        Drive(*m_dlg).FireTimer(IDT_CARET_TO_END);
+        Drive(*m_dlg).TapAt(m_dlg->GetDlgItem(IDC_BTN_INPUT)->geometry().center());
+        for (const QString& key : QString::fromUtf8(c.taps).split(u' ', Qt::SkipEmptyParts))
+            TapKey(key);
+        EXPECT_TRUE(MatchesReferenceScreen(Screen(), Reference("keyboard", c.name)));
+        m_dlg.reset();
+    }
+}
+
+// A handed-over file whose folder went away: the page keeps the text and
+// says why under the editor.
+TEST_F(ReferenceScreenNoteBook, PageWhoseSaveFailed)
+{
+    for (const auto& [language, name] : kLanguages) {
+        for (const char* folder : { "/outside", "/moved" })
+            QDir(m_dir.path() + QLatin1String(folder)).removeRecursively();
+        QDir(NotesHostFolder()).removeRecursively();
+        SetShellSetting(QStringLiteral("language"), QLatin1String(language));
+        const QString file = WriteOutsideFile(QStringLiteral("list.txt"), "milk");
+        WriteHandOff(DevicePathFromHostPath(file));
+        Start();
+        Drive(*m_dlg).FireTimer(IDT_CARET_TO_END);
+        ASSERT_TRUE(QDir().rename(QFileInfo(file).path(), m_dir.path() + QStringLiteral("/moved")));
+        Type(QStringLiteral(", eggs"));
+        Tick();
+        EXPECT_TRUE(MatchesReferenceScreen(Screen(), Reference("save-failed", name)));
         m_dlg.reset();
     }
 }

@@ -76,6 +76,15 @@ TEST_F(DevicePathTest, CreatesTheRootWhenFirstNeededAndFallsBackToTheDataHome)
     qunsetenv("XDG_DATA_HOME");
 }
 
+TEST_F(DevicePathTest, TakesARelativeRootFromTheWorkingFolder)
+{
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    qputenv("ORVA_ROOT", "relative/./root");
+    EXPECT_EQ(HostPathFromDevicePath(QStringLiteral("\\A")), QDir::currentPath() + QStringLiteral("/relative/root/A"));
+    QDir::setCurrent(previous);
+}
+
 TEST(PlainFileName, OneNameWithoutSeparatorsWildcardsOrClimbing)
 {
     for (const QString& name : { QStringLiteral("Classic"), QStringLiteral("Note.path"), QStringLiteral("a b.bmp"),

@@ -79,15 +79,17 @@ protected:
     // The title of the window that has the keyboard.
     QString FocusedWindow() { return Xdotool({QStringLiteral("getwindowfocus"), QStringLiteral("getwindowname")}); }
 
-    void ExpectFocusOn(const QString& title)
+    // Asserted, so that a fault ends the test long before ctest's time-out.
+    testing::AssertionResult FocusGoesTo(const QString& title)
     {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return FocusedWindow() == title; }, kPatienceMs))
-            << "the keyboard is with " << FocusedWindow().toStdString();
+        const bool focused = QTest::qWaitFor([&] { return FocusedWindow() == title; }, kPatienceMs);
+        return focused ? testing::AssertionSuccess() : testing::AssertionFailure() << "the keyboard is with " << FocusedWindow().toStdString();
     }
 
-    static void ExpectRunning(int appId, bool running)
+    static testing::AssertionResult Runs(int appId, bool running)
     {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return AppRegistry::IsRunningAnywhere(appId) == running; }, kPatienceMs)) << appId;
+        const bool done = QTest::qWaitFor([&] { return AppRegistry::IsRunningAnywhere(appId) == running; }, kPatienceMs);
+        return done ? testing::AssertionSuccess() : testing::AssertionFailure() << appId << (running ? " does not run" : " still runs");
     }
 
     QImage Screen()
@@ -108,41 +110,41 @@ protected:
 TEST_F(HomeScreenX, TilesStartTheProgramsWhichTakeKeysAndMinimiseComesBackHome)
 {
     Start(HOME_EXECUTABLE, {QStringLiteral("--session")});
-    ExpectRunning(kHomeAppId, true);
-    ExpectFocusOn(QStringLiteral("Home"));
+    ASSERT_TRUE(Runs(kHomeAppId, true));
+    ASSERT_TRUE(FocusGoesTo(QStringLiteral("Home")));
 
     Tap(kGoTile);
-    ExpectRunning(kGoAppId, true);
-    ExpectFocusOn(QStringLiteral("GO"));
+    ASSERT_TRUE(Runs(kGoAppId, true));
+    ASSERT_TRUE(FocusGoesTo(QStringLiteral("GO")));
     Tap(kGoMinimise);
-    ExpectFocusOn(QStringLiteral("Home"));
+    ASSERT_TRUE(FocusGoesTo(QStringLiteral("Home")));
     COrvaCore::SendAppMsg(kGoAppId, 0, ShellWParam(ShellCode::ComeToFront));
-    ExpectFocusOn(QStringLiteral("GO"));
+    ASSERT_TRUE(FocusGoesTo(QStringLiteral("GO")));
     Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
-    ExpectRunning(kGoAppId, false);
+    ASSERT_TRUE(Runs(kGoAppId, false));
 
     Tap(kNoteBookTile);
-    ExpectRunning(kNoteBookAppId, true);
-    ExpectFocusOn(QStringLiteral("NOTE"));
+    ASSERT_TRUE(Runs(kNoteBookAppId, true));
+    ASSERT_TRUE(FocusGoesTo(QStringLiteral("NOTE")));
     Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
-    ExpectRunning(kNoteBookAppId, false);
+    ASSERT_TRUE(Runs(kNoteBookAppId, false));
 }
 
 TEST_F(HomeScreenX, LanguageAndSkinChosenInSettingsReachTheRunningGame)
 {
     Start(GO_EXECUTABLE);
-    ExpectFocusOn(QStringLiteral("GO"));
+    ASSERT_TRUE(FocusGoesTo(QStringLiteral("GO")));
     const QImage before = Screen();
     Start(HOME_EXECUTABLE);
-    ExpectFocusOn(QStringLiteral("Home"));
+    ASSERT_TRUE(FocusGoesTo(QStringLiteral("Home")));
     Tap(kSettingsTile);
     Tap(kChineseButton);
-    EXPECT_TRUE(QTest::qWaitFor([] { return ShellSettings::Value(QStringLiteral("language")) == u"1"; }, kPatienceMs));
+    ASSERT_TRUE(QTest::qWaitFor([] { return ShellSettings::Value(QStringLiteral("language")) == u"1"; }, kPatienceMs));
     Tap(kSecondSkin);
-    EXPECT_TRUE(QTest::qWaitFor([] { return ShellSettings::Value(QStringLiteral("skin")) == u"Ocean"; }, kPatienceMs));
+    ASSERT_TRUE(QTest::qWaitFor([] { return ShellSettings::Value(QStringLiteral("skin")) == u"Ocean"; }, kPatienceMs));
 
     COrvaCore::SendAppMsg(kGoAppId, 0, ShellWParam(ShellCode::ComeToFront));
-    ExpectFocusOn(QStringLiteral("GO"));
+    ASSERT_TRUE(FocusGoesTo(QStringLiteral("GO")));
     const QImage after = Screen();
     ASSERT_FALSE(before.isNull());
     EXPECT_NE(before.copy(kGoNewButton), after.copy(kGoNewButton)) << "the caption in Chinese";

@@ -2,7 +2,9 @@
 #include "platform/ShellMessage.h"
 #include "shell/AppRegistry.h"
 #include "shell/OrvaCore.h"
+#include "shell/ProgramLock.h"
 #include "shell/RegistryFolder.h"
+#include "shell/ShellPrograms.h"
 #include "shell/tests/ShellEnvironment.h"
 
 #include <QLocalSocket>
@@ -80,22 +82,28 @@ protected:
 
 TEST_F(RegistryTest, MessagesReachAnotherProcessAndItsIdIsFreeWhenItEndsOrIsKilled)
 {
+    EXPECT_FALSE(AppRegistry::IsRunningAnywhere(43)) << "it never ran";
     auto killed = StartProbe(43);
     ASSERT_TRUE(WaitForLine(*killed, "running"));
     killed->kill();
     ASSERT_TRUE(WaitForExit(*killed));
     EXPECT_FALSE(AppRegistry::IsRunningAnywhere(43));
     EXPECT_EQ(COrvaCore::SendAppMsg(43, 0, 1), 0) << "nobody to receive it";
+    ProgramLock silent;
+    ASSERT_TRUE(silent.TryAcquire(RegistryLockPath(RegistryFolder(), 43)));
+    EXPECT_EQ(COrvaCore::SendAppMsg(43, 0, 1), 0) << "one that never listens is given up";
+    silent.Release();
 
     auto probe = StartProbe(43);
     ASSERT_TRUE(WaitForLine(*probe, "running"));
     EXPECT_TRUE(AppRegistry::IsRunningAnywhere(43));
     EXPECT_EQ(COrvaCore::IsAppRunning(43), 1);
+    EXPECT_TRUE(ShellPrograms::Show({QStringLiteral("probe"), 43, {}, {}}));
     for (const unsigned long code : {4ul, 0x12345678ul, 2ul})
         EXPECT_EQ(COrvaCore::SendAppMsg(43, 0, code), 1);
     ASSERT_TRUE(WaitForExit(*probe));
     EXPECT_EQ(probe->exitCode(), 0);
-    EXPECT_EQ(probe->readAllStandardOutput(), QByteArray("4\n305419896\n2\n"));
+    EXPECT_EQ(probe->readAllStandardOutput(), QByteArray("1\n4\n305419896\n2\n"));
     EXPECT_FALSE(AppRegistry::IsRunningAnywhere(43));
 }
 

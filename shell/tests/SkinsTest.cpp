@@ -2,6 +2,7 @@
 #include "platform/device/DeviceFiles.h"
 #include "shell/OrvaSkins.h"
 #include "shell/ProgramResources.h"
+#include "shell/SettingRules.h"
 #include "shell/SkinFolder.h"
 #include "shell/tests/ShellEnvironment.h"
 
@@ -117,6 +118,7 @@ TEST_F(SkinsTest, AUsersOwnSkinIsUsedWhateverTheCaseOfItsNames)
         ASSERT_TRUE(image.save(folder + u'/' + QString::fromLatin1(name), "BMP"));
     }
     EXPECT_TRUE(SkinFolder::Available().contains(QStringLiteral("mine")));
+    EXPECT_EQ(SettingRules::Change(QStringLiteral("skin"), QStringLiteral("mine")).result, SettingChangeResult::Done);
     const QImage classicBoard = Load(u"GO_BOARD");
     ASSERT_FALSE(classicBoard.isNull());
     UseSkin("Mine");

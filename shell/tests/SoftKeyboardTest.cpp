@@ -1,3 +1,5 @@
+#include "platform/ShellMessage.h"
+#include "shell/OrvaCore.h"
 #include "shell/SoftKeyboard.h"
 #include "shell/Wren.h"
 #include "shell/tests/ShellEnvironment.h"
@@ -55,6 +57,12 @@ TEST_F(SoftKeyboardTest, TypesIntoTheFocusedEditorWithoutTakingTheFocus)
     Tap(QStringLiteral("shift H i space 1 x backspace enter ?"));
     EXPECT_EQ(m_editor.toPlainText(), QStringLiteral("Hi 1\n?"));
     EXPECT_EQ(QApplication::focusWidget(), &m_editor);
+    // Pinyin composes until a candidate, Space or a mark puts words in, and
+    // Enter the letters as typed.
+    m_editor.clear();
+    SipShowCorrectIM(ORVA_LANG_CHINESE);
+    Tap(QStringLiteral("n i h a o space z h o n g g u o 中国 w o x backspace enter n i h a o ，"));
+    EXPECT_EQ(m_editor.toPlainText(), QStringLiteral("你好中国wo你好，"));
 }
 
 // Shift gives one capital and a second tap takes it off; Turkish i and ı
@@ -66,6 +74,15 @@ TEST_F(SoftKeyboardTest, ShiftGivesOneCapital)
     SipShowCorrectIM(ORVA_LANG_TURKISH);
     Tap(QStringLiteral("shift İ i shift I ı"));
     EXPECT_EQ(m_editor.toPlainText(), QStringLiteral("QqqİiIı"));
+    // A new language shows once the window has taken code 4, not before.
+    SetShellSetting(QStringLiteral("language"), QStringLiteral("0"));
+    for (const ShellCode code : {ShellCode::SkinChanged, ShellCode::LanguageChanged}) {
+        PostShellMessage(&m_window, ShellWParam(code));
+        ProcessEvents();
+        const QList<QAbstractButton*> keys = Keyboard()->findChildren<QAbstractButton*>();
+        EXPECT_EQ(std::ranges::any_of(keys, [](const QAbstractButton* key) { return key->text() == u"ş"; }),
+            code == ShellCode::SkinChanged);
+    }
 }
 
 TEST_F(SoftKeyboardTest, HideKeyTakesTheKeyboardAway)

@@ -7,13 +7,14 @@ namespace {
 // The pointer state is program-wide: each test leaves it as it found it.
 class Pointer : public testing::Test {
 protected:
-    void SetUp() override { SetCursorHidingEnabled(true); }
     void TearDown() override { SetCursorHidingEnabled(false); }
 };
 
 TEST_F(Pointer, ShowCountHidesBelowZeroOnATouchScreenOnly)
 {
     EXPECT_EQ(ShowCursor(false), -1);
+    EXPECT_TRUE(IsCursorShown()) << "a desktop keeps its pointer until hiding is enabled";
+    SetCursorHidingEnabled(true);
     EXPECT_FALSE(IsCursorShown());
     EXPECT_EQ(ShownCursorShape(), Qt::BlankCursor);
     EXPECT_EQ(ShowCursor(false), -2);
@@ -40,6 +41,7 @@ TEST_F(Pointer, ShapesAndTheWaitCursor)
         EXPECT_EQ(ShownCursorShape(), Qt::WaitCursor);
     }
     EXPECT_EQ(ShownCursorShape(), Qt::CrossCursor);
+    SetCursorHidingEnabled(true);
     ShowCursor(false);
     {
         CWaitCursor wait;

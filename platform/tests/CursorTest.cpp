@@ -1,5 +1,7 @@
 #include "platform/Cursor.h"
 
+#include <QGuiApplication>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,6 +51,9 @@ TEST_F(Pointer, ShapesAndTheWaitCursor)
     }
     ShowCursor(true);
     SetCursor(QCursor(Qt::ArrowCursor));
+    // One override cursor carries every change, so none pile up in a long run.
+    QGuiApplication::restoreOverrideCursor();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 } // namespace

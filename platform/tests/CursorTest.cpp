@@ -1,5 +1,7 @@
 #include "platform/Cursor.h"
 
+#include <QGuiApplication>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -7,13 +9,14 @@ namespace {
 // The pointer state is program-wide: each test leaves it as it found it.
 class Pointer : public testing::Test {
 protected:
-    void SetUp() override { SetCursorHidingEnabled(true); }
     void TearDown() override { SetCursorHidingEnabled(false); }
 };
 
 TEST_F(Pointer, ShowCountHidesBelowZeroOnATouchScreenOnly)
 {
     EXPECT_EQ(ShowCursor(false), -1);
+    EXPECT_TRUE(IsCursorShown()) << "a desktop keeps its pointer until hiding is enabled";
+    SetCursorHidingEnabled(true);
     EXPECT_FALSE(IsCursorShown());
     EXPECT_EQ(ShownCursorShape(), Qt::BlankCursor);
     EXPECT_EQ(ShowCursor(false), -2);
@@ -40,6 +43,7 @@ TEST_F(Pointer, ShapesAndTheWaitCursor)
         EXPECT_EQ(ShownCursorShape(), Qt::WaitCursor);
     }
     EXPECT_EQ(ShownCursorShape(), Qt::CrossCursor);
+    SetCursorHidingEnabled(true);
     ShowCursor(false);
     {
         CWaitCursor wait;
@@ -47,6 +51,9 @@ TEST_F(Pointer, ShapesAndTheWaitCursor)
     }
     ShowCursor(true);
     SetCursor(QCursor(Qt::ArrowCursor));
+    // One override cursor carries every change, so none pile up in a long run.
+    QGuiApplication::restoreOverrideCursor();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 } // namespace

@@ -170,6 +170,8 @@ TEST(ModalRun, EnterEscapeAndClose)
         dialog.m_overrideOk = overrideOk;
         bool runningAfterEnter = false;
         QTimer::singleShot(0, &dialog, [&] {
+            // Enter raises IDOK alone, also over a focused button.
+            dialog.m_button.setFocus();
             Drive(dialog).PressKey(VK_RETURN);
             runningAfterEnter = dialog.IsWindow() && !Drive(dialog).IsEnded();
             if (runningAfterEnter)
@@ -318,6 +320,9 @@ TEST_F(CreatedDialog, TapsAndPointerMoves)
     EXPECT_GE(overDialog, 1);
     Drive(dialog).HoverAt(QPoint(620, 20));
     EXPECT_GT(dialog.m_setCursors, overDialog);
+    const int overButton = dialog.m_setCursors;
+    Drive(dialog).HoverAt(QPoint(500, 200));
+    EXPECT_GT(dialog.m_setCursors, overButton) << "over the editor, which keeps its pointer moves";
     EXPECT_TRUE(dialog.m_taps.empty());
 
     const int beforeTap = dialog.m_setCursors;

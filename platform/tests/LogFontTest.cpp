@@ -37,8 +37,16 @@ TEST(LogicalFonts, TheProgramsFontsKeepFaceHeightWeightAndItalic)
         EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(f.family)) << f.face << " " << f.height;
         EXPECT_EQ(font.italic(), f.italic) << f.face << " " << f.height;
         EXPECT_EQ(font.weight() >= QFont::DemiBold, f.weight >= 600) << f.face << " " << f.height;
+        EXPECT_TRUE(font.styleStrategy() & QFont::PreferAntialias) << f.face << " " << f.height;
     }
     EXPECT_EQ(FontFromLogFont(Description("Tahoma", -18, 400)).pixelSize(), 18);
+    // A description that sets neither height nor weight: a regular font of a 16-pixel cell.
+    LOGFONT unset;
+    unset.lfFaceName = QStringLiteral("Arial");
+    const QFontMetrics plain(FontFromLogFont(unset));
+    EXPECT_EQ(plain.ascent() + plain.descent(), 16);
+    EXPECT_EQ(FontFromLogFont(unset).weight(), QFont::Normal);
+    EXPECT_EQ(FontFromLogFont(Description("Tahoma", 22, 0)).weight(), QFont::Normal);
 }
 
 QImage Glyph(const QFont& font, const QString& text)

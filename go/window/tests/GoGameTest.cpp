@@ -24,16 +24,18 @@ TEST(BoardGeometry, TapsChooseTheNearestIntersection)
         { { 93, 30 }, 1, { 0, 0 } }, { { 93, 45 }, 1, { 1, 1 } },
         // Midway between rows: always the upper row.
         { { 78, 37 }, 1, { 0, 0 } }, { { 78, 22 }, 1, { 0, 0 } }, { { 498, 442 }, 1, { 14, 14 } },
-        // Truncation toward zero keeps taps left of and above the first lines on the board.
-        { { 49, 22 }, 1, { 0, 0 } }, { { 48, 22 }, 0, {} }, { { 77, 100 }, 1, { 0, 3 } }, { { 100, 0 }, 1, { 1, 0 } },
-        { { 513, 22 }, 1, { 14, 0 } }, { { 514, 22 }, 0, {} }, { { 100, 457 }, 1, { 1, 14 } }, { { 100, 458 }, 0, {} },
+        // Truncation toward zero keeps taps left of and above the first lines on the board;
+        // a tap off it still names the intersection nearest to it.
+        { { 49, 22 }, 1, { 0, 0 } }, { { 48, 22 }, 0, { 0, 0 } }, { { 77, 100 }, 1, { 0, 3 } },
+        { { 100, 0 }, 1, { 1, 0 } }, { { 513, 22 }, 1, { 14, 0 } }, { { 514, 22 }, 0, { 14, 0 } },
+        { { 100, 457 }, 1, { 1, 14 } }, { { 100, 458 }, 0, { 1, 14 } },
     };
     const CBoardGeometry geometry;
     for (const auto& tap : taps) {
         QPoint cell(-5, -5);
         const int onBoard = geometry.PointToCell(tap.pixel.x(), tap.pixel.y(), cell);
         EXPECT_EQ(onBoard, tap.onBoard) << tap.pixel.x() << "," << tap.pixel.y();
-        EXPECT_EQ(cell, tap.onBoard ? tap.cell : cell) << tap.pixel.x() << "," << tap.pixel.y();
+        EXPECT_EQ(cell, tap.cell) << tap.pixel.x() << "," << tap.pixel.y();
     }
 }
 
@@ -96,11 +98,14 @@ TEST_F(GoGame, TapsReachTheOptionsOrTheBoard)
         { { 760, 379 }, 3, false, 1 }, // just right of Easy
         { { 700, 385 }, 3, false, 1 }, // between two options
         { { 759, 379 }, 1, false, 1 },
-        { { 700, 405 }, 2, false, 1 },
-        { { 610, 210 }, 2, true, 1 },
-        { { 774, 227 }, 2, false, 1 }, // the bottom right corner of CPU first
+        { { 700, 390 }, 2, false, 1 }, // the top row of Normal
+        { { 760, 459 }, 2, false, 1 }, // just right of Hard
+        { { 605, 204 }, 2, true, 1 }, // the top left corner of CPU first
+        { { 774, 227 }, 2, false, 1 }, // its bottom right corner
         { { 775, 227 }, 2, false, 1 },
+        { { 700, 228 }, 2, false, 1 },
         { { 604, 210 }, 2, false, 1 },
+        { { 775, 259 }, 2, false, 1 }, // just right of New
         { { 48, 22 }, 2, false, 1 }, // just off the board
         { { 93, 45 }, 2, false, 3 }, // nearest to (1, 1)
     };

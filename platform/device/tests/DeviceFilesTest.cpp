@@ -83,9 +83,11 @@ TEST_F(DeviceFilesTest, LoadsNothingFromDamagedMissingOrUnreachableFiles)
     QDir().mkpath(m_root + QStringLiteral("/folder.bmp"));
     WriteImage(m_dir.path() + QStringLiteral("/secret.bmp"), 5, 5);
     WriteImage(m_builtin + QStringLiteral("/Other/x.bmp"), 5, 5);
+    WriteImage(m_builtin + QStringLiteral("/Poem/x.bmp"), 5, 5);
+    // "\Note" is as long as "\Orva": a built-in folder under it is the user's own, here missing.
     for (const char16_t* path : {u"\\bad.bmp", u"\\empty.bmp", u"\\folder.bmp", u"\\missing.bmp", u"",
              u"\\Orva\\Poem\\..\\..\\secret.bmp", u"\\Orva\\Other\\x.bmp",
-             u"\\Orva\\Poem\\..\\Other\\x.bmp"})
+             u"\\Orva\\Poem\\..\\Other\\x.bmp", u"\\Note\\Poem\\x.bmp"})
         EXPECT_TRUE(LoadDeviceBitmap(QString::fromUtf16(path)).isNull()) << QString::fromUtf16(path).toStdString();
 }
 

@@ -39,6 +39,7 @@ TEST_F(BrainProtocolTest, AnswersEachCommand)
     const std::string noGame = "ERROR no game: send START 15 first\n";
     const std::string fifteen = "ERROR only 15 by 15 boards are supported\n";
     const std::string size = "ERROR START needs the board size\n";
+    const std::string rect = "ERROR RECTSTART needs the width and the height\n";
     const std::string point = "ERROR expected a point x,y\n";
     const struct {
         std::string input;
@@ -47,7 +48,8 @@ TEST_F(BrainProtocolTest, AnswersEachCommand)
         int steps; // stones on the board afterwards
     } cases[] = {
         {"START 15\nEND\nBEGIN\n", "OK\n", 0, 0},
-        {"START 20\nSTART\nSTART x\nRECTSTART 15,15\nRECTSTART 15,20\nEND\n", fifteen + size + size + "OK\n" + fifteen, 0, 0},
+        {"START 20\nSTART\nSTART x\nRECTSTART 15,15\nRECTSTART 15,20\nRECTSTART 15\nRECTSTART\nEND\n",
+            fifteen + size + size + "OK\n" + fifteen + rect + rect, 0, 0},
         {"BEGIN\nTURN 7,7\nBOARD\nTAKEBACK 7,7\nRESTART\nEND\n", noGame + noGame + noGame + noGame + noGame, 0, 0},
         {"START 15\nBEGIN\nEND\n", "OK\n7,7\n", 0, 1},
         {"START 15\nBOARD\n3,7,1\n4,7,1\n5,7,1\n6,7,1\n3,9,2\n4,9,2\n5,9,2\n6,9,2\nDONE\nEND\n", "OK\n7,7\n", 0, 9},
@@ -88,8 +90,8 @@ TEST_F(BrainProtocolTest, PlaysAtHardUnlessToldOtherwise)
     EXPECT_EQ(Converse("START 15\nINFO level 1\nINFO timeout_turn 1000\nINFO\nEND\n"), "OK\n");
     EXPECT_EQ(m_engine.g_nLevel, 1);
     // INFO is never answered: values out of range are ignored.
-    EXPECT_EQ(Converse("INFO level 4\nINFO LEVEL 2\nINFO level 0\nINFO level\nINFO level x\nEND\n"), "");
-    EXPECT_EQ(m_engine.g_nLevel, 2);
+    EXPECT_EQ(Converse("INFO LEVEL 2\nINFO level 3\nINFO level 4\nINFO level 0\nINFO level\nINFO level x\nEND\n"), "");
+    EXPECT_EQ(m_engine.g_nLevel, 3);
 }
 
 } // namespace

@@ -13,16 +13,16 @@ namespace {
 using Result = CLineReader::Result;
 
 // Lines end at LF or CR LF; one longer than 1024 characters is dropped whole,
-// the next is read as usual.
+// the next is read as usual. A CR counts towards the length unless it ends the line.
 TEST(LineReader, TakesBothLineEndsAndDropsOverLongLines)
 {
     const std::string longest(1024, 'x');
-    std::istringstream in("START 15\r\nBEGIN\n" + longest + "\n" + longest + "y\nEND\n" + std::string(100000, 'z')
-        + "\nlast");
+    std::istringstream in("START 15\r\nBEGIN\n" + longest + "\n" + longest + "y\n" + longest + "\r\n" + longest
+        + "\ry\nEND\n" + std::string(100000, 'z') + "\nlast");
     CLineReader reader(in);
     const std::vector<std::pair<Result, std::string>> expected = {{Result::Line, "START 15"}, {Result::Line, "BEGIN"},
-        {Result::Line, longest}, {Result::TooLong, ""}, {Result::Line, "END"}, {Result::TooLong, ""},
-        {Result::Line, "last"}, {Result::EndOfInput, ""}};
+        {Result::Line, longest}, {Result::TooLong, ""}, {Result::Line, longest}, {Result::TooLong, ""},
+        {Result::Line, "END"}, {Result::TooLong, ""}, {Result::Line, "last"}, {Result::EndOfInput, ""}};
     for (const auto& [result, text] : expected) {
         std::string line;
         ASSERT_EQ(reader.ReadLine(line), result) << text;

@@ -144,9 +144,10 @@ void CHomeDlg::OnClose()
 
 LRESULT CHomeDlg::OnShellMessage(WPARAM wParam, LPARAM)
 {
-    return HandleShellMessage(*this, wParam, {
-        .quit = [this] { EndDialog(IDOK); },
-        .appearanceChanged = [this] { ApplyAppearance(); },
-        .openNote = {},
-    });
+    return HandleShellMessage(*this, wParam,
+        {
+            .quit = [this] { EndDialog(IDOK); },
+            .appearanceChanged = [this] { ApplyAppearance(); },
+            .openNote = {},
+        });
 }

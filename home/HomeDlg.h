@@ -46,11 +46,11 @@ private:
 
     HomeMode m_mode = HomeMode::Desktop;
     Clock m_clock;
-    QLabel m_lblTime{this};
-    QLabel m_lblDate{this};
-    QToolButton m_btnGo{this};
-    QToolButton m_btnNoteBook{this};
-    QToolButton m_btnSettings{this};
-    QToolButton m_btnClose{this};
+    QLabel m_lblTime { this };
+    QLabel m_lblDate { this };
+    QToolButton m_btnGo { this };
+    QToolButton m_btnNoteBook { this };
+    QToolButton m_btnSettings { this };
+    QToolButton m_btnClose { this };
     QPointer<CSettingsPage> m_settings;
 };

@@ -20,19 +20,20 @@ constexpr int kGearTeeth = 8;
 QString HomeLook::StyleSheet() const
 {
     return QStringLiteral(
-               "QWidget#settings { background: %3; }"
-               "QLabel { color: %1; font-size: 22px; }"
-               "QLabel#time { font-size: 72px; }"
-               "QLabel#date { font-size: 26px; }"
-               "QToolButton, QPushButton { background: %2; color: %1; border: 2px solid %1; border-radius: 16px;"
-               " font-size: 24px; padding: 8px; }"
-               "QToolButton:pressed, QPushButton:pressed, QToolButton:checked, QPushButton:checked { background: %1; color: %2; }"
-               "QCheckBox { color: %1; font-size: 22px; }"
-               "QCheckBox::indicator { width: 32px; height: 32px; }"
-               "QListWidget { background: %2; color: %1; font-size: 22px; border: 2px solid %1; }"
-               "QListWidget::item { background: %2; padding: 6px; }"
-               "QListWidget::item:selected { background: %1; color: %2; }"
-               "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }")
+        "QWidget#settings { background: %3; }"
+        "QLabel { color: %1; font-size: 22px; }"
+        "QLabel#time { font-size: 72px; }"
+        "QLabel#date { font-size: 26px; }"
+        "QToolButton, QPushButton { background: %2; color: %1; border: 2px solid %1; border-radius: 16px;"
+        " font-size: 24px; padding: 8px; }"
+        "QToolButton:pressed, QPushButton:pressed, QToolButton:checked, QPushButton:checked { background: %1; color: "
+        "%2; }"
+        "QCheckBox { color: %1; font-size: 22px; }"
+        "QCheckBox::indicator { width: 32px; height: 32px; }"
+        "QListWidget { background: %2; color: %1; font-size: 22px; border: 2px solid %1; }"
+        "QListWidget::item { background: %2; padding: 6px; }"
+        "QListWidget::item:selected { background: %1; color: %2; }"
+        "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }")
         .arg(text.name(), tile.name(), background.name());
 }
 
@@ -44,7 +45,7 @@ HomeLook CurrentHomeLook()
     // A skin without its colour words must still be readable.
     if (text == tile)
         text = tile.lightness() < 128 ? Qt::white : Qt::black;
-    return {.background = tile.darker(180), .tile = tile, .text = text};
+    return { .background = tile.darker(180), .tile = tile, .text = text };
 }
 
 QIcon SettingsIcon(const HomeLook& look)

@@ -14,14 +14,14 @@ struct HomeTextEntry {
 
 // In the order of HomeText.
 constexpr std::array kTexts = {
-    HomeTextEntry{u"Go", u"五子棋", u"Go"},
-    HomeTextEntry{u"NoteBook", u"记事本", u"Not Defteri"},
-    HomeTextEntry{u"Settings", u"设置", u"Ayarlar"},
-    HomeTextEntry{u"Back", u"返回", u"Geri"},
-    HomeTextEntry{u"Language", u"语言", u"Dil"},
-    HomeTextEntry{u"Skin", u"皮肤", u"Tema"},
-    HomeTextEntry{u"Hide the pointer (touch screen)", u"隐藏指针（触摸屏）", u"İşaretçiyi gizle (dokunmatik ekran)"},
-    HomeTextEntry{u"Notes folder", u"笔记文件夹", u"Not klasörü"},
+    HomeTextEntry { u"Go", u"五子棋", u"Go" },
+    HomeTextEntry { u"NoteBook", u"记事本", u"Not Defteri" },
+    HomeTextEntry { u"Settings", u"设置", u"Ayarlar" },
+    HomeTextEntry { u"Back", u"返回", u"Geri" },
+    HomeTextEntry { u"Language", u"语言", u"Dil" },
+    HomeTextEntry { u"Skin", u"皮肤", u"Tema" },
+    HomeTextEntry { u"Hide the pointer (touch screen)", u"隐藏指针（触摸屏）", u"İşaretçiyi gizle (dokunmatik ekran)" },
+    HomeTextEntry { u"Notes folder", u"笔记文件夹", u"Not klasörü" },
 };
 
 } // namespace

@@ -18,7 +18,7 @@ struct LanguageChoice {
     const char16_t* name; // in its own language
     const char16_t* value;
 };
-constexpr LanguageChoice kLanguages[] = {{u"中文", u"1"}, {u"English", u"0"}, {u"Türkçe", u"6"}};
+constexpr LanguageChoice kLanguages[] = { { u"中文", u"1" }, { u"English", u"0" }, { u"Türkçe", u"6" } };
 
 constexpr QSize kPreviewSize(150, 90);
 constexpr QSize kSkinButtonSize(180, 140);
@@ -38,7 +38,8 @@ QStringList DeviceFolders()
     QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString relative = QDir(root).relativeFilePath(it.next());
-        if (relative.count(u'/') >= kFolderDepth || relative.section(u'/', 0, 0).compare(u"Orva", Qt::CaseInsensitive) == 0)
+        if (relative.count(u'/') >= kFolderDepth
+            || relative.section(u'/', 0, 0).compare(u"Orva", Qt::CaseInsensitive) == 0)
             continue;
         folders.append(u'\\' + QString(relative).replace(u'/', u'\\'));
     }
@@ -67,12 +68,12 @@ CSettingsPage::CSettingsPage(QWidget* parent)
     m_chkHidePointer.setGeometry(20, 305, 760, 40);
     m_chkHidePointer.setFocusPolicy(Qt::NoFocus);
     connect(&m_chkHidePointer, &QCheckBox::clicked, this,
-            [this](bool hidden) { Change(QStringLiteral("touch"), hidden ? QStringLiteral("1") : QStringLiteral("0")); });
+        [this](bool hidden) { Change(QStringLiteral("touch"), hidden ? QStringLiteral("1") : QStringLiteral("0")); });
     m_lblNotesFolder.setGeometry(20, 350, 200, 50);
     m_lstNotesFolders.setGeometry(230, 350, 550, 120);
     m_lstNotesFolders.setFocusPolicy(Qt::NoFocus);
     connect(&m_lstNotesFolders, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Change(QStringLiteral("note_path"), item->text()); });
+        [this](QListWidgetItem* item) { Change(QStringLiteral("note_path"), item->text()); });
     m_lblProblem.setGeometry(20, 410, 200, 60);
     m_lblProblem.setWordWrap(true);
     Refresh();
@@ -91,7 +92,7 @@ void CSettingsPage::MakeLanguageButtons()
         left += 190;
     }
     connect(&m_languages, &QButtonGroup::buttonClicked, this,
-            [this](QAbstractButton* button) { Change(QStringLiteral("language"), button->property("value").toString()); });
+        [this](QAbstractButton* button) { Change(QStringLiteral("language"), button->property("value").toString()); });
 }
 
 void CSettingsPage::Refresh()
@@ -136,7 +137,7 @@ void CSettingsPage::FillSkins()
     m_skinArea.setWidget(row);
     disconnect(&m_skins, nullptr, this, nullptr);
     connect(&m_skins, &QButtonGroup::buttonClicked, this,
-            [this](QAbstractButton* button) { Change(QStringLiteral("skin"), button->text()); });
+        [this](QAbstractButton* button) { Change(QStringLiteral("skin"), button->text()); });
 }
 
 void CSettingsPage::FillNotesFolders()

@@ -27,16 +27,16 @@ private:
     void FillNotesFolders();
     void Change(const QString& key, const QString& value);
 
-    QPushButton m_btnBack{this};
-    QLabel m_lblTitle{this};
-    QLabel m_lblLanguage{this};
-    QButtonGroup m_languages{this};
-    QLabel m_lblSkin{this};
-    QScrollArea m_skinArea{this};
-    QButtonGroup m_skins{this};
-    QCheckBox m_chkHidePointer{this};
-    QLabel m_lblNotesFolder{this};
-    QListWidget m_lstNotesFolders{this};
+    QPushButton m_btnBack { this };
+    QLabel m_lblTitle { this };
+    QLabel m_lblLanguage { this };
+    QButtonGroup m_languages { this };
+    QLabel m_lblSkin { this };
+    QScrollArea m_skinArea { this };
+    QButtonGroup m_skins { this };
+    QCheckBox m_chkHidePointer { this };
+    QLabel m_lblNotesFolder { this };
+    QListWidget m_lstNotesFolders { this };
     // Where a change could not be made, in one short line.
-    QLabel m_lblProblem{this};
+    QLabel m_lblProblem { this };
 };

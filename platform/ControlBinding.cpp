@@ -18,13 +18,11 @@ bool IsMultiLineEditor(const QWidget* widget)
 bool ControlMatchesClass(const QWidget& control, ControlClass controlClass)
 {
     switch (controlClass) {
-    case ControlClass::Button:
-        return qobject_cast<const QAbstractButton*>(&control) != nullptr;
+    case ControlClass::Button: return qobject_cast<const QAbstractButton*>(&control) != nullptr;
     case ControlClass::Edit:
         return qobject_cast<const QPlainTextEdit*>(&control) || qobject_cast<const QTextEdit*>(&control)
             || qobject_cast<const QLineEdit*>(&control);
-    case ControlClass::Static:
-        return true;
+    case ControlClass::Static: return true;
     }
     return false;
 }

@@ -9,7 +9,7 @@ struct PointerState {
     int waitDepth = 0;
     bool hidingEnabled = false;
     bool overrideSet = false;
-    QCursor shape{Qt::ArrowCursor};
+    QCursor shape { Qt::ArrowCursor };
 };
 
 PointerState& State()

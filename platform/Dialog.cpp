@@ -250,8 +250,7 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event)
         if (widget != this)
             UpdatePointerShape();
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -324,8 +323,8 @@ void CDialog::reject()
 
 const DialogControl* CDialog::FindControl(int id) const
 {
-    const auto found = std::find_if(m_template.begin(), m_template.end(),
-                                    [id](const DialogControl& control) { return control.id == id; });
+    const auto found = std::find_if(
+        m_template.begin(), m_template.end(), [id](const DialogControl& control) { return control.id == id; });
     return found == m_template.end() ? nullptr : &*found;
 }
 

@@ -141,7 +141,7 @@ private:
     bool m_ended = false;
     int m_result = 0;
     QEventLoop* m_modalLoop = nullptr;
-    WindowTimers m_timers{*this};
+    WindowTimers m_timers { *this };
     QRegion m_pendingRegion;
     QRegion m_eraseRegion;
     PaintRecord m_paintRecord;

@@ -136,7 +136,8 @@ void CDialog::EndModalRunsForQuit()
 void PostQuitMessage(int exitCode)
 {
     Quit().exitCode = exitCode;
-    QMetaObject::invokeMethod(qApp, [] { CDialog::EndModalRunsForQuit(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { CDialog::EndModalRunsForQuit(); }, Qt::QueuedConnection);
 }
 
 int QuitExitCode()

@@ -22,8 +22,8 @@ void CopyImage(QPainter& dc, int x, int y, int w, int h, const QImage& source, i
     dc.setCompositionMode(mode);
 }
 
-void CopyImageTransparent(QPainter& dc, int x, int y, int w, int h, const QImage& source, int sx, int sy,
-                          COLORREF keyColor)
+void CopyImageTransparent(
+    QPainter& dc, int x, int y, int w, int h, const QImage& source, int sx, int sy, COLORREF keyColor)
 {
     // Only the part of the block that lies on the source is copied.
     const QRect block = QRect(sx, sy, w, h) & source.rect();
@@ -53,7 +53,7 @@ COLORREF GetPixel(const QImage& image, int x, int y)
 QPen MakePen(PenStyle style, int width, COLORREF color)
 {
     QPen pen(ColorFromColorRef(color), qMax(1, width), style == PenStyle::Dash ? Qt::DashLine : Qt::SolidLine,
-             Qt::FlatCap, Qt::MiterJoin);
+        Qt::FlatCap, Qt::MiterJoin);
     return pen;
 }
 

@@ -22,8 +22,8 @@ void CopyImage(QPainter& dc, int x, int y, int w, int h, const QImage& source, i
 // Copies the w by h block of source at (sx, sy) to (x, y), leaving out every
 // pixel of the key colour (the target keeps its own there) and every pixel
 // past the source's edges.
-void CopyImageTransparent(QPainter& dc, int x, int y, int w, int h, const QImage& source, int sx, int sy,
-                          COLORREF keyColor);
+void CopyImageTransparent(
+    QPainter& dc, int x, int y, int w, int h, const QImage& source, int sx, int sy, COLORREF keyColor);
 
 // The colour of one pixel; CLR_INVALID outside the image or for a null image.
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;

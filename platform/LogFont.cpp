@@ -22,15 +22,9 @@ QFont BaseFont(const LOGFONT& description, const QString& face)
     font.setUnderline(description.lfUnderline);
     font.setStrikeOut(description.lfStrikeOut);
     switch (description.lfPitchAndFamily & 0xF0) {
-    case FF_ROMAN:
-        font.setStyleHint(QFont::Serif);
-        break;
-    case FF_MODERN:
-        font.setStyleHint(QFont::Monospace);
-        break;
-    default:
-        font.setStyleHint(QFont::SansSerif);
-        break;
+    case FF_ROMAN: font.setStyleHint(QFont::Serif); break;
+    case FF_MODERN: font.setStyleHint(QFont::Monospace); break;
+    default: font.setStyleHint(QFont::SansSerif); break;
     }
     if (description.lfQuality == NONANTIALIASED_QUALITY)
         font.setStyleStrategy(QFont::NoAntialias);

@@ -2,7 +2,7 @@
 
 void PaintRecord::AddInvalidation(const QRect& rect, bool erase)
 {
-    m_invalidations.push_back({rect, erase});
+    m_invalidations.push_back({ rect, erase });
 }
 
 void PaintRecord::AddPaint(const QRegion& region)

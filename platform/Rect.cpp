@@ -7,5 +7,5 @@ QRect QRectFromRect(const RECT& rect)
 
 RECT RectFromQRect(const QRect& rect)
 {
-    return RECT{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+    return RECT { rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height() };
 }

@@ -5,30 +5,30 @@
 
 namespace {
 
-constexpr std::array<std::pair<Qt::Key, int>, 21> kNamedKeys{{
-    {Qt::Key_Backspace, VK_BACK},
-    {Qt::Key_Tab, VK_TAB},
-    {Qt::Key_Return, VK_RETURN},
-    {Qt::Key_Shift, VK_SHIFT},
-    {Qt::Key_Control, VK_CONTROL},
-    {Qt::Key_Alt, VK_MENU},
-    {Qt::Key_Escape, VK_ESCAPE},
-    {Qt::Key_Space, VK_SPACE},
-    {Qt::Key_PageUp, VK_PRIOR},
-    {Qt::Key_PageDown, VK_NEXT},
-    {Qt::Key_End, VK_END},
-    {Qt::Key_Home, VK_HOME},
-    {Qt::Key_Left, VK_LEFT},
-    {Qt::Key_Up, VK_UP},
-    {Qt::Key_Right, VK_RIGHT},
-    {Qt::Key_Down, VK_DOWN},
-    {Qt::Key_Insert, VK_INSERT},
-    {Qt::Key_Delete, VK_DELETE},
+constexpr std::array<std::pair<Qt::Key, int>, 21> kNamedKeys { {
+    { Qt::Key_Backspace, VK_BACK },
+    { Qt::Key_Tab, VK_TAB },
+    { Qt::Key_Return, VK_RETURN },
+    { Qt::Key_Shift, VK_SHIFT },
+    { Qt::Key_Control, VK_CONTROL },
+    { Qt::Key_Alt, VK_MENU },
+    { Qt::Key_Escape, VK_ESCAPE },
+    { Qt::Key_Space, VK_SPACE },
+    { Qt::Key_PageUp, VK_PRIOR },
+    { Qt::Key_PageDown, VK_NEXT },
+    { Qt::Key_End, VK_END },
+    { Qt::Key_Home, VK_HOME },
+    { Qt::Key_Left, VK_LEFT },
+    { Qt::Key_Up, VK_UP },
+    { Qt::Key_Right, VK_RIGHT },
+    { Qt::Key_Down, VK_DOWN },
+    { Qt::Key_Insert, VK_INSERT },
+    { Qt::Key_Delete, VK_DELETE },
     // Second names of keys listed above: the Qt key back is the first one.
-    {Qt::Key_Enter, VK_RETURN},
-    {Qt::Key_Backtab, VK_TAB},
-    {Qt::Key_Clear, VK_CLEAR},
-}};
+    { Qt::Key_Enter, VK_RETURN },
+    { Qt::Key_Backtab, VK_TAB },
+    { Qt::Key_Clear, VK_CLEAR },
+} };
 
 bool IsNavigationKey(int qtKey)
 {
@@ -42,10 +42,8 @@ bool IsNavigationKey(int qtKey)
     case Qt::Key_Left:
     case Qt::Key_Up:
     case Qt::Key_Right:
-    case Qt::Key_Down:
-        return true;
-    default:
-        return false;
+    case Qt::Key_Down: return true;
+    default: return false;
     }
 }
 
@@ -88,5 +86,5 @@ MSG KeyDownMessage(QWidget* target, int qtKey, Qt::KeyboardModifiers modifiers, 
     LPARAM keyData = autoRepeat ? KEYDATA_REPEAT : 0;
     if (IsNavigationKey(qtKey) && !modifiers.testFlag(Qt::KeypadModifier))
         keyData |= KEYDATA_EXTENDED;
-    return MSG{target, WM_KEYDOWN, WPARAM(VirtualKeyFromQtKey(qtKey, modifiers)), keyData};
+    return MSG { target, WM_KEYDOWN, WPARAM(VirtualKeyFromQtKey(qtKey, modifiers)), keyData };
 }

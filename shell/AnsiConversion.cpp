@@ -71,8 +71,8 @@ QString AnsiToUnicode(const char* src, int srcSize, bool* lossy)
         return {};
     const Conversion conversion(kUtf16, AnsiCodePage::ActiveIconvName().constData());
     if (!conversion.IsOpen()) {
-        QStringDecoder utf8(QStringDecoder::Utf8,
-                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        QStringDecoder utf8(
+            QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         QString text = utf8.decode(QByteArrayView(src, srcSize));
         if (lossy)
             *lossy = utf8.hasError();

@@ -69,7 +69,8 @@ void CandidateBar::ShowPageFrom(int first)
     for (QAbstractButton* key : m_keys) {
         const QString text = m_end < m_count ? m_text(m_end) : QString();
         key->ensurePolished();
-        const int keyWidth = std::max(kMinCandidateWidth, key->fontMetrics().horizontalAdvance(text) + kCandidatePadding);
+        const int keyWidth
+            = std::max(kMinCandidateWidth, key->fontMetrics().horizontalAdvance(text) + kCandidatePadding);
         // The first candidate of a page shows even when it is wider than the bar.
         if (text.isEmpty() || (left + keyWidth > right && m_end > first)) {
             key->hide();

@@ -33,8 +33,8 @@ QLabel* TextLabel(const QString& text, int pixelSize, bool bold, const QColor& c
 
 } // namespace
 
-HelpDialog::HelpDialog(const QImage& icon, const QString& title, const QString& text, const QColor& background,
-    QWidget* parent)
+HelpDialog::HelpDialog(
+    const QImage& icon, const QString& title, const QString& text, const QColor& background, QWidget* parent)
     // A popup takes every tap and key while it shows, wherever they land, also
     // on an X server without a window manager, where nothing would give a
     // modal window the keyboard; a tap outside it closes it and goes no further.
@@ -63,8 +63,8 @@ QWidget* HelpDialog::CreateHeader(const QImage& icon, const QString& title)
     if (!icon.isNull()) {
         auto* picture = new QLabel;
         picture->setObjectName(QStringLiteral("icon"));
-        picture->setPixmap(QPixmap::fromImage(icon.scaled(QSize(kIconSize, kIconSize).boundedTo(icon.size()),
-            Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        picture->setPixmap(QPixmap::fromImage(icon.scaled(
+            QSize(kIconSize, kIconSize).boundedTo(icon.size()), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         row->addWidget(picture);
     }
     QLabel* heading = TextLabel(title, 26, true, m_foreground);
@@ -86,7 +86,8 @@ QWidget* HelpDialog::CreateBody(const QString& text)
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
     scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroller->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+    scroller->setStyleSheet(
+        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
     scroller->setWidget(body);
     scroller->viewport()->installEventFilter(this);
     return scroller;

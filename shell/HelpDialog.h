@@ -14,7 +14,7 @@ public:
     HelpDialog(const QImage& icon, const QString& title, const QString& text, const QColor& background,
         QWidget* parent = nullptr);
 
-    static constexpr QSize kSize{600, 380};
+    static constexpr QSize kSize { 600, 380 };
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

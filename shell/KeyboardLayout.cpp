@@ -2,21 +2,21 @@
 
 namespace {
 
-const QStringList kEnglishRows {QStringLiteral("1234567890"), QStringLiteral("qwertyuiop"),
-    QStringLiteral("asdfghjkl'"), QStringLiteral("zxcvbnm,.?")};
+const QStringList kEnglishRows { QStringLiteral("1234567890"), QStringLiteral("qwertyuiop"),
+    QStringLiteral("asdfghjkl'"), QStringLiteral("zxcvbnm,.?") };
 
 } // namespace
 
 KeyboardLayout KeyboardLayout::English()
 {
-    return {kEnglishRows, QLocale(QLocale::English, QLocale::UnitedStates), QString()};
+    return { kEnglishRows, QLocale(QLocale::English, QLocale::UnitedStates), QString() };
 }
 
 KeyboardLayout KeyboardLayout::Turkish()
 {
     return {
-        {QStringLiteral("1234567890"), QStringLiteral("qwertyuıopğü"), QStringLiteral("asdfghjklşi"),
-            QStringLiteral("zxcvbnmöç.,")},
+        { QStringLiteral("1234567890"), QStringLiteral("qwertyuıopğü"), QStringLiteral("asdfghjklşi"),
+            QStringLiteral("zxcvbnmöç.,") },
         QLocale(QLocale::Turkish, QLocale::Turkey),
         QString(),
     };
@@ -24,7 +24,7 @@ KeyboardLayout KeyboardLayout::Turkish()
 
 KeyboardLayout KeyboardLayout::Pinyin()
 {
-    return {kEnglishRows, QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("!:;")};
+    return { kEnglishRows, QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("!:;") };
 }
 
 QString KeyboardLayout::ChineseMark(const QString& key)

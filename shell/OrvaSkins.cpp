@@ -28,7 +28,7 @@ QImage COrvaSkins::LoadBitmapW(const char16_t* name, int /*flags*/)
 const SKIN_INFO* COrvaSkins::GetSkinInfo()
 {
     static SKIN_INFO info;
-    info = SKIN_INFO{};
+    info = SKIN_INFO {};
     const QString words = HostPathForReading(SkinFolder::DevicePathOf(QStringLiteral("Skin.ini")));
     for (const QString& line : ReadKeyValueLines(words)) {
         bool indexOk = false;

@@ -70,8 +70,8 @@ void PinyinComposer::Update(const QString& commit)
     QTextCharFormat underlined;
     underlined.setFontUnderline(true);
     QList<QInputMethodEvent::Attribute> attributes {
-        {QInputMethodEvent::TextFormat, 0, int(preedit.size()), underlined},
-        {QInputMethodEvent::Cursor, int(preedit.size()), 1, QVariant()},
+        { QInputMethodEvent::TextFormat, 0, int(preedit.size()), underlined },
+        { QInputMethodEvent::Cursor, int(preedit.size()), 1, QVariant() },
     };
     QInputMethodEvent event(preedit, attributes);
     event.setCommitString(commit);

@@ -38,8 +38,9 @@ QString PinyinEngine::SystemFolder()
     }
     // The library's folder as this build found it, then that of any other
     // architecture Debian may have installed it for.
-    QStringList folders {QStringLiteral(ORVA_LIBPINYIN_DATA)};
-    for (const QString& arch : QDir(QStringLiteral("/usr/lib")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+    QStringList folders { QStringLiteral(ORVA_LIBPINYIN_DATA) };
+    for (const QString& arch :
+        QDir(QStringLiteral("/usr/lib")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
         folders.append(QStringLiteral("/usr/lib/%1/libpinyin/data").arg(arch));
     for (const QString& folder : folders) {
         if (HoldsPinyinData(folder))
@@ -52,14 +53,16 @@ std::unique_ptr<PinyinEngine> PinyinEngine::Open(const QString& userFolder)
 {
     const QString system = SystemFolder();
     if (system.isEmpty()) {
-        qCWarning(lcPinyin) << "no readable pinyin data (libpinyin-data, or $ORVA_PINYIN_DATA); Chinese is typed as letters";
+        qCWarning(lcPinyin)
+            << "no readable pinyin data (libpinyin-data, or $ORVA_PINYIN_DATA); Chinese is typed as letters";
         return nullptr;
     }
     if (!QDir().mkpath(userFolder)) {
         qCWarning(lcPinyin) << "cannot make" << userFolder << "for what pinyin learns; Chinese is typed as letters";
         return nullptr;
     }
-    pinyin_context_t* context = pinyin_init(QFile::encodeName(system).constData(), QFile::encodeName(userFolder).constData());
+    pinyin_context_t* context
+        = pinyin_init(QFile::encodeName(system).constData(), QFile::encodeName(userFolder).constData());
     if (!context) {
         qCWarning(lcPinyin) << "libpinyin cannot load its data from" << system << "; Chinese is typed as letters";
         return nullptr;
@@ -137,7 +140,8 @@ QString PinyinEngine::Choose(int index)
     ChewingKeyRest* key = nullptr;
     guint16 begin = 0;
     guint16 end = 0;
-    if (pinyin_get_pinyin_key_rest(m_instance, next, &key) && pinyin_get_pinyin_key_rest_positions(m_instance, key, &begin, &end))
+    if (pinyin_get_pinyin_key_rest(m_instance, next, &key)
+        && pinyin_get_pinyin_key_rest_positions(m_instance, key, &begin, &end))
         rest = std::min(rest, qsizetype(begin));
     // A choice that takes every letter completes a sentence, which is learnt
     // as a whole; a word chosen on the way is learnt by the library itself.

@@ -8,7 +8,7 @@ namespace {
 
 struct flock WholeFile(short type)
 {
-    struct flock lock {};
+    struct flock lock { };
     lock.l_type = type;
     lock.l_whence = SEEK_SET;
     return lock;

@@ -58,16 +58,10 @@ void ComeToFront(CDialog& window)
 LRESULT HandleShellMessage(CDialog& window, WPARAM code, const ShellCommandHandlers& handlers)
 {
     switch (ShellCode(code)) {
-    case ShellCode::ComeToFront:
-        ComeToFront(window);
-        break;
-    case ShellCode::Quit:
-        handlers.quit();
-        break;
+    case ShellCode::ComeToFront: ComeToFront(window); break;
+    case ShellCode::Quit: handlers.quit(); break;
     case ShellCode::SkinChanged:
-    case ShellCode::LanguageChanged:
-        handlers.appearanceChanged();
-        break;
+    case ShellCode::LanguageChanged: handlers.appearanceChanged(); break;
     case ShellCode::OpenNote:
         if (handlers.openNote) {
             handlers.openNote();

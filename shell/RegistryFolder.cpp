@@ -12,7 +12,7 @@ bool IsPrivateFolder(const QString& path)
     const QByteArray native = QFile::encodeName(path);
     if (mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
         return false;
-    struct stat info {};
+    struct stat info { };
     if (lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != getuid())
         return false;
     return (info.st_mode & 0777) == 0700 || chmod(native.constData(), 0700) == 0;

@@ -24,7 +24,7 @@ QString OneOf(const QString& value, const QStringList& allowed)
 
 QString CheckLanguage(const QString& value)
 {
-    const QString problem = OneOf(value, {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("6")});
+    const QString problem = OneOf(value, { QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("6") });
     return problem.isEmpty() ? problem : problem + QStringLiteral(" (English, Chinese, Turkish)");
 }
 
@@ -32,7 +32,8 @@ QString CheckSkin(const QString& value)
 {
     const QStringList missing = SkinFolder::MissingImages(value);
     if (!missing.isEmpty() && SkinFolder::Exists(value))
-        return QStringLiteral("%1 lacks the images %2 that the programs need").arg(value, missing.join(QStringLiteral(", ")));
+        return QStringLiteral("%1 lacks the images %2 that the programs need")
+            .arg(value, missing.join(QStringLiteral(", ")));
     return OneOf(value, SkinFolder::Available());
 }
 
@@ -49,13 +50,14 @@ QString CheckCodePage(const QString& value)
 {
     bool ok = false;
     const int codePage = value.toInt(&ok, 10);
-    return ok && codePage > 0 && AnsiCodePage::IsKnown(codePage) ? QString()
-                                                                 : QStringLiteral("must be a code page such as 65001, 936, 1252 or 1254");
+    return ok && codePage > 0 && AnsiCodePage::IsKnown(codePage)
+        ? QString()
+        : QStringLiteral("must be a code page such as 65001, 936, 1252 or 1254");
 }
 
 QString CheckTouch(const QString& value)
 {
-    return OneOf(value, {QStringLiteral("0"), QStringLiteral("1")});
+    return OneOf(value, { QStringLiteral("0"), QStringLiteral("1") });
 }
 
 void NotifyRunningPrograms(ShellCode code)
@@ -71,11 +73,11 @@ void NotifyRunningPrograms(ShellCode code)
 std::optional<SettingRule> SettingRules::Find(const QString& key)
 {
     const QList<SettingRule> rules = {
-        {QStringLiteral("language"), QStringLiteral("0"), CheckLanguage},
-        {QStringLiteral("skin"), SkinFolder::DefaultSkin(), CheckSkin},
-        {QStringLiteral("note_path"), QStringLiteral("\\NAND Flash\\Note"), CheckNotePath},
-        {QStringLiteral("codepage"), QString::number(AnsiCodePage::kUtf8), CheckCodePage},
-        {QStringLiteral("touch"), QStringLiteral("0"), CheckTouch},
+        { QStringLiteral("language"), QStringLiteral("0"), CheckLanguage },
+        { QStringLiteral("skin"), SkinFolder::DefaultSkin(), CheckSkin },
+        { QStringLiteral("note_path"), QStringLiteral("\\NAND Flash\\Note"), CheckNotePath },
+        { QStringLiteral("codepage"), QString::number(AnsiCodePage::kUtf8), CheckCodePage },
+        { QStringLiteral("touch"), QStringLiteral("0"), CheckTouch },
     };
     for (const SettingRule& rule : rules) {
         if (rule.key.compare(key, Qt::CaseInsensitive) == 0)
@@ -93,15 +95,15 @@ SettingChange SettingRules::Change(const QString& key, const QString& value)
 {
     const std::optional<SettingRule> rule = Find(key);
     if (!rule)
-        return {SettingChangeResult::UnknownKey, QStringLiteral("no such setting: %1").arg(key)};
+        return { SettingChangeResult::UnknownKey, QStringLiteral("no such setting: %1").arg(key) };
     const QString problem = rule->check(value);
     if (!problem.isEmpty()) {
         qCDebug(lcSettings) << "refused" << rule->key << value << problem;
-        return {SettingChangeResult::Refused, QStringLiteral("%1: %2").arg(rule->key, problem)};
+        return { SettingChangeResult::Refused, QStringLiteral("%1: %2").arg(rule->key, problem) };
     }
     if (!ShellSettings::SetValue(rule->key, value)) {
         qCWarning(lcSettings) << "cannot write" << ShellSettings::FilePath();
-        return {SettingChangeResult::NotWritten, QStringLiteral("cannot write %1").arg(ShellSettings::FilePath())};
+        return { SettingChangeResult::NotWritten, QStringLiteral("cannot write %1").arg(ShellSettings::FilePath()) };
     }
     // The programs show or hide the pointer as they reload their skin.
     if (rule->key == u"skin" || rule->key == u"touch")

@@ -20,7 +20,7 @@ constexpr int kClientTimeoutMs = 5000;
 
 bool IsSameUser(const QLocalSocket* socket)
 {
-    struct ucred peer {};
+    struct ucred peer { };
     socklen_t size = sizeof(peer);
     return getsockopt(static_cast<int>(socket->socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
         && peer.uid == getuid();

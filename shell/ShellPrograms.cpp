@@ -19,9 +19,9 @@ enum ProgramIndex { kGo, kNotebook, kHome };
 const QList<ShellProgram>& ShellPrograms::Known()
 {
     static const QList<ShellProgram> programs = {
-        {QStringLiteral("go"), kGoAppId, QStringLiteral("Go"), QStringLiteral("go/window")},
-        {QStringLiteral("notebook"), kNoteBookAppId, QStringLiteral("NoteBook"), QStringLiteral("notebook/window")},
-        {QStringLiteral("home"), kHomeAppId, QStringLiteral("orva-home"), QStringLiteral("home")},
+        { QStringLiteral("go"), kGoAppId, QStringLiteral("Go"), QStringLiteral("go/window") },
+        { QStringLiteral("notebook"), kNoteBookAppId, QStringLiteral("NoteBook"), QStringLiteral("notebook/window") },
+        { QStringLiteral("home"), kHomeAppId, QStringLiteral("orva-home"), QStringLiteral("home") },
     };
     return programs;
 }
@@ -65,7 +65,8 @@ QString ShellPrograms::NameOf(int appId)
 
 QString ShellPrograms::ExecutableOf(const ShellProgram& program)
 {
-    const QString fromEnvironment = qEnvironmentVariable(("ORVA_PROGRAM_" + program.name.toUpper()).toLatin1().constData());
+    const QString fromEnvironment
+        = qEnvironmentVariable(("ORVA_PROGRAM_" + program.name.toUpper()).toLatin1().constData());
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
     const QString beside = QCoreApplication::applicationDirPath() + u'/' + program.executable;

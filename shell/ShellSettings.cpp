@@ -39,8 +39,8 @@ bool ShellSettings::IsTouchScreen()
 
 bool ShellSettings::SetValue(const QString& key, const QString& value)
 {
-    if (key.isEmpty() || key != key.trimmed() || key.contains(u'=') || key.contains(u'\n')
-        || value.contains(u'\n') || value.contains(u'\r'))
+    if (key.isEmpty() || key != key.trimmed() || key.contains(u'=') || key.contains(u'\n') || value.contains(u'\n')
+        || value.contains(u'\r'))
         return false;
     QStringList lines = ReadKeyValueLines(FilePath());
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())

@@ -24,7 +24,7 @@ QString SkinFolder::DefaultSkin()
 
 const QStringList& SkinFolder::ScreenImages()
 {
-    static const QStringList images = {QStringLiteral("GAME"), QStringLiteral("NOTEBOOK")};
+    static const QStringList images = { QStringLiteral("GAME"), QStringLiteral("NOTEBOOK") };
     return images;
 }
 
@@ -72,7 +72,7 @@ QImage SkinFolder::LoadImage(const QString& skin, const QString& imageName)
 {
     if (!IsPlainFileName(skin) || !IsPlainFileName(imageName))
         return {};
-    for (const char* extension : {".bmp", ".png"}) {
+    for (const char* extension : { ".bmp", ".png" }) {
         QImage image = LoadDeviceBitmap(kSkins + skin + u'\\' + imageName + QLatin1StringView(extension));
         if (!image.isNull())
             return image;

@@ -20,15 +20,15 @@ constexpr int kLetterSpan = 2;
 constexpr int kSideKeySpan = 3;
 constexpr int kHideKeySpan = 4;
 
-const QString kStyle = QStringLiteral(
-    "SoftKeyboard { background: #2b2f36; border-top: 1px solid #15171b; }"
-    "QToolButton { color: white; background: #4a505a; border: 1px solid #1d2026; border-radius: 6px;"
-    " font: 22px 'DejaVu Sans'; }"
-    "QToolButton#backspace, QToolButton#enter, QToolButton#shift, QToolButton#hide, QToolButton#mode"
-    " { background: #383d45; }"
-    "QToolButton#candidate { background: transparent; border: none; }"
-    "QToolButton:pressed, QToolButton#shift:checked { background: #7a8494; }"
-    "QToolButton:disabled { color: #6b7280; }");
+const QString kStyle
+    = QStringLiteral("SoftKeyboard { background: #2b2f36; border-top: 1px solid #15171b; }"
+                     "QToolButton { color: white; background: #4a505a; border: 1px solid #1d2026; border-radius: 6px;"
+                     " font: 22px 'DejaVu Sans'; }"
+                     "QToolButton#backspace, QToolButton#enter, QToolButton#shift, QToolButton#hide, QToolButton#mode"
+                     " { background: #383d45; }"
+                     "QToolButton#candidate { background: transparent; border: none; }"
+                     "QToolButton:pressed, QToolButton#shift:checked { background: #7a8494; }"
+                     "QToolButton:disabled { color: #6b7280; }");
 
 int LettersSpan(const QString& letters)
 {
@@ -68,14 +68,14 @@ SoftKeyboard::~SoftKeyboard() = default;
 void SoftKeyboard::AddKeys()
 {
     const QStringList& rows = m_layout.rows;
-    const int widths[] = {LettersSpan(rows.value(0)) + kSideKeySpan, LettersSpan(rows.value(1)),
-        LettersSpan(rows.value(2)) + kSideKeySpan, kSideKeySpan + LettersSpan(rows.value(3))};
+    const int widths[] = { LettersSpan(rows.value(0)) + kSideKeySpan, LettersSpan(rows.value(1)),
+        LettersSpan(rows.value(2)) + kSideKeySpan, kSideKeySpan + LettersSpan(rows.value(3)) };
     m_columns = *std::max_element(std::begin(widths), std::end(widths)) + 2;
     const auto start = [this, &widths](int row) { return (m_columns - widths[row]) / 2; };
 
     AddLetters(rows.value(0), 0, start(0));
-    QAbstractButton* backspace
-        = AddKey(QStringLiteral("backspace"), QStringLiteral("⌫"), 0, start(0) + LettersSpan(rows.value(0)), kSideKeySpan);
+    QAbstractButton* backspace = AddKey(
+        QStringLiteral("backspace"), QStringLiteral("⌫"), 0, start(0) + LettersSpan(rows.value(0)), kSideKeySpan);
     AddLetters(rows.value(1), 1, start(1));
     AddLetters(rows.value(2), 2, start(2));
     QAbstractButton* enter
@@ -118,7 +118,7 @@ QAbstractButton* SoftKeyboard::AddKey(const QString& name, const QString& text, 
     key->setObjectName(name);
     key->setText(text);
     key->setFocusPolicy(Qt::NoFocus);
-    m_places.append({key, row, column, span});
+    m_places.append({ key, row, column, span });
     return key;
 }
 
@@ -128,7 +128,7 @@ void SoftKeyboard::AddLetters(const QString& letters, int row, int column)
         const QString letter = letters.mid(i, 1);
         QAbstractButton* key = AddKey(QStringLiteral("key"), letter, row, column + i * kLetterSpan, kLetterSpan);
         connect(key, &QAbstractButton::clicked, this, [this, letter] { TypeLetter(letter); });
-        m_letterKeys.append({key, letter});
+        m_letterKeys.append({ key, letter });
     }
 }
 

@@ -149,7 +149,7 @@ QRect SipGetRect()
 {
     if (SipGetState() == SIP_HIDDEN)
         return {};
-    return {Keyboard()->mapToGlobal(QPoint(0, 0)), Keyboard()->size()};
+    return { Keyboard()->mapToGlobal(QPoint(0, 0)), Keyboard()->size() };
 }
 
 void SipWatch(QObject* receiver, std::function<void()> onChange)

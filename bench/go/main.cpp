@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
 
     std::printf("bench-go: %d games, %zu taps, %d stones\n", kGames, figures.answerMs.size(), figures.steps);
     std::printf("tap to the computer's stone painted: median %.3f ms, slowest %.3f ms (target 16 ms)\n",
-                Median(figures.answerMs), *std::max_element(figures.answerMs.begin(), figures.answerMs.end()));
+        Median(figures.answerMs), *std::max_element(figures.answerMs.begin(), figures.answerMs.end()));
     std::printf("tap to the whole window settled:     median %.3f ms\n", Median(figures.settledMs));
     std::printf("one full-window paint:               median %.3f ms\n", MedianFullPaint());
     return 0;

@@ -69,7 +69,7 @@ int main(int argc, char** argv)
         double lastShown = -1;
         const auto running = [&] {
             return std::any_of(senders.begin(), senders.end(),
-                               [](const auto& sender) { return sender->state() != QProcess::NotRunning; });
+                [](const auto& sender) { return sender->state() != QProcess::NotRunning; });
         };
         while ((running() || lastShown < 0) && timer.elapsed() < 60000) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
@@ -87,9 +87,9 @@ int main(int argc, char** argv)
     std::sort(shown.begin(), shown.end());
     std::sort(answered.begin(), answered.end());
     std::printf("%d simultaneous open-note calls to the last page shown: median %.1f ms, slowest %.1f ms (%d rounds)\n",
-                kSenders, shown[shown.size() / 2], shown.back(), kRounds);
+        kSenders, shown[shown.size() / 2], shown.back(), kRounds);
     std::printf("%d simultaneous open-note calls to the last answer: median %.1f ms, slowest %.1f ms\n", kSenders,
-                answered[answered.size() / 2], answered.back());
+        answered[answered.size() / 2], answered.back());
     dlg.DestroyWindow();
     COrvaCore::SetAppStatus(kNoteBookAppId, 0);
     return 0;

@@ -47,7 +47,9 @@ double Median(std::vector<double> values)
 
 QImage Probe()
 {
-    return QGuiApplication::primaryScreen()->grabWindow(0, kProbe.x(), kProbe.y(), kProbe.width(), kProbe.height()).toImage();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, kProbe.x(), kProbe.y(), kProbe.width(), kProbe.height())
+        .toImage();
 }
 
 // Milliseconds until done() holds, polling the screen; -1 on giving up.
@@ -70,8 +72,9 @@ bool WaitFor(const std::function<bool()>& done)
 
 void Tap(QPoint point)
 {
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(point.x()),
-                                                  QString::number(point.y()), QStringLiteral("click"), QStringLiteral("1")});
+    QProcess::execute(QStringLiteral("xdotool"),
+        { QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()), QStringLiteral("click"),
+            QStringLiteral("1") });
 }
 
 long RssKiB(qint64 pid)
@@ -100,7 +103,8 @@ int Measure()
     for (int run = 0; run < kRuns; ++run) {
         QElapsedTimer timer;
         timer.start();
-        QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0")});
+        QProcess::execute(
+            QStringLiteral("xdotool"), { QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0") });
         tapTool.push_back(double(timer.nsecsElapsed()) / 1e6);
 
         timer.start();
@@ -138,7 +142,7 @@ int main(int argc, char* argv[])
     if (!display.IsRunning())
         return std::fprintf(stderr, "bench-home: %s\n", qPrintable(display.Error())), 1;
     QProcessEnvironment environment = display.Environment();
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "ORVA_ROOT"}) {
+    for (const char* name : { "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "ORVA_ROOT" }) {
         const QString path = folder.path() + u'/' + QString::fromLatin1(name);
         QDir().mkpath(path);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -148,7 +152,7 @@ int main(int argc, char* argv[])
     QProcess measure;
     measure.setProcessEnvironment(environment);
     measure.setProcessChannelMode(QProcess::ForwardedChannels);
-    measure.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kOnDisplay)});
+    measure.start(QCoreApplication::applicationFilePath(), { QString::fromLatin1(kOnDisplay) });
     measure.waitForFinished(-1);
     return measure.exitCode();
 }

@@ -36,7 +36,8 @@ double CpuSeconds()
 {
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 int MeasureIdle(const QTemporaryDir& dir, int seconds)
@@ -59,14 +60,14 @@ int MeasureIdle(const QTemporaryDir& dir, int seconds)
     Drive(dlg).Create();
     Drive(dlg).Render();
     std::printf("first page with %d notes in a watched folder: %.1f ms\n", dlg.GetNotes().GetCount(),
-                timer.nsecsElapsed() / 1e6);
+        timer.nsecsElapsed() / 1e6);
     const double before = CpuSeconds();
     // An event loop of its own: QApplication::quit would close the notebook.
     QEventLoop idle;
     QTimer::singleShot(seconds * 1000, &idle, &QEventLoop::quit);
     idle.exec();
-    std::printf("CPU time over %d s idle with %d notes: %.3f s\n", seconds, dlg.GetNotes().GetCount(),
-                CpuSeconds() - before);
+    std::printf(
+        "CPU time over %d s idle with %d notes: %.3f s\n", seconds, dlg.GetNotes().GetCount(), CpuSeconds() - before);
 
     // What a change costs: the folder listed again and the one new file read.
     CNote arrived;
@@ -78,7 +79,7 @@ int MeasureIdle(const QTemporaryDir& dir, int seconds)
     timer.restart();
     Drive(dlg).FireTimer(IDT_FOLDER_CHANGED);
     std::printf("a note file that came to its page, %d notes: %.1f ms\n", dlg.GetNotes().GetCount(),
-                timer.nsecsElapsed() / 1e6);
+        timer.nsecsElapsed() / 1e6);
     dlg.DestroyWindow();
     return 0;
 }
@@ -119,9 +120,11 @@ int MeasureSync(const QTemporaryDir& dir, int notes)
     NoteBookPeer desk;
     NoteBookPeer board;
     SyncthingPair syncthing;
-    if (!desk.Start(peer, dir.filePath(QStringLiteral("desk"))) || !board.Start(peer, dir.filePath(QStringLiteral("board"))))
+    if (!desk.Start(peer, dir.filePath(QStringLiteral("desk")))
+        || !board.Start(peer, dir.filePath(QStringLiteral("board"))))
         return 1;
-    if (const QString error = syncthing.Start(dir.path(), { desk.NotesFolder(), board.NotesFolder() }); !error.isEmpty()) {
+    if (const QString error = syncthing.Start(dir.path(), { desk.NotesFolder(), board.NotesFolder() });
+        !error.isEmpty()) {
         std::printf("%s\n", qPrintable(error));
         return 1;
     }
@@ -130,8 +133,9 @@ int MeasureSync(const QTemporaryDir& dir, int notes)
     for (int i = 0; i < notes; ++i)
         times.push_back(SaveToPage(desk, board, QStringLiteral("note %1").arg(i)));
     std::sort(times.begin(), times.end());
-    std::printf("save on one notebook to the page on the other, %d notes: median %.0f ms (fastest %.0f, slowest %.0f)\n",
-                notes, times[times.size() / 2], times.front(), times.back());
+    std::printf(
+        "save on one notebook to the page on the other, %d notes: median %.0f ms (fastest %.0f, slowest %.0f)\n", notes,
+        times[times.size() / 2], times.front(), times.back());
     return 0;
 }
 

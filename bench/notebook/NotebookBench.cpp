@@ -103,7 +103,8 @@ Spread MillisecondsOf(int count, Prepare prepare, Work work)
 template<typename Work>
 Spread MillisecondsOf(int count, Work work)
 {
-    return MillisecondsOf(count, [](int) {}, work);
+    return MillisecondsOf(
+        count, [](int) {}, work);
 }
 
 // Prev from the last page back, each page painted.
@@ -141,7 +142,7 @@ void RunFirstPage(const QString& label)
     const auto [startMs, cpuMs] = StartMilliseconds(dlg);
     const ProcessMemory memory = ReadProcessMemory();
     std::printf("%6d notes, %s: first page %8.1f ms (CPU %7.1f ms), memory %6.1f MB (peak %6.1f MB)",
-                dlg.GetNotes().GetCount(), qPrintable(label), startMs, cpuMs, memory.residentMb, memory.peakMb);
+        dlg.GetNotes().GetCount(), qPrintable(label), startMs, cpuMs, memory.residentMb, memory.peakMb);
     if (label == u"warm") {
         const Spread turn = TurnPages(dlg, kPageTurns);
         std::printf(", page turn median %.2f ms, slowest %.2f ms", turn.median, turn.slowest);
@@ -156,7 +157,7 @@ void RunLargePages()
     Drive(dlg).Create();
     const Spread turn = TurnPages(dlg, kLargeNoteCount);
     std::printf("page turns through %d notes of %lld kB: median %.2f ms, slowest %.2f ms\n", kLargeNoteCount,
-                kLargeNoteBytes / 1000, turn.median, turn.slowest);
+        kLargeNoteBytes / 1000, turn.median, turn.slowest);
     dlg.DestroyWindow();
 }
 
@@ -171,7 +172,7 @@ void RunIdle()
     const ProcessMemory memory = ReadProcessMemory();
     std::printf("a %.0f MB handed-over file shown (%.1f ms to show): idle CPU %.1f ms over %d s, memory %.1f MB "
                 "(peak %.1f MB)\n",
-                double(kHandedOverBytes) / 1e6, startMs, cpuMs, kIdleMs / 1000, memory.residentMb, memory.peakMb);
+        double(kHandedOverBytes) / 1e6, startMs, cpuMs, kIdleMs / 1000, memory.residentMb, memory.peakMb);
     dlg.DestroyWindow();
 }
 
@@ -198,8 +199,8 @@ void MeasureFileChecks()
         },
         [&](int) { dlg.SaveCurrentNote(); });
     std::printf("tick on a page without edits, %d pages: median %.1f us\n", pages, tick.median * 1000);
-    std::printf("save of an edited page whose file is unchanged, %d pages: median %.1f us\n", pages,
-                save.median * 1000);
+    std::printf(
+        "save of an edited page whose file is unchanged, %d pages: median %.1f us\n", pages, save.median * 1000);
     dlg.DestroyWindow();
 }
 
@@ -222,7 +223,7 @@ void MeasureLargeNote(const char* shape, const QString& lineEnd, int keyCount)
         Drive(dlg).Render();
     });
     std::printf("a key typed into a 1 MB note %s: median %.2f ms, slowest %.2f ms (%d keys)\n", shape, keys.median,
-                keys.slowest, keyCount);
+        keys.slowest, keyCount);
     dlg.DestroyWindow();
 }
 
@@ -262,7 +263,7 @@ void RunChild(const QString& root, const QStringList& arguments)
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.start(QCoreApplication::applicationFilePath(),
-                QStringList { QStringLiteral("--case"), arguments.value(0), root } + arguments.mid(1));
+        QStringList { QStringLiteral("--case"), arguments.value(0), root } + arguments.mid(1));
     child.waitForFinished(-1);
 }
 

@@ -84,8 +84,8 @@ void Measure(const QString& root, int count)
     const double heapBytes = double(HeapInUse() - before);
     std::printf("%7d notes  %6.1f MB  read %8.1f ms  load %8.1f ms  ratio %4.2f  %6.2f us/note  %s"
                 "  memory %6.1f MB (%4.0f bytes/note)%s\n",
-                count, double(bytes) / 1e6, readMs, loadMs, loadMs / readMs, loadMs * 1000 / count,
-                qPrintable(cold), heapBytes / 1e6, heapBytes / count, loaded == count ? "" : "  LOAD MISMATCH");
+        count, double(bytes) / 1e6, readMs, loadMs, loadMs / readMs, loadMs * 1000 / count, qPrintable(cold),
+        heapBytes / 1e6, heapBytes / count, loaded == count ? "" : "  LOAD MISMATCH");
     QDir(hostFolder).removeRecursively();
 }
 

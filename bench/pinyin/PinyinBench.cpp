@@ -16,19 +16,57 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
 
 // Everyday sentences, each taken with Space (its best candidate) at the end.
 const char* const kSentences[] = {
-    "nihao", "women", "jintiantianqihenhao", "woshizhongguoren", "ta", "qu", "xuexiao", "shangke",
-    "zhegewentihenjiandan", "mingtianjian", "xiexieni", "wo", "xihuan", "chi", "jiaozi", "zhongwen",
-    "henyouyisi", "ni", "jiaoshenmemingzi", "dianhuahaoma", "shijian", "bu", "zao", "le", "zaijian",
-    "beijing", "shanghai", "pengyou", "gongzuo", "xiawu", "yiqi", "qu", "kandianying",
-    "women", "yinggai", "duo", "he", "shui", "zhege", "difang", "feichangpiaoliang", "qingwen", "huochezhan",
+    "nihao",
+    "women",
+    "jintiantianqihenhao",
+    "woshizhongguoren",
+    "ta",
+    "qu",
+    "xuexiao",
+    "shangke",
+    "zhegewentihenjiandan",
+    "mingtianjian",
+    "xiexieni",
+    "wo",
+    "xihuan",
+    "chi",
+    "jiaozi",
+    "zhongwen",
+    "henyouyisi",
+    "ni",
+    "jiaoshenmemingzi",
+    "dianhuahaoma",
+    "shijian",
+    "bu",
+    "zao",
+    "le",
+    "zaijian",
+    "beijing",
+    "shanghai",
+    "pengyou",
+    "gongzuo",
+    "xiawu",
+    "yiqi",
+    "qu",
+    "kandianying",
+    "women",
+    "yinggai",
+    "duo",
+    "he",
+    "shui",
+    "zhege",
+    "difang",
+    "feichangpiaoliang",
+    "qingwen",
+    "huochezhan",
     "zainali",
 };
 
@@ -61,10 +99,10 @@ struct Cost {
     {
         timespec cpu {};
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-        return {std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count(),
-            cpu.tv_sec * 1e3 + cpu.tv_nsec / 1e6};
+        return { std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count(),
+            cpu.tv_sec * 1e3 + cpu.tv_nsec / 1e6 };
     }
-    Cost operator-(const Cost& start) const { return {wall - start.wall, cpu - start.cpu}; }
+    Cost operator-(const Cost& start) const { return { wall - start.wall, cpu - start.cpu }; }
 };
 
 class Keyboard {
@@ -102,7 +140,7 @@ private:
 
 void Print(const char* what, const std::vector<Cost>& costs)
 {
-    for (const bool cpu : {false, true}) {
+    for (const bool cpu : { false, true }) {
         std::vector<double> times;
         for (const Cost& cost : costs)
             times.push_back(cpu ? cost.cpu : cost.wall);
@@ -147,7 +185,8 @@ void Measure()
     }
     Print("pinyin letter tap to candidate bar painted", letters);
     Print("Space (best candidate into the text) to candidate bar painted", spaces);
-    std::printf("the candidate bar painted %d times for %zu taps\n", counter.paints, letters.size() + spaces.size() + 1);
+    std::printf(
+        "the candidate bar painted %d times for %zu taps\n", counter.paints, letters.size() + spaces.size() + 1);
     std::printf("typed: %s\n", qPrintable(dlg.GetEdit().toPlainText()));
     dlg.DestroyWindow();
 }

@@ -44,7 +44,8 @@ int main(int argc, char** argv)
     settings.close();
     Measure("GetLanguage", 10000, [] { COrvaSkins::GetLanguage(); });
     char16_t buffer[MAX_PATH];
-    Measure("GetStrParam note_path", 10000, [&] { COrvaCore::GetStrParam(u"note_path", buffer, u"\\NAND Flash\\Note"); });
+    Measure(
+        "GetStrParam note_path", 10000, [&] { COrvaCore::GetStrParam(u"note_path", buffer, u"\\NAND Flash\\Note"); });
     Measure("GetSkinInfo", 1000, [] { COrvaSkins::GetSkinInfo(); });
     Measure("LoadBitmapW GAME (800 by 480)", 100, [] { COrvaSkins::LoadBitmapW(u"GAME", 0); });
     Measure("LoadBitmapW GO_Black (24 by 24)", 1000, [] { COrvaSkins::LoadBitmapW(u"GO_Black", 0); });

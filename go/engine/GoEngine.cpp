@@ -89,7 +89,7 @@ GoPoint CGoEngine::ChooseComputerMove(int color)
             candidates[std::min(attack, defence) * kRankCount + std::max(attack, defence)] = { x, y };
         }
     }
-    const auto chosen = std::find_if(candidates.begin(), candidates.end(),
-        [](const GoPoint& point) { return point != kNoGoPoint; });
+    const auto chosen
+        = std::find_if(candidates.begin(), candidates.end(), [](const GoPoint& point) { return point != kNoGoPoint; });
     return chosen == candidates.end() ? kNoGoPoint : *chosen;
 }

@@ -105,7 +105,8 @@ constexpr auto kRayTable = [] {
 
 Rays MeasureRays(const std::int8_t* point, int step)
 {
-    const unsigned code = static_cast<unsigned>(point[step] | point[2 * step] << 2 | point[3 * step] << 4 | point[4 * step] << 6);
+    const unsigned code
+        = static_cast<unsigned>(point[step] | point[2 * step] << 2 | point[3 * step] << 4 | point[4 * step] << 6);
     const RayTableEntry& entry = kRayTable[code];
     return entry.complete ? entry.rays : WalkRays(point, step);
 }
@@ -152,9 +153,7 @@ void AddLine(Features& features, unsigned line, const Ray& first, const Ray& sec
         if (bothOpen)
             features.openFour |= line;
         break;
-    default:
-        features.five |= line;
-        break;
+    default: features.five |= line; break;
     }
     // The broken line reaches over the gap of one ray: the one with the longer
     // gap run, the second on a tie. Without a gap it adds nothing to the
@@ -294,4 +293,3 @@ PointClasses CPatternBoard::PatternClasses(int x, int y) const
     }
     return { Classify(white, point, kGoWhite), Classify(black, point, kGoBlack) };
 }
-

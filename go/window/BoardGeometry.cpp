@@ -47,8 +47,8 @@ int CBoardGeometry::PointToCell(int px, int py, QPoint& cell) const
     const int ix = static_cast<int>(static_cast<float>(px - m_nOriginX) / m_fPitchX);
     const int iy = static_cast<int>(static_cast<float>(py - m_nOriginY) / m_fPitchY);
     // The four intersections around the pixel, in the order that breaks ties.
-    const std::array<QPoint, 4> corners = { QPoint(ix, iy), QPoint(ix + 1, iy),
-        QPoint(ix + 1, iy + 1), QPoint(ix, iy + 1) };
+    const std::array<QPoint, 4> corners
+        = { QPoint(ix, iy), QPoint(ix + 1, iy), QPoint(ix + 1, iy + 1), QPoint(ix, iy + 1) };
     const int snapRadius = m_nStoneW / 2 - 4;
 
     std::size_t chosen = 0;

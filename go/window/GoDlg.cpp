@@ -199,11 +199,12 @@ void CGoDlg::OnTimer(UINT_PTR id)
 
 LRESULT CGoDlg::OnShellMessage(WPARAM wParam, LPARAM)
 {
-    return HandleShellMessage(*this, wParam, {
-        .quit = [] { PostQuitMessage(0); },
-        .appearanceChanged = [this] { LoadSkin(); },
-        .openNote = {},
-    });
+    return HandleShellMessage(*this, wParam,
+        {
+            .quit = [] { PostQuitMessage(0); },
+            .appearanceChanged = [this] { LoadSkin(); },
+            .openNote = {},
+        });
 }
 
 void CGoDlg::PersonMove(int x, int y)

@@ -45,12 +45,8 @@ void CGoDlg::OnKey(int key)
     const GoKeyCommand command = KeyCommandFor(key);
     const QPoint before = m_ptCursor;
     switch (command) {
-    case GoKeyCommand::Undo:
-        OnUndo();
-        break;
-    case GoKeyCommand::ToggleCpuFirst:
-        ToggleCpuFirst();
-        break;
+    case GoKeyCommand::Undo: OnUndo(); break;
+    case GoKeyCommand::ToggleCpuFirst: ToggleCpuFirst(); break;
     case GoKeyCommand::PlayAtCursor:
         PersonMove(m_ptCursor.x(), m_ptCursor.y());
         RepaintCursorCells(before);
@@ -62,20 +58,11 @@ void CGoDlg::OnKey(int key)
         m_ptCursor = StepCursor(m_ptCursor, command);
         RepaintCursorCells(before);
         break;
-    case GoKeyCommand::NewGame:
-        OnNewGame();
-        break;
-    case GoKeyCommand::LevelEasy:
-        SetLevel(1);
-        break;
-    case GoKeyCommand::LevelNormal:
-        SetLevel(2);
-        break;
-    case GoKeyCommand::LevelHard:
-        SetLevel(3);
-        break;
-    case GoKeyCommand::None:
-        break;
+    case GoKeyCommand::NewGame: OnNewGame(); break;
+    case GoKeyCommand::LevelEasy: SetLevel(1); break;
+    case GoKeyCommand::LevelNormal: SetLevel(2); break;
+    case GoKeyCommand::LevelHard: SetLevel(3); break;
+    case GoKeyCommand::None: break;
     }
 }
 

@@ -37,8 +37,8 @@ void CGoDlg::DrawOptions(QPainter& dc) const
     constexpr std::array<GoTextEntry, 3> levelNames = { kTextEasy, kTextNormal, kTextHard };
     for (std::size_t i = 0; i < levelNames.size(); ++i) {
         const int level = static_cast<int>(i) + 1;
-        DrawRadioButton(&dc, QRectFromRect(kRectLevels[i]), GetLocalQString(levelNames[i]), &m_fontOption,
-                        g_nLevel == level, 0);
+        DrawRadioButton(
+            &dc, QRectFromRect(kRectLevels[i]), GetLocalQString(levelNames[i]), &m_fontOption, g_nLevel == level, 0);
     }
     DrawCheckButton(&dc, QRectFromRect(kRectCpuFirst), GetLocalQString(kTextCpuFirst), &m_fontOption, !m_bPersonFirst);
 }

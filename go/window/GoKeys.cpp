@@ -29,20 +29,11 @@ QPoint StepCursor(QPoint cursor, GoKeyCommand command)
 {
     constexpr int last = CBoardGeometry::kCells - 1;
     switch (command) {
-    case GoKeyCommand::CursorLeft:
-        cursor.rx() = cursor.x() == 0 ? last : cursor.x() - 1;
-        break;
-    case GoKeyCommand::CursorUp:
-        cursor.ry() = cursor.y() == 0 ? last : cursor.y() - 1;
-        break;
-    case GoKeyCommand::CursorRight:
-        cursor.rx() = cursor.x() == last ? 0 : cursor.x() + 1;
-        break;
-    case GoKeyCommand::CursorDown:
-        cursor.ry() = cursor.y() == last ? 0 : cursor.y() + 1;
-        break;
-    default:
-        break;
+    case GoKeyCommand::CursorLeft: cursor.rx() = cursor.x() == 0 ? last : cursor.x() - 1; break;
+    case GoKeyCommand::CursorUp: cursor.ry() = cursor.y() == 0 ? last : cursor.y() - 1; break;
+    case GoKeyCommand::CursorRight: cursor.rx() = cursor.x() == last ? 0 : cursor.x() + 1; break;
+    case GoKeyCommand::CursorDown: cursor.ry() = cursor.y() == last ? 0 : cursor.y() + 1; break;
+    default: break;
     }
     return cursor;
 }

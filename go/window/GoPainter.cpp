@@ -13,8 +13,7 @@ constexpr int kCursorMarkWidth = 2;
 
 } // namespace
 
-CGoPainter::CGoPainter(const CBoardGeometry& geometry, const QImage& board, const QImage& black,
-                       const QImage& white)
+CGoPainter::CGoPainter(const CBoardGeometry& geometry, const QImage& board, const QImage& black, const QImage& white)
     : m_geometry(geometry)
     , m_bmpBoard(board)
     , m_bmpBlack(black)

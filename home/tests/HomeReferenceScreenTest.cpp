@@ -28,7 +28,8 @@ TEST_F(ReferenceScreenHome, HomeAndSettingsInEachSkinAndLanguage)
         WriteSettings(look.settings);
         CHomeDlg home(look.mode, [] { return QDateTime(QDate(2026, 12, 9), QTime(9, 41, 59)); });
         Drive(home).Create();
-        const QString reference = QStringLiteral("home/tests/screens/%1-") + QLatin1String(look.name) + QStringLiteral(".png");
+        const QString reference
+            = QStringLiteral("home/tests/screens/%1-") + QLatin1String(look.name) + QStringLiteral(".png");
         EXPECT_TRUE(MatchesReferenceScreen(Drive(home).Render(), reference.arg(QStringLiteral("home"))));
         home.ShowSettings();
         ProcessEvents();

@@ -28,9 +28,9 @@ protected:
     static ShellRun SetSkin(const QString& skin)
     {
         QProcess shell;
-        shell.start(QStringLiteral(ORVA_SHELL_PROGRAM), {QStringLiteral("set"), QStringLiteral("skin"), skin});
+        shell.start(QStringLiteral(ORVA_SHELL_PROGRAM), { QStringLiteral("set"), QStringLiteral("skin"), skin });
         shell.waitForFinished();
-        return {shell.exitCode(), QString::fromUtf8(shell.readAllStandardError())};
+        return { shell.exitCode(), QString::fromUtf8(shell.readAllStandardError()) };
     }
 };
 
@@ -42,16 +42,18 @@ TEST_F(HomeScreenSkins, FolderWithoutTheScreensImagesIsRefusedAndNotOffered)
     const struct {
         QString skin;
         QString missing;
-    } cases[] = {{QStringLiteral("Empty"), QStringLiteral("GAME, NOTEBOOK")}, {QStringLiteral("NoGame"), QStringLiteral("GAME")}};
+    } cases[] = { { QStringLiteral("Empty"), QStringLiteral("GAME, NOTEBOOK") },
+        { QStringLiteral("NoGame"), QStringLiteral("GAME") } };
     for (const auto& incomplete : cases) {
         const ShellRun run = SetSkin(incomplete.skin);
         EXPECT_EQ(run.exitCode, 2) << incomplete.skin.toStdString();
-        EXPECT_TRUE(run.err.contains(QStringLiteral("%1 lacks the images %2 ").arg(incomplete.skin, incomplete.missing)))
+        EXPECT_TRUE(
+            run.err.contains(QStringLiteral("%1 lacks the images %2 ").arg(incomplete.skin, incomplete.missing)))
             << run.err.toStdString();
         EXPECT_FALSE(SkinFolder::Available().contains(incomplete.skin)) << incomplete.skin.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(ShellSettings::FilePath())) << "nothing stored";
-    EXPECT_EQ(SkinFolder::Available(), (QStringList{QStringLiteral("Classic"), QStringLiteral("Ocean")}));
+    EXPECT_EQ(SkinFolder::Available(), (QStringList { QStringLiteral("Classic"), QStringLiteral("Ocean") }));
 }
 
 TEST_F(HomeScreenSkins, UsableSkinTakesEachImageItLacksFromClassic)
@@ -63,7 +65,7 @@ TEST_F(HomeScreenSkins, UsableSkinTakesEachImageItLacksFromClassic)
     EXPECT_TRUE(SkinFolder::Available().contains(QStringLiteral("Mine")));
 
     EXPECT_EQ(COrvaSkins::LoadBitmapW(u"GAME", 0).pixelColor(0, 0), QColor(Qt::red)) << "the skin's own image first";
-    for (const char16_t* borrowed : {u"GO_BOARD", u"GAME_CLOSE", u"NOTE_NEXTPAGE"}) {
+    for (const char16_t* borrowed : { u"GO_BOARD", u"GAME_CLOSE", u"NOTE_NEXTPAGE" }) {
         const QImage classic = SkinFolder::LoadImage(QStringLiteral("Classic"), QString::fromUtf16(borrowed));
         ASSERT_FALSE(classic.isNull());
         EXPECT_EQ(COrvaSkins::LoadBitmapW(borrowed, 0), classic) << QString::fromUtf16(borrowed).toStdString();

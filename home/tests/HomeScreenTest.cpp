@@ -33,7 +33,7 @@ TEST_F(HomeScreen, TheClockTurnsToTheNextMinuteAndDay)
 
 TEST_F(HomeScreen, OnlyTheDesktopsHomeScreenEndsOnEscape)
 {
-    for (const HomeMode mode : {HomeMode::Desktop, HomeMode::Session}) {
+    for (const HomeMode mode : { HomeMode::Desktop, HomeMode::Session }) {
         CHomeDlg home(mode);
         Drive(home).Create();
         Drive(home).PressKey(VK_ESCAPE);
@@ -65,7 +65,7 @@ TEST_F(TouchInputHomeScreen, SettingsStoreThePointerAndTheNotesFolderChosenByTou
     QStringList offered;
     for (int row = 0; row < folders->count(); ++row)
         offered.append(folders->item(row)->text());
-    EXPECT_EQ(offered, (QStringList{u"\\NAND Flash\\Note"_qs, u"\\Notes"_qs, u"\\Notes\\Work"_qs}))
+    EXPECT_EQ(offered, (QStringList { u"\\NAND Flash\\Note"_qs, u"\\Notes"_qs, u"\\Notes\\Work"_qs }))
         << "the current folder first, two levels deep, never the shell's own";
     const QRect work = folders->visualItemRect(folders->item(2));
     TouchAt(&home, folders->viewport()->mapTo(&home, work.center()));

@@ -8,8 +8,8 @@
 
 #include <QImage>
 #include <QProcess>
-#include <QtCore/qtestsupport_core.h>
 #include <QTemporaryDir>
+#include <QtCore/qtestsupport_core.h>
 #include <memory>
 #include <vector>
 
@@ -43,7 +43,7 @@ protected:
 
     void TearDown() override
     {
-        for (const int appId : {kGoAppId, kNoteBookAppId, kHomeAppId}) {
+        for (const int appId : { kGoAppId, kNoteBookAppId, kHomeAppId }) {
             if (AppRegistry::IsRunningAnywhere(appId))
                 COrvaCore::SendAppMsg(appId, 0, ShellWParam(ShellCode::Quit));
         }
@@ -72,24 +72,27 @@ protected:
 
     void Tap(QPoint point)
     {
-        Xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
-                 QStringLiteral("click"), QStringLiteral("1")});
+        Xdotool({ QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+            QStringLiteral("click"), QStringLiteral("1") });
     }
 
     // The title of the window that has the keyboard.
-    QString FocusedWindow() { return Xdotool({QStringLiteral("getwindowfocus"), QStringLiteral("getwindowname")}); }
+    QString FocusedWindow() { return Xdotool({ QStringLiteral("getwindowfocus"), QStringLiteral("getwindowname") }); }
 
     // Asserted, so that a fault ends the test long before ctest's time-out.
     testing::AssertionResult FocusGoesTo(const QString& title)
     {
         const bool focused = QTest::qWaitFor([&] { return FocusedWindow() == title; }, kPatienceMs);
-        return focused ? testing::AssertionSuccess() : testing::AssertionFailure() << "the keyboard is with " << FocusedWindow().toStdString();
+        return focused ? testing::AssertionSuccess()
+                       : testing::AssertionFailure() << "the keyboard is with " << FocusedWindow().toStdString();
     }
 
     static testing::AssertionResult Runs(int appId, bool running)
     {
-        const bool done = QTest::qWaitFor([&] { return AppRegistry::IsRunningAnywhere(appId) == running; }, kPatienceMs);
-        return done ? testing::AssertionSuccess() : testing::AssertionFailure() << appId << (running ? " does not run" : " still runs");
+        const bool done
+            = QTest::qWaitFor([&] { return AppRegistry::IsRunningAnywhere(appId) == running; }, kPatienceMs);
+        return done ? testing::AssertionSuccess()
+                    : testing::AssertionFailure() << appId << (running ? " does not run" : " still runs");
     }
 
     QImage Screen()
@@ -97,7 +100,7 @@ protected:
         const QString file = m_dir.path() + QStringLiteral("/screen.png");
         QProcess grab;
         grab.setProcessEnvironment(m_environment);
-        grab.start(QStringLiteral(SCREEN_GRAB_EXECUTABLE), {file});
+        grab.start(QStringLiteral(SCREEN_GRAB_EXECUTABLE), { file });
         grab.waitForFinished();
         return QImage(file);
     }
@@ -109,7 +112,7 @@ protected:
 
 TEST_F(HomeScreenX, TilesStartTheProgramsWhichTakeKeysAndMinimiseComesBackHome)
 {
-    Start(HOME_EXECUTABLE, {QStringLiteral("--session")});
+    Start(HOME_EXECUTABLE, { QStringLiteral("--session") });
     ASSERT_TRUE(Runs(kHomeAppId, true));
     ASSERT_TRUE(FocusGoesTo(QStringLiteral("Home")));
 
@@ -120,13 +123,13 @@ TEST_F(HomeScreenX, TilesStartTheProgramsWhichTakeKeysAndMinimiseComesBackHome)
     ASSERT_TRUE(FocusGoesTo(QStringLiteral("Home")));
     COrvaCore::SendAppMsg(kGoAppId, 0, ShellWParam(ShellCode::ComeToFront));
     ASSERT_TRUE(FocusGoesTo(QStringLiteral("GO")));
-    Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    Xdotool({ QStringLiteral("key"), QStringLiteral("Escape") });
     ASSERT_TRUE(Runs(kGoAppId, false));
 
     Tap(kNoteBookTile);
     ASSERT_TRUE(Runs(kNoteBookAppId, true));
     ASSERT_TRUE(FocusGoesTo(QStringLiteral("NOTE")));
-    Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    Xdotool({ QStringLiteral("key"), QStringLiteral("Escape") });
     ASSERT_TRUE(Runs(kNoteBookAppId, false));
 }
 

@@ -30,8 +30,8 @@ std::optional<QByteArray> StringToAnsi(const QString& text)
     // Four bytes a code unit hold any code page's longest sequence, so only
     // characters the code page lacks make the conversion fail.
     std::vector<char> buffer(std::size_t(text.size()) * 4 + 2);
-    const int length = UnicodeToAnsi(reinterpret_cast<const char16_t*>(text.utf16()), buffer.data(),
-                                     int(buffer.size()));
+    const int length
+        = UnicodeToAnsi(reinterpret_cast<const char16_t*>(text.utf16()), buffer.data(), int(buffer.size()));
     if (length < 0)
         return std::nullopt;
     return QByteArray(buffer.data(), length);

@@ -28,7 +28,7 @@ Target TargetOf(const QString& path)
         info = QFileInfo(canonical.isEmpty() ? info.symLinkTarget() : canonical);
     }
     return { QFile::encodeName(info.absoluteFilePath()), QFile::encodeName(info.absolutePath()),
-             QFile::encodeName(info.fileName()) };
+        QFile::encodeName(info.fileName()) };
 }
 
 bool WriteAll(int fd, QByteArrayView bytes)
@@ -113,10 +113,10 @@ void KeepingErrno(CleanUp cleanUp)
 // Writes the hidden file fd and puts it in the target's place. The stamp is
 // taken once the file has its name: a rename or a link changes its
 // status-change time.
-std::optional<FileStamp> PlaceHiddenFile(int fd, const QByteArray& hidden, const Target& target, QByteArrayView bytes,
-                                         mode_t mode, bool replace)
+std::optional<FileStamp> PlaceHiddenFile(
+    int fd, const QByteArray& hidden, const Target& target, QByteArrayView bytes, mode_t mode, bool replace)
 {
-    struct stat written {};
+    struct stat written { };
     bool done = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     if (done)
         done = replace ? ::rename(hidden.constData(), target.path.constData()) == 0
@@ -136,7 +136,7 @@ std::optional<FileStamp> PlaceHiddenFile(int fd, const QByteArray& hidden, const
 
 bool KeepOwner(int fd, const struct stat& old)
 {
-    struct stat now {};
+    struct stat now { };
     if (::fstat(fd, &now) != 0)
         return false;
     return (now.st_uid == old.st_uid && now.st_gid == old.st_gid) || ::fchown(fd, old.st_uid, old.st_gid) == 0;
@@ -151,7 +151,7 @@ std::optional<FileStamp> RewriteInPlace(const Target& target, QByteArrayView byt
     const int fd = ::open(target.path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    struct stat opened {};
+    struct stat opened { };
     QByteArray old;
     QByteArray copy;
     int copyFd = -1;
@@ -172,7 +172,7 @@ std::optional<FileStamp> RewriteInPlace(const Target& target, QByteArrayView byt
         return std::nullopt;
     }
     SyncFolder(target.folder);
-    struct stat written {};
+    struct stat written { };
     const bool rewritten = OverwriteFile(fd, bytes) && ::fstat(fd, &written) == 0;
     KeepingErrno([&] {
         if (rewritten || OverwriteFile(fd, old))
@@ -206,15 +206,14 @@ bool MayWrite(const QByteArray& path)
 } // namespace
 
 std::optional<FileStamp> WriteFileAtomically(const QString& path, QByteArrayView bytes,
-                                             const std::optional<FileStamp>& expected,
-                                             std::optional<mode_t> newFileMode)
+    const std::optional<FileStamp>& expected, std::optional<mode_t> newFileMode)
 {
     if (path.isEmpty()) {
         errno = ENAMETOOLONG;
         return std::nullopt;
     }
     const Target target = TargetOf(path);
-    struct stat old {};
+    struct stat old { };
     const bool exists = ::stat(target.path.constData(), &old) == 0;
     if (exists != expected.has_value() || (exists && StampOfStatus(old) != *expected)) {
         errno = ESTALE;

@@ -25,8 +25,7 @@
 // of its old bytes, safe on disk, stands in for it. A symbolic link is kept:
 // its target is written.
 std::optional<FileStamp> WriteFileAtomically(const QString& path, QByteArrayView bytes,
-                                             const std::optional<FileStamp>& expected,
-                                             std::optional<mode_t> newFileMode = std::nullopt);
+    const std::optional<FileStamp>& expected, std::optional<mode_t> newFileMode = std::nullopt);
 
 // Removes the host file at path while it is still the version expected and
 // this process may write it; true when it is gone, else errno tells why.

@@ -7,17 +7,14 @@
 
 FileStamp StampOfStatus(const struct stat& status)
 {
-    return { quint64(status.st_dev),
-             quint64(status.st_ino),
-             qint64(status.st_size),
-             qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
-             qint64(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec,
-             quint32(status.st_mode) };
+    return { quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
+        qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
+        qint64(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec, quint32(status.st_mode) };
 }
 
 std::optional<FileStamp> StampOfFile(const QString& hostPath)
 {
-    struct stat status {};
+    struct stat status { };
     if (hostPath.isEmpty() || ::stat(QFile::encodeName(hostPath).constData(), &status) != 0)
         return std::nullopt;
     return StampOfStatus(status);
@@ -45,7 +42,7 @@ int OpenRegularDescriptor(const QString& hostPath, struct stat& status)
 
 std::optional<FileStamp> OpenRegularFile(QFile& file, const QString& hostPath)
 {
-    struct stat status {};
+    struct stat status { };
     const int fd = OpenRegularDescriptor(hostPath, status);
     if (fd < 0)
         return std::nullopt;
@@ -58,7 +55,7 @@ std::optional<FileStamp> OpenRegularFile(QFile& file, const QString& hostPath)
 
 std::optional<FileStamp> ReadRegularFileHead(const QString& hostPath, qint64 maxBytes, QByteArray& bytes)
 {
-    struct stat status {};
+    struct stat status { };
     const int fd = OpenRegularDescriptor(hostPath, status);
     if (fd < 0)
         return std::nullopt;

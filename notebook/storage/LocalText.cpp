@@ -41,12 +41,9 @@ constexpr StatusText kSyncConflictCaption = { u"Conflict copy: %1", u"冲突副�
 QString InLanguage(const StatusText& text, ORVA_LANG language)
 {
     switch (language) {
-    case ORVA_LANG_CHINESE:
-        return QString::fromUtf16(text.chinese);
-    case ORVA_LANG_TURKISH:
-        return QString::fromUtf16(text.turkish);
-    default:
-        return QString::fromUtf16(text.english);
+    case ORVA_LANG_CHINESE: return QString::fromUtf16(text.chinese);
+    case ORVA_LANG_TURKISH: return QString::fromUtf16(text.turkish);
+    default: return QString::fromUtf16(text.english);
     }
 }
 
@@ -72,12 +69,10 @@ QString FormatPageLabel(int page, int pageCount)
 
 QString FormatPageLabel(int page, int pageCount, ORVA_LANG language)
 {
-    return QString::asprintf(GetLocalText(kPageLabelText, language).toUtf8().constData(), page,
-                             pageCount);
+    return QString::asprintf(GetLocalText(kPageLabelText, language).toUtf8().constData(), page, pageCount);
 }
 
-QString FormatSaveStatus(SaveProblem problem, Redirection redirection, const QString& fileName,
-                         ORVA_LANG language)
+QString FormatSaveStatus(SaveProblem problem, Redirection redirection, const QString& fileName, ORVA_LANG language)
 {
     if (problem != SaveProblem::None)
         return InLanguage(kNotSavedTexts[std::size_t(problem) - std::size_t(SaveProblem::FileReadOnly)], language);

@@ -22,8 +22,7 @@ QString FormatPageLabel(int page, int pageCount, ORVA_LANG language);
 // last save failed ("Not saved: the file is read-only"), else which file its
 // text went to ("Saved to a new note: 2026-12-06 041548.note"); empty when
 // the text is in its own file. In Chinese, English or Turkish.
-QString FormatSaveStatus(SaveProblem problem, Redirection redirection, const QString& fileName,
-                         ORVA_LANG language);
+QString FormatSaveStatus(SaveProblem problem, Redirection redirection, const QString& fileName, ORVA_LANG language);
 
 // The caption of a sync engine's conflict copy of the note titled title,
 // "Conflict copy: %1", in Chinese, English or Turkish.

@@ -209,8 +209,8 @@ void CNote::FollowRename(const QString& path, const FileStamp& stamp)
 QString CNote::Utf8ToString(const char* bytes, qsizetype count, bool* lossy)
 {
     // A signature inside the text is a character like any other.
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(
+        QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(QByteArrayView(bytes, count));
     if (lossy)
         *lossy = decoder.hasError();

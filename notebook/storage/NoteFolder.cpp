@@ -61,8 +61,8 @@ void DropLaterNamesOfOneFile(std::vector<CNotePage>& pages, std::size_t first)
     std::sort(files.begin(), files.end());
     std::vector<bool> dropped(pages.size(), false);
     for (std::size_t k = 1; k < files.size(); ++k)
-        dropped[std::get<2>(files[k])] = std::get<0>(files[k]) == std::get<0>(files[k - 1])
-            && std::get<1>(files[k]) == std::get<1>(files[k - 1]);
+        dropped[std::get<2>(files[k])]
+            = std::get<0>(files[k]) == std::get<0>(files[k - 1]) && std::get<1>(files[k]) == std::get<1>(files[k - 1]);
     std::size_t kept = first;
     for (std::size_t index = first; index < pages.size(); ++index) {
         if (!dropped[index])

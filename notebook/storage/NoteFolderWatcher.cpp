@@ -21,8 +21,8 @@ Q_LOGGING_CATEGORY(lcNoteFolder, "orva.notebook.folder")
 // A note file's name settles by a rename (atomic saves, sync engines) or at
 // the close of an in-place write; a folder's arrival or departure carries
 // whatever notes it holds.
-constexpr uint32_t kFolderEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_CLOSE_WRITE |
-    IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR | IN_EXCL_UNLINK;
+constexpr uint32_t kFolderEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_CLOSE_WRITE | IN_DELETE_SELF
+    | IN_MOVE_SELF | IN_ONLYDIR | IN_EXCL_UNLINK;
 
 } // namespace
 

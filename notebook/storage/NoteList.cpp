@@ -28,8 +28,8 @@ QString TimeStamp(const QDateTime& now)
 {
     const QDate date = now.date();
     const QTime time = now.time();
-    return QString::asprintf("%d-%02d-%02d %02d%02d%02d", date.year(), date.month(), date.day(), time.hour(),
-                             time.minute(), time.second());
+    return QString::asprintf(
+        "%d-%02d-%02d %02d%02d%02d", date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second());
 }
 
 // "-2", "-3"... make a name that is taken free again.
@@ -52,7 +52,7 @@ void CNoteList::InitFolder()
     m_szFolder[MAX_PATH - 1] = u'\0';
     if (std::char_traits<char16_t>::length(m_szFolder) > std::size_t(kLongestNoteFolder)) {
         qCWarning(lcNotes, "the notes folder %s leaves no room for note names; using %s instead",
-                  qUtf8Printable(GetFolder()), qUtf8Printable(QString::fromUtf16(kDefaultFolder)));
+            qUtf8Printable(GetFolder()), qUtf8Printable(QString::fromUtf16(kDefaultFolder)));
         std::copy(std::begin(kDefaultFolder), std::end(kDefaultFolder), m_szFolder);
     }
     // A configured trailing backslash would double every separator.
@@ -85,8 +85,8 @@ int CNoteList::LoadFolder(const QString& folder)
     std::vector<CNotePage> merged;
     merged.reserve(m_notes.size() + loaded.size());
     std::merge(std::make_move_iterator(m_notes.begin()), std::make_move_iterator(m_notes.end()),
-               std::make_move_iterator(loaded.begin()), std::make_move_iterator(loaded.end()),
-               std::back_inserter(merged), PageTitleLess);
+        std::make_move_iterator(loaded.begin()), std::make_move_iterator(loaded.end()), std::back_inserter(merged),
+        PageTitleLess);
     m_notes = std::move(merged);
     return count;
 }
@@ -135,7 +135,7 @@ CNoteList::Sync CNoteList::SyncNote(int index)
         const QString from = note->m_strPath;
         note->MoveTo(NewNotePath(m_clock()), true, Redirection::NewNote);
         qCWarning(lcNotes, "%s was read with loss; its edits go to %s", qUtf8Printable(from),
-                  qUtf8Printable(note->m_strPath));
+            qUtf8Printable(note->m_strPath));
         return note->Save() ? Sync::Moved : Sync::Failed;
     }
     if (note->IsFileChanged())
@@ -159,7 +159,7 @@ CNoteList::Sync CNoteList::MoveToConflictCopy(int index)
         note.MoveTo(NewNotePath(now), true, Redirection::ConflictCopy);
     }
     qCWarning(lcNotes, "%s was changed by another program; the edits go to %s", qUtf8Printable(original),
-              qUtf8Printable(note.m_strPath));
+        qUtf8Printable(note.m_strPath));
     CNote theirs;
     if (IndexOfFile(original) < 0 && theirs.Load(original, archive))
         Append(theirs);
@@ -268,8 +268,8 @@ int CNoteList::IndexOf(const CNote* note) const
     // A page whose note was never made holds none: null is no page.
     if (!note)
         return -1;
-    const auto found = std::find_if(m_notes.begin(), m_notes.end(),
-                                    [&](const CNotePage& page) { return page.GetMadeNote() == note; });
+    const auto found = std::find_if(
+        m_notes.begin(), m_notes.end(), [&](const CNotePage& page) { return page.GetMadeNote() == note; });
     return found == m_notes.end() ? -1 : int(found - m_notes.begin());
 }
 

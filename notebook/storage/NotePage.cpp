@@ -90,8 +90,8 @@ void CNotePage::FollowRename(const QString& path, const FileStamp& stamp)
 CNote& CNotePage::GetNote()
 {
     if (!m_note) {
-        m_note = std::make_unique<CNote>(m_strTitleAndPath.left(m_nTitleSize), m_strTitleAndPath.sliced(m_nTitleSize),
-                                         m_fileStamp, m_bReadWithLoss);
+        m_note = std::make_unique<CNote>(
+            m_strTitleAndPath.left(m_nTitleSize), m_strTitleAndPath.sliced(m_nTitleSize), m_fileStamp, m_bReadWithLoss);
         m_strTitleAndPath = QString();
     }
     return *m_note;

@@ -9,8 +9,7 @@
 SaveProblem SaveProblemOf(int error, const QString& hostPath)
 {
     switch (error) {
-    case 0:
-        return SaveProblem::None;
+    case 0: return SaveProblem::None;
     case EACCES:
     case EPERM:
     case EROFS: {
@@ -22,14 +21,10 @@ SaveProblem SaveProblemOf(int error, const QString& hostPath)
     }
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
-        return SaveProblem::DiskFull;
+    case EFBIG: return SaveProblem::DiskFull;
     case ENOENT:
-    case ENOTDIR:
-        return SaveProblem::FolderGone;
-    case ENAMETOOLONG:
-        return SaveProblem::NameTooLong;
-    default:
-        return SaveProblem::CannotWrite;
+    case ENOTDIR: return SaveProblem::FolderGone;
+    case ENAMETOOLONG: return SaveProblem::NameTooLong;
+    default: return SaveProblem::CannotWrite;
     }
 }

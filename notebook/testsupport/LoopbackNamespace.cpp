@@ -18,7 +18,7 @@ constexpr char kInsideVariable[] = "ORVA_LOOPBACK_NAMESPACE";
 QStringList UnshareArguments()
 {
     QStringList arguments { QStringLiteral("-n"), QStringLiteral("--fork"), QStringLiteral("--pid"),
-                            QStringLiteral("--kill-child") };
+        QStringLiteral("--kill-child") };
     if (geteuid() != 0)
         arguments << QStringLiteral("--map-root-user");
     return arguments;
@@ -59,7 +59,11 @@ QString WhyNoLoopbackNamespace()
 {
     QProcess probe;
     probe.setProcessChannelMode(QProcess::MergedChannels);
-    probe.start(QStringLiteral("unshare"), UnshareArguments() << QStringLiteral("ip") << "link" << "set" << "lo" << "up");
+    probe.start(QStringLiteral("unshare"),
+        UnshareArguments() << QStringLiteral("ip") << "link"
+                           << "set"
+                           << "lo"
+                           << "up");
     if (!probe.waitForFinished(10000)) {
         probe.kill();
         probe.waitForFinished();
@@ -78,7 +82,7 @@ int RunInLoopbackNamespace(const QStringList& arguments, int timeoutMs)
     inside.setProcessEnvironment(environment);
     inside.setProcessChannelMode(QProcess::ForwardedChannels);
     inside.start(QStringLiteral("unshare"),
-                 UnshareArguments() << QStringLiteral("--") << QCoreApplication::applicationFilePath() << arguments);
+        UnshareArguments() << QStringLiteral("--") << QCoreApplication::applicationFilePath() << arguments);
     if (!inside.waitForFinished(timeoutMs)) {
         // unshare's child, the first process of the namespace, dies with it,
         // and every process inside with that one.

@@ -55,7 +55,8 @@ void Run(CNoteBookDlg& dlg, const QString& line)
     const QString command = line.section(u' ', 0, 0);
     if (command == QStringLiteral("type")) {
         dlg.GetEdit().setFocus();
-        Drive(dlg).PressQtKey(Qt::Key_unknown, line.section(u' ', 1).replace(QStringLiteral("\\n"), QStringLiteral("\n")));
+        Drive(dlg).PressQtKey(
+            Qt::Key_unknown, line.section(u' ', 1).replace(QStringLiteral("\\n"), QStringLiteral("\n")));
     } else if (command == QStringLiteral("tick")) {
         Drive(dlg).FireTimer(IDT_AUTOSAVE);
     } else if (command == QStringLiteral("next")) {

@@ -83,7 +83,7 @@ QString SyncthingPair::Start(const QString& workFolder, const std::array<QString
         device.process->setStandardOutputFile(device.home + QStringLiteral("/log.txt"));
         device.process->setProcessChannelMode(QProcess::MergedChannels);
         device.process->start(QStringLiteral("syncthing"),
-                              { "serve", "--home=" + device.home, "--no-browser", "--no-restart", "--no-upgrade" });
+            { "serve", "--home=" + device.home, "--no-browser", "--no-restart", "--no-upgrade" });
         if (!device.process->waitForStarted(kProcessWaitMs))
             return QStringLiteral("syncthing does not start: ") + device.process->errorString();
     }
@@ -105,7 +105,7 @@ QString SyncthingPair::Generate(Device& device)
     QProcess generate;
     generate.setProcessChannelMode(QProcess::MergedChannels);
     generate.start(QStringLiteral("syncthing"),
-                   { "generate", "--home=" + device.home, "--no-default-folder", "--skip-port-probing" });
+        { "generate", "--home=" + device.home, "--no-default-folder", "--skip-port-probing" });
     if (!generate.waitForFinished(kProcessWaitMs) || generate.exitCode() != 0)
         return QStringLiteral("syncthing generate failed: ") + QString::fromLocal8Bit(generate.readAll());
     const QRegularExpression deviceId(QStringLiteral("<device id=\"([A-Z0-9-]{63})\""));
@@ -132,23 +132,28 @@ QString SyncthingPair::Configure(int index, const QString& folder)
         if (!SetElement(xml, QString::fromLatin1(name), value))
             return QStringLiteral("no <%1> in %2").arg(QString::fromLatin1(name), path);
     }
-    const QRegularExpressionMatch gui =
-        QRegularExpression(QStringLiteral("<gui [^>]*>\\s*<address>([^<]*)")).match(xml);
+    const QRegularExpressionMatch gui
+        = QRegularExpression(QStringLiteral("<gui [^>]*>\\s*<address>([^<]*)")).match(xml);
     if (!gui.hasMatch())
         return QStringLiteral("no GUI address in ") + path;
     xml.replace(gui.capturedStart(1), gui.capturedLength(1), QStringLiteral("127.0.0.1:%1").arg(kGuiPorts[index]));
     const Device& peer = m_devices[1 - index];
     QString peerDevice = DefaultElement(xml, QStringLiteral("device"));
     peerDevice.replace(QStringLiteral("id=\"\""), QStringLiteral("id=\"%1\" name=\"peer\"").arg(peer.id));
-    peerDevice.replace(QStringLiteral("<address>dynamic</address>"), QStringLiteral("<address>%1</address>").arg(Listen(1 - index)));
+    peerDevice.replace(
+        QStringLiteral("<address>dynamic</address>"), QStringLiteral("<address>%1</address>").arg(Listen(1 - index)));
     QString sharedFolder = DefaultElement(xml, QStringLiteral("folder"));
     sharedFolder.replace(QRegularExpression(QStringLiteral("id=\"\" label=\"\" path=\"[^\"]*\"")),
-                         QStringLiteral("id=\"%1\" label=\"Notes\" path=\"%2\"").arg(QString::fromLatin1(kFolderId), folder.toHtmlEscaped()));
-    sharedFolder.replace(QRegularExpression(QStringLiteral("rescanIntervalS=\"[0-9]+\"")), QStringLiteral("rescanIntervalS=\"10\""));
-    sharedFolder.replace(QRegularExpression(QStringLiteral("fsWatcherDelayS=\"[0-9]+\"")), QStringLiteral("fsWatcherDelayS=\"1\""));
-    sharedFolder.replace(QRegularExpression(QStringLiteral("fsWatcherEnabled=\"[a-z]+\"")), QStringLiteral("fsWatcherEnabled=\"true\""));
+        QStringLiteral("id=\"%1\" label=\"Notes\" path=\"%2\"")
+            .arg(QString::fromLatin1(kFolderId), folder.toHtmlEscaped()));
+    sharedFolder.replace(
+        QRegularExpression(QStringLiteral("rescanIntervalS=\"[0-9]+\"")), QStringLiteral("rescanIntervalS=\"10\""));
+    sharedFolder.replace(
+        QRegularExpression(QStringLiteral("fsWatcherDelayS=\"[0-9]+\"")), QStringLiteral("fsWatcherDelayS=\"1\""));
+    sharedFolder.replace(
+        QRegularExpression(QStringLiteral("fsWatcherEnabled=\"[a-z]+\"")), QStringLiteral("fsWatcherEnabled=\"true\""));
     sharedFolder.replace(QRegularExpression(QStringLiteral("(<device id=\"[^\"]+\" introducedBy=\"\">)")),
-                         QStringLiteral("\\1</device><device id=\"%1\" introducedBy=\"\">").arg(peer.id));
+        QStringLiteral("\\1</device><device id=\"%1\" introducedBy=\"\">").arg(peer.id));
     if (peerDevice.isEmpty() || sharedFolder.isEmpty())
         return QStringLiteral("no defaults to make a device and a folder from in ") + path;
     xml.replace(QStringLiteral("<defaults>"), sharedFolder + peerDevice + QStringLiteral("<defaults>"));

@@ -16,11 +16,9 @@ bool CNoteBookApp::InitInstance()
     RunProgramOnce(kNoteBookAppId, [&termination] {
         auto dlg = std::make_unique<CNoteBookDlg>();
         CNoteBookDlg* dialog = dlg.get();
-        QObject::connect(&termination, &CTerminationSignals::Received, dialog,
-                         [dialog] { dialog->EndDialog(IDOK); });
+        QObject::connect(&termination, &CTerminationSignals::Received, dialog, [dialog] { dialog->EndDialog(IDOK); });
         // The desktop's logout saves the note before it ends the program.
-        QObject::connect(qApp, &QGuiApplication::commitDataRequest, dialog,
-                         [dialog] { dialog->LeaveCurrentNote(); });
+        QObject::connect(qApp, &QGuiApplication::commitDataRequest, dialog, [dialog] { dialog->LeaveCurrentNote(); });
         return dlg;
     });
     return false;

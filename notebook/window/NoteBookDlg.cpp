@@ -111,7 +111,7 @@ bool CNoteBookDlg::OnInitDialog()
     // Watched before it is read, so that no note that comes meanwhile is missed.
     m_folderWatcher.Watch(HostPathFromDevicePath(m_notes.GetFolder()));
     connect(&m_folderWatcher, &CNoteFolderWatcher::Changed, this,
-            [this] { SetTimer(IDT_FOLDER_CHANGED, kFolderSettleMs); });
+        [this] { SetTimer(IDT_FOLDER_CHANGED, kFolderSettleMs); });
     int count = m_notes.LoadFolder(m_notes.GetFolder());
     if (count < 1) {
         m_notes.AddNew();
@@ -217,8 +217,7 @@ void CNoteBookDlg::DrawStatusLine()
 {
     const CNote* note = m_notes.GetAt(m_nPage);
     m_strStatus = note ? FormatSaveStatus(note->GetSaveProblem(), note->GetRedirection(),
-                                          note->m_strPath.mid(note->m_strPath.lastIndexOf(u'\\') + 1),
-                                          COrvaSkins::GetLanguage())
+                      note->m_strPath.mid(note->m_strPath.lastIndexOf(u'\\') + 1), COrvaSkins::GetLanguage())
                        : QString();
     QPainter dc(m_surfPage.GetDC());
     const QRect status = QRectFromRect(kStatusRect);
@@ -242,9 +241,7 @@ void CNoteBookDlg::SaveCurrentNote()
     const Redirection redirection = note->GetRedirection();
     const QString path = note->m_strPath;
     switch (m_notes.SyncNote(m_nPage)) {
-    case CNoteList::Sync::Reloaded:
-        ShowPage(m_nPage);
-        break;
+    case CNoteList::Sync::Reloaded: ShowPage(m_nPage); break;
     case CNoteList::Sync::Moved:
         // A new caption, and maybe a page of the other program's version.
         DrawPageTexts(*note);
@@ -340,23 +337,12 @@ void CNoteBookDlg::OnPaint(QPainter& dc)
 bool CNoteBookDlg::OnCommand(int id)
 {
     switch (id) {
-    case IDC_BTN_NEXT:
-        OnNext();
-        return true;
-    case IDC_BTN_PREV:
-        OnPrev();
-        return true;
-    case IDC_BTN_CLEAR:
-        OnClear();
-        return true;
-    case IDC_BTN_INPUT:
-        OnInput();
-        return true;
-    case IDC_BTN_CLOSE:
-        EndDialog(IDOK);
-        return true;
-    default:
-        return CDialog::OnCommand(id);
+    case IDC_BTN_NEXT: OnNext(); return true;
+    case IDC_BTN_PREV: OnPrev(); return true;
+    case IDC_BTN_CLEAR: OnClear(); return true;
+    case IDC_BTN_INPUT: OnInput(); return true;
+    case IDC_BTN_CLOSE: EndDialog(IDOK); return true;
+    default: return CDialog::OnCommand(id);
     }
 }
 
@@ -439,12 +425,14 @@ bool CNoteBookDlg::PreTranslateMessage(MSG* msg)
 
 LRESULT CNoteBookDlg::OnShellMessage(WPARAM wParam, LPARAM)
 {
-    return HandleShellMessage(*this, wParam, {
-        .quit = [this] { EndDialog(IDOK); },
-        .appearanceChanged = [this] { ReloadSkin(); },
-        .openNote = [this] {
-            SaveCurrentNote();
-            OpenRequestedNote();
-        },
-    });
+    return HandleShellMessage(*this, wParam,
+        {
+            .quit = [this] { EndDialog(IDOK); },
+            .appearanceChanged = [this] { ReloadSkin(); },
+            .openNote =
+                [this] {
+                    SaveCurrentNote();
+                    OpenRequestedNote();
+                },
+        });
 }

@@ -25,8 +25,7 @@ class CNoteBookDlg : public CDialog {
 public:
     // clock: the local time that new notes are named and titled after;
     // random: the source that deals the page pictures.
-    explicit CNoteBookDlg(CNoteList::Clock clock = {}, CPoemList::RandomSource random = {},
-                          QWidget* parent = nullptr);
+    explicit CNoteBookDlg(CNoteList::Clock clock = {}, CPoemList::RandomSource random = {}, QWidget* parent = nullptr);
     ~CNoteBookDlg() override;
 
     // Makes note number index the current page, its text read from its file

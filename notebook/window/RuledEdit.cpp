@@ -61,7 +61,7 @@ void CRuledEdit::keyPressEvent(QKeyEvent* event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && event->modifiers().testFlag(Qt::ShiftModifier)) {
         QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
-                        event->isAutoRepeat(), ushort(event->count()));
+            event->isAutoRepeat(), ushort(event->count()));
         QPlainTextEdit::keyPressEvent(&plain);
         event->setAccepted(plain.isAccepted());
     } else {

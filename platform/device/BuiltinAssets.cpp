@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr QLatin1StringView kBuiltinFolders[] = {
-    QLatin1StringView("Skins"), QLatin1StringView("Poem"), QLatin1StringView("Resources")};
+constexpr QLatin1StringView kBuiltinFolders[]
+    = { QLatin1StringView("Skins"), QLatin1StringView("Poem"), QLatin1StringView("Resources") };
 
 QString InstalledBesideProgram()
 {
@@ -27,7 +27,7 @@ QString BuiltinAssetsFolder()
         return fromEnvironment;
     // Where the program lies does not change while it runs.
     static const QString located = [] {
-        for (const QString& folder : {InstalledBesideProgram(), QStringLiteral(ORVA_BUILD_ASSETS_DIR)}) {
+        for (const QString& folder : { InstalledBesideProgram(), QStringLiteral(ORVA_BUILD_ASSETS_DIR) }) {
             if (!folder.isEmpty() && QFileInfo(folder).isDir())
                 return folder;
         }

@@ -18,7 +18,7 @@ QStringList MatchingEntries(const QString& hostFolder, const QString& pattern)
     if (hostFolder.isEmpty())
         return {};
     const QDir folder(hostFolder);
-    return folder.entryList({pattern}, kEveryEntry);
+    return folder.entryList({ pattern }, kEveryEntry);
 }
 
 // hostPath with every name below base that does not exist as written replaced
@@ -91,7 +91,7 @@ QString HostPathForReading(const QString& devicePath)
     const QString user = HostPathFromDevicePath(devicePath);
     if (user.isEmpty())
         return user;
-    for (const QString& found : {ExistingUserPath(devicePath), ExistingBuiltinPath(devicePath)}) {
+    for (const QString& found : { ExistingUserPath(devicePath), ExistingBuiltinPath(devicePath) }) {
         if (!found.isEmpty())
             return found;
     }

@@ -9,8 +9,8 @@ namespace {
 
 TEST(ColorConversion, BothWaysIgnoringAlphaAndTheHighByte)
 {
-    const std::pair<COLORREF, QColor> colours[] = {{0x0080FFFF, QColor(255, 255, 128)},
-                                                   {0x000E0B9E, QColor(158, 11, 14)}};
+    const std::pair<COLORREF, QColor> colours[]
+        = { { 0x0080FFFF, QColor(255, 255, 128) }, { 0x000E0B9E, QColor(158, 11, 14) } };
     for (const auto& [colorRef, color] : colours) {
         EXPECT_EQ(ColorFromColorRef(colorRef), color) << colorRef;
         EXPECT_EQ(ColorRefFromColor(color), colorRef) << colorRef;
@@ -22,8 +22,8 @@ TEST(ColorConversion, BothWaysIgnoringAlphaAndTheHighByte)
 
 TEST(RectConversion, RightAndBottomLieOutsideAndRoundTrip)
 {
-    EXPECT_EQ(QRectFromRect(RECT{60, 4, 520, 464}), QRect(60, 4, 460, 460));
-    for (const QRect rect : {QRect(605, 70, 180, 100), QRect(5, 5, 0, 0)})
+    EXPECT_EQ(QRectFromRect(RECT { 60, 4, 520, 464 }), QRect(60, 4, 460, 460));
+    for (const QRect rect : { QRect(605, 70, 180, 100), QRect(5, 5, 0, 0) })
         EXPECT_EQ(QRectFromRect(RectFromQRect(rect)), rect);
 }
 

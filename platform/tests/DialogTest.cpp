@@ -1,5 +1,5 @@
-#include "platform/Cursor.h"
 #include "platform/Dialog.h"
+#include "platform/Cursor.h"
 #include "platform/ShellMessage.h"
 #include "platform/VirtualKey.h"
 #include "platform/testsupport/DialogDriver.h"
@@ -26,11 +26,11 @@ public:
     static constexpr int kButton = 1011;
     static constexpr int kEdit = 1007;
     static constexpr int kHidden = 1028;
-    static constexpr std::array<DialogControl, 3> kTemplate{{
-        {kButton, ControlClass::Button, u"新游戏", WS_CHILD | WS_VISIBLE | WS_TABSTOP},
-        {kEdit, ControlClass::Edit, u"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN},
-        {kHidden, ControlClass::Static, u"", WS_CHILD},
-    }};
+    static constexpr std::array<DialogControl, 3> kTemplate { {
+        { kButton, ControlClass::Button, u"新游戏", WS_CHILD | WS_VISIBLE | WS_TABSTOP },
+        { kEdit, ControlClass::Edit, u"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN },
+        { kHidden, ControlClass::Static, u"", WS_CHILD },
+    } };
 
     TestDialog()
         : CDialog(kTemplate)
@@ -138,7 +138,7 @@ TEST_F(CreatedDialog, BindsTemplateMembersByIdAndRecordsWindowOrder)
 
 TEST(ModalRun, EndDialogAndTheQuitMessageEndTheRunAndDestroyTheWindow)
 {
-    for (bool quit : {false, true}) {
+    for (bool quit : { false, true }) {
         TestDialog dialog;
         QTimer::singleShot(0, &dialog, [&] { quit ? PostQuitMessage(0) : dialog.EndDialog(42); });
         EXPECT_EQ(dialog.DoModal(), quit ? -1 : 42);
@@ -165,7 +165,7 @@ TEST(ModalRun, AQuitHandledBeforeTheRunEndsItAtItsStart)
 
 TEST(ModalRun, EnterEscapeAndClose)
 {
-    for (bool overrideOk : {false, true}) {
+    for (bool overrideOk : { false, true }) {
         TestDialog dialog;
         dialog.m_overrideOk = overrideOk;
         bool runningAfterEnter = false;
@@ -179,7 +179,7 @@ TEST(ModalRun, EnterEscapeAndClose)
         });
         EXPECT_EQ(dialog.DoModal(), overrideOk ? IDCANCEL : IDOK);
         EXPECT_EQ(runningAfterEnter, overrideOk);
-        EXPECT_EQ(dialog.m_commands, overrideOk ? (std::vector<int>{IDOK, IDCANCEL}) : std::vector<int>{IDOK});
+        EXPECT_EQ(dialog.m_commands, overrideOk ? (std::vector<int> { IDOK, IDCANCEL }) : std::vector<int> { IDOK });
     }
     TestDialog closed;
     QTimer::singleShot(0, &closed, [&] { closed.close(); });
@@ -192,7 +192,7 @@ TEST_F(CreatedDialog, ShellMessagesArriveThroughTheEventQueueUntilTheWindowIsDes
     PostShellMessage(&dialog, 28);
     EXPECT_TRUE(dialog.m_shellMessages.empty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.m_shellMessages.size() == 2; }));
-    EXPECT_EQ(dialog.m_shellMessages, (std::vector<WPARAM>{3, 28}));
+    EXPECT_EQ(dialog.m_shellMessages, (std::vector<WPARAM> { 3, 28 }));
     PostShellMessage(&dialog, 1);
     dialog.EndDialog(IDOK);
     QCoreApplication::sendPostedEvents(&dialog);
@@ -213,7 +213,7 @@ TEST_F(CreatedDialog, PaintsOnlyTheInvalidatedRectangles)
     dialog.InvalidateRect(QRect(468, -8, 60, 60), false);
     dialog.UpdateWindow();
     EXPECT_EQ(record.Invalidations(),
-              (std::vector<Invalidation>{{QRect(48, -8, 60, 60), false}, {QRect(468, -8, 60, 60), false}}));
+        (std::vector<Invalidation> { { QRect(48, -8, 60, 60), false }, { QRect(468, -8, 60, 60), false } }));
     EXPECT_EQ(record.PaintedRegion(), QRegion(QRect(48, 0, 60, 52)) + QRegion(QRect(468, 0, 60, 52)));
     EXPECT_EQ(record.Paints().size(), 1u);
     EXPECT_EQ(dialog.m_erases, 0);
@@ -221,7 +221,7 @@ TEST_F(CreatedDialog, PaintsOnlyTheInvalidatedRectangles)
     Drive(dialog).ClearPaintRecord();
     dialog.Invalidate(true);
     dialog.UpdateWindow();
-    EXPECT_EQ(record.Invalidations(), (std::vector<Invalidation>{{first.rect(), true}}));
+    EXPECT_EQ(record.Invalidations(), (std::vector<Invalidation> { { first.rect(), true } }));
     EXPECT_EQ(record.Paints().size(), 1u);
     EXPECT_EQ(dialog.m_erases, 1);
 
@@ -244,10 +244,11 @@ TEST_F(CreatedDialog, TimerTicksComeInOrderOfDueTime)
     ASSERT_EQ(dialog.SetTimer(101, 30), 101u);
     ASSERT_EQ(dialog.SetTimer(102, 0), 102u);
     for (int i = 0; i < 3; ++i)
-        QMetaObject::invokeMethod(&dialog, [&order, i] { order.push_back(-i); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &dialog, [&order, i] { order.push_back(-i); }, Qt::QueuedConnection);
     EXPECT_TRUE(order.empty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 6; }));
-    EXPECT_EQ(order, (std::vector<int>{0, -1, -2, 102, 101, 1}));
+    EXPECT_EQ(order, (std::vector<int> { 0, -1, -2, 102, 101, 1 }));
 }
 
 TEST_F(CreatedDialog, SettingATimerIdAgainReplacesTheTimerAndKillingItStopsIt)
@@ -283,18 +284,18 @@ TEST(WindowTimers, DieWithTheWindow)
 // window, which passes it to its focused control.
 TEST_F(CreatedDialog, PreTranslationSeesEveryKeyOnce)
 {
-    for (int key : {VK_BACK, VK_TAB, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, int('0'), int('3')})
+    for (int key : { VK_BACK, VK_TAB, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, int('0'), int('3') })
         Drive(dialog).PressKey(key);
     dialog.m_edit.clear();
     dialog.m_edit.setFocus();
-    for (int key : {VK_NEXT, int('A'), VK_RETURN})
+    for (int key : { VK_NEXT, int('A'), VK_RETURN })
         Drive(dialog).PressKey(key);
-    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    for (QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease }) {
         QKeyEvent event(type, Qt::Key_PageDown, Qt::NoModifier);
         QCoreApplication::sendEvent(dialog.windowHandle(), &event);
     }
-    const std::vector<int> keys{VK_BACK, VK_TAB, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, '0', '3',
-                                VK_NEXT, 'A', VK_RETURN, VK_NEXT};
+    const std::vector<int> keys { VK_BACK, VK_TAB, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, '0', '3', VK_NEXT, 'A', VK_RETURN,
+        VK_NEXT };
     EXPECT_EQ(dialog.m_preTranslated, keys);
     EXPECT_EQ(dialog.m_edit.toPlainText(), QStringLiteral("a\n"));
     EXPECT_TRUE(dialog.IsWindow());
@@ -305,7 +306,7 @@ TEST_F(CreatedDialog, TheEditorTakesAnyScriptButNotKeysPreTranslationEats)
     dialog.m_edit.setFocus();
     Drive(dialog).PressQtKey(Qt::Key_unknown, QString::fromUtf16(u"ğ五"));
     EXPECT_EQ(dialog.m_edit.toPlainText(), QString::fromUtf16(u"ğ五"));
-    EXPECT_EQ(dialog.m_preTranslated, std::vector<int>{0});
+    EXPECT_EQ(dialog.m_preTranslated, std::vector<int> { 0 });
     dialog.m_eatKeys = true;
     Drive(dialog).PressKey('A');
     Drive(dialog).PressKey(VK_ESCAPE);
@@ -327,13 +328,13 @@ TEST_F(CreatedDialog, TapsAndPointerMoves)
 
     const int beforeTap = dialog.m_setCursors;
     Drive(dialog).TapAt(QPoint(93, 45));
-    EXPECT_EQ(dialog.m_taps, std::vector<QPoint>{QPoint(93, 45)});
+    EXPECT_EQ(dialog.m_taps, std::vector<QPoint> { QPoint(93, 45) });
     EXPECT_EQ(dialog.mapFromGlobal(GetCursorPos()), QPoint(93, 45));
     EXPECT_GT(dialog.m_setCursors, beforeTap);
     EXPECT_EQ(ShownCursorShape(), Qt::ArrowCursor);
     Drive(dialog).TapAt(QPoint(620, 20));
     EXPECT_EQ(dialog.m_taps.size(), 1u);
-    EXPECT_EQ(dialog.m_commands, std::vector<int>{TestDialog::kButton});
+    EXPECT_EQ(dialog.m_commands, std::vector<int> { TestDialog::kButton });
 }
 
 } // namespace

@@ -63,7 +63,7 @@ TEST(PlainCopy, ReplacesTheBlockOfTheSourceOnly)
     EXPECT_EQ(GetPixel(target, 2, 2), RGB(10, 20, 30));
     EXPECT_EQ(GetPixel(target, 7, 7), RGB(255, 255, 255));
     EXPECT_EQ(GetPixel(target, 1, 1), RGB(255, 255, 255));
-    for (const QImage& image : {plain, keyed}) {
+    for (const QImage& image : { plain, keyed }) {
         EXPECT_EQ(GetPixel(image, 10, 10), RGB(255, 0, 0));
         EXPECT_EQ(GetPixel(image, 11, 10), RGB(255, 255, 255));
         EXPECT_EQ(GetPixel(image, 10, 11), RGB(255, 255, 255));
@@ -93,7 +93,7 @@ TEST(Lines, StopShortOfTheirEndPointWithFlatEndsAndDashes)
         painter.setPen(MakePen(PenStyle::Dash, 1, RGB(216, 157, 159)));
         DrawLine(painter, QPoint(0, 40), QPoint(285, 40));
     }
-    EXPECT_EQ(InkColumns(image, 5), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(InkColumns(image, 5), (std::vector<int> { 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 }));
     EXPECT_EQ(image.pixel(15, 8), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(15, 14), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(15, 15), qRgb(255, 255, 255));
@@ -157,20 +157,20 @@ QImage DrawnText(QSize size, const QString& text, const QRect& rect, unsigned fo
 
 TEST(Text, AlignsBreaksLinesAndStaysInItsRectangle)
 {
-    const QRect aligned = InkBounds(DrawnText({300, 40}, QStringLiteral("Page 3/7"), QRect(0, 0, 300, 30),
-                                              DT_SINGLELINE | DT_RIGHT | DT_BOTTOM));
+    const QRect aligned = InkBounds(
+        DrawnText({ 300, 40 }, QStringLiteral("Page 3/7"), QRect(0, 0, 300, 30), DT_SINGLELINE | DT_RIGHT | DT_BOTTOM));
     EXPECT_GE(aligned.right(), 290);
     EXPECT_GE(aligned.bottom(), 20);
 
     // Lines are 17 pixels apart: three lines of ink span more than two and less than three.
     const QRect lines = InkBounds(
-        DrawnText({200, 100}, QStringLiteral("One\r\nTwo\nThree"), QRect(0, 0, 200, 100), DT_LEFT | DT_TOP));
+        DrawnText({ 200, 100 }, QStringLiteral("One\r\nTwo\nThree"), QRect(0, 0, 200, 100), DT_LEFT | DT_TOP));
     EXPECT_GT(lines.height(), 2 * 17) << "line breaks of both kinds";
     EXPECT_LT(lines.height(), 3 * 17);
 
     const QRect clipped(10, 10, 40, 20);
-    EXPECT_TRUE(clipped.contains(InkBounds(DrawnText({200, 100}, QStringLiteral("A long caption cut off"), clipped,
-                                                     DT_SINGLELINE))));
+    EXPECT_TRUE(clipped.contains(
+        InkBounds(DrawnText({ 200, 100 }, QStringLiteral("A long caption cut off"), clipped, DT_SINGLELINE))));
 }
 
 } // namespace

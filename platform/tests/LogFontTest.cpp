@@ -11,8 +11,12 @@ namespace {
 
 LOGFONT Description(const char* face, int height, int weight, bool italic = false)
 {
-    return {.lfHeight = height, .lfWeight = weight, .lfItalic = italic, .lfQuality = ANTIALIASED_QUALITY,
-            .lfPitchAndFamily = FF_SWISS, .lfFaceName = QString::fromLatin1(face)};
+    return { .lfHeight = height,
+        .lfWeight = weight,
+        .lfItalic = italic,
+        .lfQuality = ANTIALIASED_QUALITY,
+        .lfPitchAndFamily = FF_SWISS,
+        .lfFaceName = QString::fromLatin1(face) };
 }
 
 // The programs' fonts keep their height, or the nearest below where the stand-in
@@ -27,8 +31,10 @@ TEST(LogicalFonts, TheProgramsFontsKeepFaceHeightWeightAndItalic)
         int cell;
         const char* family;
     } fonts[] = {
-        {"Tahoma", 22, 500, false, 22, "DejaVu Sans"},    {"Tahoma", 16, 400, true, 16, "DejaVu Sans"},
-        {"Arial", 25, 600, false, 25, "Liberation Sans"}, {"Arial", 24, 600, false, 23, "Liberation Sans"},
+        { "Tahoma", 22, 500, false, 22, "DejaVu Sans" },
+        { "Tahoma", 16, 400, true, 16, "DejaVu Sans" },
+        { "Arial", 25, 600, false, 25, "Liberation Sans" },
+        { "Arial", 24, 600, false, 23, "Liberation Sans" },
     };
     for (const auto& f : fonts) {
         const QFont font = FontFromLogFont(Description(f.face, f.height, f.weight, f.italic));
@@ -65,7 +71,8 @@ QImage Glyph(const QFont& font, const QString& text)
 TEST(LogicalFonts, ChineseAndTurkishDrawRealGlyphs)
 {
     const QFont font = FontFromLogFont(Description("Tahoma", 22, 500));
-    for (const auto& [first, second] : {std::pair{u"五", u"子"}, std::pair{u"ğ", u"ş"}, std::pair{u"ı", u"İ"}}) {
+    for (const auto& [first, second] :
+        { std::pair { u"五", u"子" }, std::pair { u"ğ", u"ş" }, std::pair { u"ı", u"İ" } }) {
         const QImage a = Glyph(font, QString::fromUtf16(first));
         const QImage b = Glyph(font, QString::fromUtf16(second));
         EXPECT_NE(a, Glyph(font, QString()));

@@ -26,8 +26,10 @@ TEST(ScreenComparison, ToleratesRoundingOnlyAndLeavesTheImagesItNames)
     const testing::AssertionResult result = MatchesReferenceScreen(shown, QStringLiteral("screens/plain.png"));
     ASSERT_FALSE(result);
     const QString rendered = QDir::current().absoluteFilePath(QStringLiteral("reference-screens/plain.rendered.png"));
-    const QString difference = QDir::current().absoluteFilePath(QStringLiteral("reference-screens/plain.difference.png"));
-    EXPECT_TRUE(QString::fromUtf8(result.message()).startsWith(QStringLiteral("1 pixels differ from screens/plain.png, the first at (5, 6)")))
+    const QString difference
+        = QDir::current().absoluteFilePath(QStringLiteral("reference-screens/plain.difference.png"));
+    EXPECT_TRUE(QString::fromUtf8(result.message())
+                    .startsWith(QStringLiteral("1 pixels differ from screens/plain.png, the first at (5, 6)")))
         << result.message();
     EXPECT_TRUE(QString::fromUtf8(result.message()).contains(rendered)) << result.message();
     EXPECT_EQ(QImage(rendered).convertToFormat(QImage::Format_RGB32), shown);

@@ -7,11 +7,24 @@ namespace {
 TEST(VirtualKeys, TheProgramsKeysBothWays)
 {
     const std::pair<Qt::Key, int> keys[] = {
-        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},       {Qt::Key_Return, 13}, {Qt::Key_Escape, 27},
-        {Qt::Key_PageUp, 33},   {Qt::Key_PageDown, 34}, {Qt::Key_Left, 37},   {Qt::Key_Up, 38},
-        {Qt::Key_Right, 39},    {Qt::Key_Down, 40},     {Qt::Key_0, 48},      {Qt::Key_9, 57},
-        {Qt::Key_A, 65},        {Qt::Key_Z, 90},        {Qt::Key_F1, 0x70},   {Qt::Key_F24, 0x87},
-        {Qt::Key_Delete, 0x2E}, {Qt::Key_unknown, 0},
+        { Qt::Key_Backspace, 8 },
+        { Qt::Key_Tab, 9 },
+        { Qt::Key_Return, 13 },
+        { Qt::Key_Escape, 27 },
+        { Qt::Key_PageUp, 33 },
+        { Qt::Key_PageDown, 34 },
+        { Qt::Key_Left, 37 },
+        { Qt::Key_Up, 38 },
+        { Qt::Key_Right, 39 },
+        { Qt::Key_Down, 40 },
+        { Qt::Key_0, 48 },
+        { Qt::Key_9, 57 },
+        { Qt::Key_A, 65 },
+        { Qt::Key_Z, 90 },
+        { Qt::Key_F1, 0x70 },
+        { Qt::Key_F24, 0x87 },
+        { Qt::Key_Delete, 0x2E },
+        { Qt::Key_unknown, 0 },
     };
     for (const auto& [key, virtualKey] : keys) {
         EXPECT_EQ(VirtualKeyFromQtKey(key), virtualKey) << virtualKey;

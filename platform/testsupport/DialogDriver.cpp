@@ -20,23 +20,17 @@ QString TextOfVirtualKey(int virtualKey)
     if (virtualKey >= VK_NUMPAD0 && virtualKey <= VK_NUMPAD0 + 9)
         return QString(QChar('0' + virtualKey - VK_NUMPAD0));
     switch (virtualKey) {
-    case VK_RETURN:
-        return QStringLiteral("\r");
-    case VK_BACK:
-        return QStringLiteral("\b");
-    case VK_TAB:
-        return QStringLiteral("\t");
-    case VK_SPACE:
-        return QStringLiteral(" ");
-    case VK_ESCAPE:
-        return QString(QChar(0x1B));
-    default:
-        return {};
+    case VK_RETURN: return QStringLiteral("\r");
+    case VK_BACK: return QStringLiteral("\b");
+    case VK_TAB: return QStringLiteral("\t");
+    case VK_SPACE: return QStringLiteral(" ");
+    case VK_ESCAPE: return QString(QChar(0x1B));
+    default: return {};
     }
 }
 
-void SendMouse(QWidget* target, QEvent::Type type, QPoint local, QPointF global, Qt::MouseButton button,
-               Qt::MouseButtons buttons)
+void SendMouse(
+    QWidget* target, QEvent::Type type, QPoint local, QPointF global, Qt::MouseButton button, Qt::MouseButtons buttons)
 {
     QMouseEvent event(type, QPointF(local), global, button, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
@@ -74,8 +68,8 @@ void DialogDriver::HoverAt(QPoint point)
 void DialogDriver::PressKey(int virtualKey)
 {
     const bool keypad = virtualKey >= VK_NUMPAD0 && virtualKey <= VK_NUMPAD0 + 9;
-    PressQtKey(QtKeyFromVirtualKey(virtualKey), TextOfVirtualKey(virtualKey),
-               keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    PressQtKey(
+        QtKeyFromVirtualKey(virtualKey), TextOfVirtualKey(virtualKey), keypad ? Qt::KeypadModifier : Qt::NoModifier);
 }
 
 void DialogDriver::PressQtKey(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers)

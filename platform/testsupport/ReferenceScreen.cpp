@@ -89,8 +89,8 @@ QString SaveBeside(const QImage& image, const QString& referencePath, const char
     if (update)
         return Replace(shown, file, referencePath);
     return ::testing::AssertionFailure()
-        << differing << " pixels differ from " << referencePath.toStdString() << ", the first at (" << first.x()
-        << ", " << first.y() << "): " << Hex(shown.pixel(first)) << " for " << Hex(reference.pixel(first))
+        << differing << " pixels differ from " << referencePath.toStdString() << ", the first at (" << first.x() << ", "
+        << first.y() << "): " << Hex(shown.pixel(first)) << " for " << Hex(reference.pixel(first))
         << "; rendered: " << SaveBeside(shown, referencePath, "rendered").toStdString()
         << ", difference: " << SaveBeside(DifferenceImage(shown, reference), referencePath, "difference").toStdString();
 }

@@ -5,9 +5,9 @@ XvfbDisplay::XvfbDisplay()
     // -displayfd makes the server pick a free display and write its number
     // once it accepts connections, so no test races another for ":99".
     m_server.start(QStringLiteral("Xvfb"),
-                   { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                     QStringLiteral("0"), QStringLiteral("800x480x24"), QStringLiteral("-nolisten"),
-                     QStringLiteral("tcp"), QStringLiteral("-noreset") });
+        { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+            QStringLiteral("800x480x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+            QStringLiteral("-noreset") });
     if (!m_server.waitForStarted(5000)) {
         m_strError = QStringLiteral("Xvfb did not start: ") + m_server.errorString();
         return;
@@ -18,8 +18,8 @@ XvfbDisplay::XvfbDisplay()
     bool ok = false;
     const int display = number.trimmed().toInt(&ok);
     if (!ok) {
-        m_strError = QStringLiteral("Xvfb gave no display number: ")
-            + QString::fromLocal8Bit(m_server.readAllStandardError());
+        m_strError
+            = QStringLiteral("Xvfb gave no display number: ") + QString::fromLocal8Bit(m_server.readAllStandardError());
         return;
     }
     m_strName = u':' + QString::number(display);

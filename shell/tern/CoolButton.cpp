@@ -154,7 +154,8 @@ void CCoolButton::PaintText(QPainter& painter) const
     if (!down) {
         // A thin highlight along the top edge gives the face some relief.
         painter.setPen(QPen(QColor(255, 255, 255, 70), 1));
-        painter.drawLine(QPointF(face.left() + radius, face.top() + 1.5), QPointF(face.right() - radius, face.top() + 1.5));
+        painter.drawLine(
+            QPointF(face.left() + radius, face.top() + 1.5), QPointF(face.right() - radius, face.top() + 1.5));
     }
     painter.setPen(ColorFromColorRef(m_textColor));
     painter.setFont(font());

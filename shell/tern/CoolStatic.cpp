@@ -15,8 +15,8 @@ CCoolStatic::CCoolStatic() = default;
 
 CCoolStatic::~CCoolStatic() = default;
 
-void CCoolStatic::Init(QWidget* parent, const RECT* rect, const QImage* background, COLORREF textColor,
-                       const QFont* font)
+void CCoolStatic::Init(
+    QWidget* parent, const RECT* rect, const QImage* background, COLORREF textColor, const QFont* font)
 {
     m_parent = parent;
     m_rect = rect ? QRectFromRect(*rect) : QRect();
@@ -43,8 +43,7 @@ void CCoolStatic::Draw(QPainter* dc) const
     if (!dc || m_rect.isEmpty())
         return;
     if (m_background)
-        CopyImage(*dc, m_rect.x(), m_rect.y(), m_rect.width(), m_rect.height(), *m_background, m_rect.x(),
-                  m_rect.y());
+        CopyImage(*dc, m_rect.x(), m_rect.y(), m_rect.width(), m_rect.height(), *m_background, m_rect.x(), m_rect.y());
     dc->save();
     dc->setFont(m_font);
     dc->setPen(ColorFromColorRef(m_textColor));

@@ -17,10 +17,12 @@ struct Conversion {
 TEST_F(AnsiConversionTest, RoundTripsInEachCodePage)
 {
     const Conversion cases[] = {
-        {nullptr, u"Grüße,\r\n中文 ş", QByteArray("Gr\xc3\xbc\xc3\x9f" "e,\r\n\xe4\xb8\xad\xe6\x96\x87 \xc5\x9f")},
-        {"936", u"中文 abc", QByteArray("\xd6\xd0\xce\xc4 abc")},
-        {"99999", u"ü", QByteArray("\xc3\xbc")}, // a page iconv lacks: UTF-8
-        {"1252", u"", QByteArray()},
+        { nullptr, u"Grüße,\r\n中文 ş",
+            QByteArray("Gr\xc3\xbc\xc3\x9f"
+                       "e,\r\n\xe4\xb8\xad\xe6\x96\x87 \xc5\x9f") },
+        { "936", u"中文 abc", QByteArray("\xd6\xd0\xce\xc4 abc") },
+        { "99999", u"ü", QByteArray("\xc3\xbc") }, // a page iconv lacks: UTF-8
+        { "1252", u"", QByteArray() },
     };
     for (const Conversion& c : cases) {
         WriteSettings(c.codepage ? QByteArray("codepage=") + c.codepage : QByteArray());
@@ -30,7 +32,7 @@ TEST_F(AnsiConversionTest, RoundTripsInEachCodePage)
         EXPECT_EQ(QByteArray(buffer.data()), c.bytes) << c.codepage;
         bool lossy = true;
         EXPECT_EQ(AnsiToUnicode(c.bytes.constData(), static_cast<int>(c.bytes.size()), &lossy),
-                  QString::fromStdU16String(text));
+            QString::fromStdU16String(text));
         EXPECT_FALSE(lossy) << c.codepage;
     }
 }
@@ -38,7 +40,10 @@ TEST_F(AnsiConversionTest, RoundTripsInEachCodePage)
 TEST_F(AnsiConversionTest, ReportsTextTheCodePageCannotHold)
 {
     const std::pair<const char*, const char16_t*> cases[] = {
-        {"1252", u"Ağaç"}, {"936", u"ş"}, {"65001", u"a\xD800z"}, {"1252", u"x\xDC00"},
+        { "1252", u"Ağaç" },
+        { "936", u"ş" },
+        { "65001", u"a\xD800z" },
+        { "1252", u"x\xDC00" },
     };
     for (const auto& [codepage, text] : cases) {
         WriteSettings(QByteArray("codepage=") + codepage);
@@ -71,7 +76,10 @@ TEST_F(AnsiConversionTest, ShowsAndReportsUndefinedBytesAsReplacementCharacters)
         QByteArray bytes;
         QString text;
     } cases[] = {
-        { "65001", QByteArray("a\xff" "b"), u'a' + replacement + u'b' },
+        { "65001",
+            QByteArray("a\xff"
+                       "b"),
+            u'a' + replacement + u'b' },
         { "65001", QByteArray("a\xe4\xb8"), u'a' + replacement }, // cut off at the end
         { "936", QByteArray("\xd6\xd0\xd6"), QStringLiteral("中") + replacement },
     };

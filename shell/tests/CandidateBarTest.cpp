@@ -19,18 +19,21 @@ TEST(CandidateBarTest, PagesThroughWhatDoesNotFitAndChoosesByIndex)
     auto* back = bar.findChild<QAbstractButton*>(QStringLiteral("candidatesBack"));
     auto* forward = bar.findChild<QAbstractButton*>(QStringLiteral("candidatesForward"));
     const QList<QAbstractButton*> keys = bar.findChildren<QAbstractButton*>(QStringLiteral("candidate"));
-    const auto shown = [&] { return std::ranges::count_if(keys, [](const QAbstractButton* key) { return !key->isHidden(); }); };
+    const auto shown
+        = [&] { return std::ranges::count_if(keys, [](const QAbstractButton* key) { return !key->isHidden(); }); };
     bar.SetCandidates(30, [](int index) { return index == 24 ? QString(100, u'w') : QString::number(index); });
     // Each tap, and the first and end of the candidates it shows.
-    const std::tuple<QAbstractButton*, int, int> steps[] = {{nullptr, 0, 12}, {forward, 12, 24}, {forward, 24, 25},
-        {forward, 25, 30}, {forward, 25, 30}, {back, 24, 25}, {back, 12, 24}, {back, 0, 12}, {back, 0, 12}, {forward, 12, 24}};
+    const std::tuple<QAbstractButton*, int, int> steps[]
+        = { { nullptr, 0, 12 }, { forward, 12, 24 }, { forward, 24, 25 }, { forward, 25, 30 }, { forward, 25, 30 },
+              { back, 24, 25 }, { back, 12, 24 }, { back, 0, 12 }, { back, 0, 12 }, { forward, 12, 24 } };
     for (const auto& [tap, first, end] : steps) {
         if (tap)
             tap->click();
         EXPECT_EQ(std::tuple(bar.FirstShown(), bar.EndShown(), shown()), std::tuple(first, end, end - first));
         EXPECT_EQ(std::pair(back->isEnabled(), forward->isEnabled()), std::pair(first > 0, end < 30)) << first;
     }
-    EXPECT_EQ(keys.at(0)->geometry(), QRect(66, 6, 52, 32)) << "beside the back key, as high as the bar within its margins";
+    EXPECT_EQ(keys.at(0)->geometry(), QRect(66, 6, 52, 32))
+        << "beside the back key, as high as the bar within its margins";
     int chosen = -1;
     QObject::connect(&bar, &CandidateBar::Chosen, [&](int index) { chosen = index; });
     keys.at(1)->click();

@@ -20,8 +20,10 @@ void PressKey(QWidget* target, int key)
 void Tap(QWidget* target)
 {
     const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(
+        QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(
+        QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &press);
     QApplication::sendEvent(target, &release);
 }
@@ -37,22 +39,25 @@ TEST_F(HelpDialogTest, ShowsWhatItIsGivenUntilAnyKeyOrTapClosesIt)
         Qt::GlobalColor text;
         void (*close)(QWidget* dialog);
     } cases[] = {
-        {RGB(250, 250, 240), Qt::black, [](QWidget* dialog) { PressKey(dialog, Qt::Key_A); }},
-        {RGB(86, 54, 32), Qt::white, [](QWidget* dialog) { Tap(dialog); }},
-        {RGB(250, 250, 240), Qt::black, [](QWidget* dialog) { Tap(dialog->findChild<QLabel*>(QStringLiteral("text"))); }},
+        { RGB(250, 250, 240), Qt::black, [](QWidget* dialog) { PressKey(dialog, Qt::Key_A); } },
+        { RGB(86, 54, 32), Qt::white, [](QWidget* dialog) { Tap(dialog); } },
+        { RGB(250, 250, 240), Qt::black,
+            [](QWidget* dialog) { Tap(dialog->findChild<QLabel*>(QStringLiteral("text"))); } },
         // A press outside it, which the popup takes wherever it lands.
-        {RGB(86, 54, 32), Qt::white, [](QWidget* dialog) {
-            QMouseEvent press(QEvent::MouseButtonPress, QPointF(-5, -5), dialog->mapToGlobal(QPointF(-5, -5)),
-                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(dialog, &press);
-        }},
+        { RGB(86, 54, 32), Qt::white,
+            [](QWidget* dialog) {
+                QMouseEvent press(QEvent::MouseButtonPress, QPointF(-5, -5), dialog->mapToGlobal(QPointF(-5, -5)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(dialog, &press);
+            } },
     };
     for (const auto& c : cases) {
         bool checked = false;
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activePopupWidget();
             ASSERT_NE(dialog, nullptr);
-            const auto label = [dialog](const char* name) { return dialog->findChild<QLabel*>(QLatin1StringView(name)); };
+            const auto label
+                = [dialog](const char* name) { return dialog->findChild<QLabel*>(QLatin1StringView(name)); };
             EXPECT_EQ(label("title")->text(), QStringLiteral("Help"));
             EXPECT_EQ(label("text")->text(), QStringLiteral("Line one\nLine two"));
             EXPECT_FALSE(label("icon")->pixmap().isNull());

@@ -39,7 +39,7 @@ protected:
     {
         auto probe = std::make_unique<QProcess>();
         probe->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        probe->start(QStringLiteral(ORVA_PROBE_PROGRAM), {QString::number(appId)});
+        probe->start(QStringLiteral(ORVA_PROBE_PROGRAM), { QString::number(appId) });
         return probe;
     }
     static bool WaitForLine(QProcess& probe, const QByteArray& line)
@@ -74,7 +74,7 @@ protected:
     }
     static mode_t ModeOf(const QString& path)
     {
-        struct stat info {};
+        struct stat info { };
         EXPECT_EQ(lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
         return info.st_mode & 07777;
     }
@@ -98,8 +98,8 @@ TEST_F(RegistryTest, MessagesReachAnotherProcessAndItsIdIsFreeWhenItEndsOrIsKill
     ASSERT_TRUE(WaitForLine(*probe, "running"));
     EXPECT_TRUE(AppRegistry::IsRunningAnywhere(43));
     EXPECT_EQ(COrvaCore::IsAppRunning(43), 1);
-    EXPECT_TRUE(ShellPrograms::Show({QStringLiteral("probe"), 43, {}, {}}));
-    for (const unsigned long code : {4ul, 0x12345678ul, 2ul})
+    EXPECT_TRUE(ShellPrograms::Show({ QStringLiteral("probe"), 43, {}, {} }));
+    for (const unsigned long code : { 4ul, 0x12345678ul, 2ul })
         EXPECT_EQ(COrvaCore::SendAppMsg(43, 0, code), 1);
     ASSERT_TRUE(WaitForExit(*probe));
     EXPECT_EQ(probe->exitCode(), 0);
@@ -115,8 +115,9 @@ TEST_F(RegistryTest, AppearanceCodesApplyTheTouchSettingAtOnce)
     COrvaCore::SetAppStatus(44, 1);
     COrvaCore::SetAppMainWnd(44, &window);
     ShowCursor(false);
-    for (const auto& [settings, code, shown] : {std::tuple{"touch=1\n", 3ul, false}, std::tuple{"touch=0\n", 4ul, true},
-             std::tuple{"touch=1\n", 4ul, false}, std::tuple{"touch=0\n", 1ul, false}}) {
+    for (const auto& [settings, code, shown] :
+        { std::tuple { "touch=1\n", 3ul, false }, std::tuple { "touch=0\n", 4ul, true },
+            std::tuple { "touch=1\n", 4ul, false }, std::tuple { "touch=0\n", 1ul, false } }) {
         WriteSettings(settings);
         EXPECT_EQ(COrvaCore::SendAppMsg(44, 0, code), 1);
         EXPECT_EQ(IsCursorShown(), shown) << settings << code;
@@ -160,7 +161,7 @@ TEST_F(RegistryTest, OnlyTheUserCanReachTheRegistry)
     COrvaCore::SetAppStatus(46, 0);
     EXPECT_FALSE(QFile::exists(RegistrySocketPath(folder, 46)));
     // Without a usable runtime folder every program meets in the same fallback.
-    for (const char* runtime : {".", "/no/such/folder"}) {
+    for (const char* runtime : { ".", "/no/such/folder" }) {
         qputenv("XDG_RUNTIME_DIR", runtime);
         EXPECT_EQ(RegistryFolder(), QStringLiteral("/tmp/orva-%1").arg(getuid())) << runtime;
     }
@@ -176,12 +177,13 @@ TEST_F(RegistryTest, ASecondStartForwardsAndCodesWaitForTheWindowWhileWhatIsNotA
     ASSERT_TRUE(WaitForExit(*probe));
     EXPECT_EQ(probe->exitCode(), 3);
     EXPECT_EQ(probe->readAllStandardOutput(), "forwarded 1\n");
-    for (const QByteArray& bytes : {QByteArray("hello\n"), QByteArray(100, 'x'), QByteArray("-\n"), QByteArray("28\n")})
+    for (const QByteArray& bytes :
+        { QByteArray("hello\n"), QByteArray(100, 'x'), QByteArray("-\n"), QByteArray("28\n") })
         EXPECT_EQ(Deliver(47, bytes), bytes == "28\n" ? "1\n" : "") << bytes.toStdString();
     RecordingWindow window;
     COrvaCore::SetAppMainWnd(47, &window);
     WaitUntil([&] { return window.codes.size() >= 2; });
-    EXPECT_EQ(window.codes, (std::vector<unsigned long>{1, 28}));
+    EXPECT_EQ(window.codes, (std::vector<unsigned long> { 1, 28 }));
     COrvaCore::SetAppStatus(47, 0);
 }
 

@@ -19,7 +19,7 @@ void ShellEnvironment::SetUp()
 
 void ShellEnvironment::TearDown()
 {
-    for (const char* name : {"ORVA_ROOT", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "ORVA_ASSETS_DIR"})
+    for (const char* name : { "ORVA_ROOT", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "ORVA_ASSETS_DIR" })
         qunsetenv(name);
 }
 

@@ -12,7 +12,10 @@
 #include <ostream>
 
 // Test messages show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A test's own settings, data folder, device root and registry folder, never
 // the user's.

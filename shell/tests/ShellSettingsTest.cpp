@@ -1,7 +1,7 @@
+#include "shell/ShellSettings.h"
 #include "shell/LocalTextTable.h"
 #include "shell/OrvaCore.h"
 #include "shell/OrvaSkins.h"
-#include "shell/ShellSettings.h"
 #include "shell/tests/ShellEnvironment.h"
 
 #include <QDir>
@@ -14,7 +14,7 @@ using ShellSettingsTest = ShellEnvironment;
 
 // A MAX_PATH buffer followed by a guard that must never be written.
 struct PathBuffer {
-    std::array<char16_t, MAX_PATH + 1> units{};
+    std::array<char16_t, MAX_PATH + 1> units {};
     PathBuffer() { units.fill(u'#'); }
     QString Text() const { return QString::fromUtf16(units.data()); }
     bool GuardIntact() const { return units[MAX_PATH] == u'#'; }
@@ -29,14 +29,14 @@ TEST_F(ShellSettingsTest, GivesTheConfiguredValueOrTheDefault)
         const char16_t* defaultValue;
         QString value;
     } cases[] = {
-        {"language=1\n", u"note_path", nullptr, QString()},
-        {"# on the card\r\n[General]\r\n Note_Path = \\SD Card\\N, alt \r\n; skin=x\r\n", u"note_path", u"\\NAND",
-            QStringLiteral("\\SD Card\\N, alt")},
-        {"; skin=x\r\n", u"skin", u"Classic", QStringLiteral("Classic")},
-        {"note_path=\\" + QByteArray(259, 'x') + "\n", u"note_path", u"\\NAND", QStringLiteral("\\NAND")},
-        {"note_path=\\" + QByteArray(258, 'x') + "\n", u"note_path", u"\\NAND", u'\\' + QString(258, u'x')},
-        {"x=1\n", u"missing", longDefault.c_str(), QString()},
-        {QByteArray("\0\xff\xfe=\n=\nlanguage=\xc3\x28\n\xff\n", 20), u"", u"d", QStringLiteral("d")},
+        { "language=1\n", u"note_path", nullptr, QString() },
+        { "# on the card\r\n[General]\r\n Note_Path = \\SD Card\\N, alt \r\n; skin=x\r\n", u"note_path", u"\\NAND",
+            QStringLiteral("\\SD Card\\N, alt") },
+        { "; skin=x\r\n", u"skin", u"Classic", QStringLiteral("Classic") },
+        { "note_path=\\" + QByteArray(259, 'x') + "\n", u"note_path", u"\\NAND", QStringLiteral("\\NAND") },
+        { "note_path=\\" + QByteArray(258, 'x') + "\n", u"note_path", u"\\NAND", u'\\' + QString(258, u'x') },
+        { "x=1\n", u"missing", longDefault.c_str(), QString() },
+        { QByteArray("\0\xff\xfe=\n=\nlanguage=\xc3\x28\n\xff\n", 20), u"", u"d", QStringLiteral("d") },
     };
     for (const auto& c : cases) {
         WriteSettings(c.file);
@@ -56,8 +56,9 @@ TEST_F(ShellSettingsTest, LanguageAndTouchFollowTheFileWithoutARestart)
         const char* file;
         int language;
         bool touch;
-    } cases[] = {{"language=1\ntouch=1", ORVA_LANG_CHINESE, true}, {"language=6\ntouch=yes", ORVA_LANG_TURKISH, false},
-        {"language=0", ORVA_LANG_ENGLISH, false}, {"language=abc", ORVA_LANG_ENGLISH, false}, {"language=3", 3, false}};
+    } cases[] = { { "language=1\ntouch=1", ORVA_LANG_CHINESE, true },
+        { "language=6\ntouch=yes", ORVA_LANG_TURKISH, false }, { "language=0", ORVA_LANG_ENGLISH, false },
+        { "language=abc", ORVA_LANG_ENGLISH, false }, { "language=3", 3, false } };
     for (const auto& c : cases) {
         WriteSettings(c.file);
         EXPECT_EQ(static_cast<int>(COrvaSkins::GetLanguage()), c.language) << c.file;
@@ -67,12 +68,12 @@ TEST_F(ShellSettingsTest, LanguageAndTouchFollowTheFileWithoutARestart)
 
 TEST(LocalTextRule, ChineseOnlyForLanguageOneAndWhereTheEntryHasIt)
 {
-    constexpr LocalTextPair kTable[] = {{u"New", u"新游戏"}, {u"Only", nullptr}};
+    constexpr LocalTextPair kTable[] = { { u"New", u"新游戏" }, { u"Only", nullptr } };
     const struct {
         int index;
         int language;
         std::u16string_view text;
-    } cases[] = {{0, 1, u"新游戏"}, {0, 0, u"New"}, {1, 1, u"Only"}, {-1, 1, u""}, {2, 0, u""}};
+    } cases[] = { { 0, 1, u"新游戏" }, { 0, 0, u"New" }, { 1, 1, u"Only" }, { -1, 1, u"" }, { 2, 0, u"" } };
     for (const auto& c : cases)
         EXPECT_EQ(std::u16string_view(LookUpLocalText(kTable, c.index, c.language)), c.text)
             << c.index << " in language " << c.language;
@@ -83,10 +84,11 @@ TEST_F(ShellSettingsTest, SetsAValueKeepingTheOtherLines)
     WriteSettings("# mine\nlanguage=1\nskin=Ebony\nLANGUAGE=6\n\n\n");
     SetShellSetting(QStringLiteral("language"), QStringLiteral("0"));
     SetShellSetting(QStringLiteral("note_path"), QStringLiteral("\\SD\\Note"));
-    EXPECT_EQ(ReadHostFile(ShellSettings::FilePath()),
-              QByteArray("# mine\nlanguage=0\nskin=Ebony\nnote_path=\\SD\\Note\n"));
-    for (const auto& [key, value] : {std::pair{"a=b", "c"}, std::pair{"key", "two\nlines"}, std::pair{"key", "a\rb"},
-             std::pair{" key", "c"}, std::pair{"", "c"}, std::pair{"k\ney", "c"}})
+    EXPECT_EQ(
+        ReadHostFile(ShellSettings::FilePath()), QByteArray("# mine\nlanguage=0\nskin=Ebony\nnote_path=\\SD\\Note\n"));
+    for (const auto& [key, value] :
+        { std::pair { "a=b", "c" }, std::pair { "key", "two\nlines" }, std::pair { "key", "a\rb" },
+            std::pair { " key", "c" }, std::pair { "", "c" }, std::pair { "k\ney", "c" } })
         EXPECT_FALSE(ShellSettings::SetValue(QString::fromUtf8(key), QString::fromUtf8(value))) << key;
 }
 
@@ -94,10 +96,11 @@ TEST_F(ShellSettingsTest, HomeFolderAndShellFiles)
 {
     EXPECT_EQ(QString::fromUtf16(COrvaCore::GetHomePath()), QStringLiteral("\\Orva"));
     const std::u16string longName(300, u'n');
-    for (const char16_t* name : {u"Note.path", u"", u"..", u"a\\b", u"../x", u"Z:x", longName.c_str()}) {
+    for (const char16_t* name : { u"Note.path", u"", u"..", u"a\\b", u"../x", u"Z:x", longName.c_str() }) {
         PathBuffer buffer;
         COrvaCore::GetPath(buffer.units.data(), name, 0);
-        EXPECT_EQ(buffer.Text(), name == std::u16string_view(u"Note.path") ? QStringLiteral("\\Orva\\Note.path") : QString())
+        EXPECT_EQ(
+            buffer.Text(), name == std::u16string_view(u"Note.path") ? QStringLiteral("\\Orva\\Note.path") : QString())
             << QString::fromUtf16(name).toStdString();
         EXPECT_TRUE(buffer.GuardIntact());
     }

@@ -21,11 +21,12 @@ protected:
 };
 
 // Every image the game and the notebook ask for, at the size they draw it.
-const std::pair<const char16_t*, QSize> kImages[] = {{u"GAME", {800, 480}}, {u"GO_BOARD", {460, 460}},
-    {u"GO_Black", {24, 24}}, {u"GO_White", {24, 24}}, {u"NOTEBOOK", {800, 480}}, {u"NOTE_TITLE", {192, 36}},
-    {u"GAME_CLOSE", {}}, {u"GAME_CLOSE_FOCUS", {}}, {u"GAME_MIN", {}}, {u"GAME_MIN_FOCUS", {}}, {u"GAME_HELP", {}},
-    {u"GAME_HELP_FOCUS", {}}, {u"MAGR_BTN_GO", {}}, {u"NOTE_NEXTPAGE", {}}, {u"NOTE_PREVPAGE", {}},
-    {u"NOTE_CLEAR", {}}, {u"NOTE_CLOSE", {}}, {u"NOTE_INPUT", {}}};
+const std::pair<const char16_t*, QSize> kImages[]
+    = { { u"GAME", { 800, 480 } }, { u"GO_BOARD", { 460, 460 } }, { u"GO_Black", { 24, 24 } },
+          { u"GO_White", { 24, 24 } }, { u"NOTEBOOK", { 800, 480 } }, { u"NOTE_TITLE", { 192, 36 } },
+          { u"GAME_CLOSE", {} }, { u"GAME_CLOSE_FOCUS", {} }, { u"GAME_MIN", {} }, { u"GAME_MIN_FOCUS", {} },
+          { u"GAME_HELP", {} }, { u"GAME_HELP_FOCUS", {} }, { u"MAGR_BTN_GO", {} }, { u"NOTE_NEXTPAGE", {} },
+          { u"NOTE_PREVPAGE", {} }, { u"NOTE_CLEAR", {} }, { u"NOTE_CLOSE", {} }, { u"NOTE_INPUT", {} } };
 
 TEST_F(SkinsTest, EveryBuiltInSkinHasEveryImageAtItsSize)
 {
@@ -47,16 +48,16 @@ TEST_F(SkinsTest, EveryBuiltInSkinHasEveryImageAtItsSize)
 
 TEST_F(SkinsTest, UnknownOrMalformedNamesGiveNothing)
 {
-    for (const char16_t* name : {u"NO_SUCH_IMAGE", u"", u"..\\..\\GAME", u"GAME.bmp", u"Skin", u"*"})
+    for (const char16_t* name : { u"NO_SUCH_IMAGE", u"", u"..\\..\\GAME", u"GAME.bmp", u"Skin", u"*" })
         EXPECT_TRUE(Load(name).isNull()) << QString::fromUtf16(name).toStdString();
     EXPECT_TRUE(COrvaSkins::LoadBitmapW(nullptr, 0).isNull());
 }
 
 TEST_F(SkinsTest, StonesStandOnTheColourKey)
 {
-    for (const char16_t* stone : {u"GO_Black", u"GO_White"}) {
+    for (const char16_t* stone : { u"GO_Black", u"GO_White" }) {
         const QImage image = Load(stone);
-        for (const QPoint corner : {QPoint(0, 0), QPoint(23, 0), QPoint(0, 23), QPoint(23, 23)})
+        for (const QPoint corner : { QPoint(0, 0), QPoint(23, 0), QPoint(0, 23), QPoint(23, 23) })
             EXPECT_EQ(image.pixel(corner) & 0xFFFFFF, 0xFF00FFu);
         EXPECT_NE(image.pixel(12, 12) & 0xFFFFFF, 0xFF00FFu);
         EXPECT_NE(image.pixel(1, 12) & 0xFFFFFF, 0xFF00FFu) << "the stone reaches its image's edges";
@@ -70,7 +71,7 @@ TEST_F(SkinsTest, TheBoardHasFifteenLinesThirtyPixelsApart)
     const QImage board = Load(u"GO_BOARD");
     for (int i = 0; i < 15; ++i) {
         const int line = 18 + 30 * i;
-        for (const int along : {100, 250}) {
+        for (const int along : { 100, 250 }) {
             EXPECT_LT(qGray(board.pixel(line, along)) + 40, qGray(board.pixel(line + 15, along))) << "column " << i;
             EXPECT_LT(qGray(board.pixel(along, line)) + 40, qGray(board.pixel(along, line + 15))) << "row " << i;
         }
@@ -93,12 +94,12 @@ TEST_F(SkinsTest, ASkinChangeShowsAtTheNextLoad)
     UseSkin("Classic");
     const QImage classic = Load(u"GAME");
     const SKIN_INFO words = *COrvaSkins::GetSkinInfo();
-    for (int word : {48, 49, 50})
+    for (int word : { 48, 49, 50 })
         EXPECT_NE(words.color[word], 0u) << word;
     UseSkin("Ocean");
     EXPECT_NE(Load(u"GAME"), classic);
     EXPECT_NE(COrvaSkins::GetSkinInfo()->color[48], words.color[48]);
-    for (const char* unknown : {"NoSuchSkin", "..\\Poem", "..", "."}) {
+    for (const char* unknown : { "NoSuchSkin", "..\\Poem", "..", "." }) {
         UseSkin(unknown);
         EXPECT_EQ(Load(u"GAME"), classic) << unknown << " falls back to the default";
     }
@@ -110,9 +111,9 @@ TEST_F(SkinsTest, AUsersOwnSkinIsUsedWhateverTheCaseOfItsNames)
 {
     const QString folder = m_root + QStringLiteral("/orva/skins/mine");
     WriteHostFile(folder + QStringLiteral("/skin.ini"), "0=7\n48=0x000000FF\n49=255\n64=1\n-1=1\nx=2\n");
-    for (const auto& [name, colour] : {std::pair{"game.bmp", Qt::red}, std::pair{"notebook.bmp", Qt::red},
-             std::pair{"go_black.bmp", Qt::blue}, std::pair{"go_white.bmp", Qt::green},
-             std::pair{"GO_White.bmp", Qt::yellow}}) {
+    for (const auto& [name, colour] : { std::pair { "game.bmp", Qt::red }, std::pair { "notebook.bmp", Qt::red },
+             std::pair { "go_black.bmp", Qt::blue }, std::pair { "go_white.bmp", Qt::green },
+             std::pair { "GO_White.bmp", Qt::yellow } }) {
         QImage image(colour == Qt::red ? QSize(800, 480) : QSize(24, 24), QImage::Format_RGB32);
         image.fill(colour);
         ASSERT_TRUE(image.save(folder + u'/' + QString::fromLatin1(name), "BMP"));
@@ -149,9 +150,8 @@ double Luminance(QRgb colour)
 TEST_F(SkinsTest, TheNotebooksInkReadsOnEveryPage)
 {
     const double ink = Luminance(qRgb(158, 11, 14));
-    const QRect underInk[] = {QRect(430, 58, 300, 17), QRect(210, 412, 130, 18), QRect(440, 87, 300, 308),
-                              QRect(40, 80, 300, 1),   QRect(440, 80, 300, 1),   QRect(40, 410, 300, 1),
-                              QRect(440, 410, 300, 1)};
+    const QRect underInk[] = { QRect(430, 58, 300, 17), QRect(210, 412, 130, 18), QRect(440, 87, 300, 308),
+        QRect(40, 80, 300, 1), QRect(440, 80, 300, 1), QRect(40, 410, 300, 1), QRect(440, 410, 300, 1) };
     for (const QString& skin : SkinFolder::Available()) {
         UseSkin(skin.toUtf8());
         const QImage book = Load(u"NOTEBOOK");
@@ -169,7 +169,7 @@ TEST_F(SkinsTest, TheNotebooksInkReadsOnEveryPage)
 
 TEST_F(SkinsTest, PointerShapesHoldAStoneAtTheirTip)
 {
-    for (const auto& [id, dark] : {std::pair{149, true}, std::pair{150, false}}) {
+    for (const auto& [id, dark] : { std::pair { 149, true }, std::pair { 150, false } }) {
         const QCursor pointer = LoadProgramCursor(id);
         ASSERT_EQ(pointer.shape(), Qt::BitmapCursor);
         EXPECT_EQ(pointer.hotSpot(), QPoint(2, 2));
@@ -184,7 +184,7 @@ TEST_F(SkinsTest, PointerShapesHoldAStoneAtTheirTip)
 
 TEST_F(SkinsTest, ProgramsHaveIconsAndTheNotebookHasPictures)
 {
-    for (const QString& program : {QStringLiteral("Go"), QStringLiteral("NoteBook")})
+    for (const QString& program : { QStringLiteral("Go"), QStringLiteral("NoteBook") })
         EXPECT_EQ(LoadProgramIcon(program).size(), QSize(128, 128));
     EXPECT_TRUE(LoadProgramIcon(QStringLiteral("../x")).isNull());
     const QStringList pictures = FindDeviceFiles(QStringLiteral("\\Orva\\Poem\\*.bmp"));

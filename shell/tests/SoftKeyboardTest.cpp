@@ -1,6 +1,6 @@
+#include "shell/SoftKeyboard.h"
 #include "platform/ShellMessage.h"
 #include "shell/OrvaCore.h"
-#include "shell/SoftKeyboard.h"
 #include "shell/Wren.h"
 #include "shell/tests/ShellEnvironment.h"
 
@@ -48,7 +48,7 @@ protected:
         }
     }
     QWidget m_window;
-    QPlainTextEdit m_editor{&m_window};
+    QPlainTextEdit m_editor { &m_window };
 };
 
 TEST_F(SoftKeyboardTest, TypesIntoTheFocusedEditorWithoutTakingTheFocus)
@@ -76,7 +76,7 @@ TEST_F(SoftKeyboardTest, ShiftGivesOneCapital)
     EXPECT_EQ(m_editor.toPlainText(), QStringLiteral("QqqİiIı"));
     // A new language shows once the window has taken code 4, not before.
     SetShellSetting(QStringLiteral("language"), QStringLiteral("0"));
-    for (const ShellCode code : {ShellCode::SkinChanged, ShellCode::LanguageChanged}) {
+    for (const ShellCode code : { ShellCode::SkinChanged, ShellCode::LanguageChanged }) {
         PostShellMessage(&m_window, ShellWParam(code));
         ProcessEvents();
         const QList<QAbstractButton*> keys = Keyboard()->findChildren<QAbstractButton*>();

@@ -16,7 +16,6 @@
 
 namespace {
 
-
 const char* const kUsage = R"(usage: orva-shell COMMAND [ARGUMENTS]
 
 The shell of the Go and NoteBook programs, for a person at a terminal.
@@ -50,7 +49,7 @@ std::set<int> RunningPrograms()
         ids.insert(program.appId);
     const QString folder = RegistryFolder();
     if (!folder.isEmpty()) {
-        for (const QString& lock : QDir(folder).entryList({QStringLiteral("*.lock")}, QDir::Files)) {
+        for (const QString& lock : QDir(folder).entryList({ QStringLiteral("*.lock") }, QDir::Files)) {
             bool ok = false;
             const int appId = lock.chopped(5).toInt(&ok);
             if (ok)
@@ -141,13 +140,10 @@ int ShellCommandLine::Set(const QString& key, const QString& value)
 {
     const SettingChange change = SettingRules::Change(key, value);
     switch (change.result) {
-    case SettingChangeResult::Done:
-        return 0;
+    case SettingChangeResult::Done: return 0;
     case SettingChangeResult::UnknownKey:
-    case SettingChangeResult::Refused:
-        return Fail(change.problem, 2);
-    case SettingChangeResult::NotWritten:
-        return Fail(change.problem);
+    case SettingChangeResult::Refused: return Fail(change.problem, 2);
+    case SettingChangeResult::NotWritten: return Fail(change.problem);
     }
     Q_UNREACHABLE();
 }
@@ -164,12 +160,9 @@ int ShellCommandLine::OpenNote(const QString& file)
     if (entry.isEmpty())
         return Fail(QStringLiteral("cannot write the hand-off file"));
     switch (WaitForNotebook(entry)) {
-    case HandOff::State::Taken:
-        return 0;
-    case HandOff::State::Refused:
-        return Fail(QStringLiteral("the notebook cannot read %1").arg(file));
-    case HandOff::State::Waiting:
-        break;
+    case HandOff::State::Taken: return 0;
+    case HandOff::State::Refused: return Fail(QStringLiteral("the notebook cannot read %1").arg(file));
+    case HandOff::State::Waiting: break;
     }
     if (HandOff::Withdraw(entry))
         return Fail(QStringLiteral("the notebook did not take the note"));

@@ -19,8 +19,8 @@ constexpr int kHardLevel = 3;
 std::string UpperCase(std::string_view text)
 {
     std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-        [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::transform(
+        upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return upper;
 }
 
@@ -55,12 +55,8 @@ int CBrainProtocol::Run()
             Error("end of input before END");
             next = Next::InputEnded;
             break;
-        case CLineReader::Result::TooLong:
-            Error("line too long");
-            break;
-        case CLineReader::Result::Line:
-            next = Handle(line);
-            break;
+        case CLineReader::Result::TooLong: Error("line too long"); break;
+        case CLineReader::Result::Line: next = Handle(line); break;
         }
     }
     return next == Next::End ? 0 : 1;
@@ -73,7 +69,8 @@ CBrainProtocol::Next CBrainProtocol::Handle(const std::string& line)
         return Next::Continue;
     const auto space = text.find_first_of(" \t");
     const std::string command = UpperCase(text.substr(0, space));
-    const std::string_view arguments = space == std::string_view::npos ? std::string_view() : TrimmedLeft(text.substr(space));
+    const std::string_view arguments
+        = space == std::string_view::npos ? std::string_view() : TrimmedLeft(text.substr(space));
 
     if (command == "END")
         return Next::End;
@@ -159,12 +156,8 @@ CBrainProtocol::Next CBrainProtocol::Board()
     std::string line;
     while (true) {
         switch (m_reader.ReadLine(line)) {
-        case CLineReader::Result::EndOfInput:
-            Error("end of input before DONE");
-            return Next::InputEnded;
-        case CLineReader::Result::TooLong:
-            Error("line too long");
-            break;
+        case CLineReader::Result::EndOfInput: Error("end of input before DONE"); return Next::InputEnded;
+        case CLineReader::Result::TooLong: Error("line too long"); break;
         case CLineReader::Result::Line: {
             const std::string word = UpperCase(Trimmed(line));
             if (word == "DONE") {

@@ -2,9 +2,9 @@
 
 #include "PaintHelpers.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QLinearGradient>
 #include <QRadialGradient>
 
 namespace {
@@ -64,7 +64,7 @@ QMap<QString, QImage> GameSkinPainter::Paint() const
         const char* name;
         int left;
         QChar glyph;
-    } buttons[] = {{"GAME_HELP", 588, u'?'}, {"GAME_MIN", 656, u'-'}, {"GAME_CLOSE", 724, u'x'}};
+    } buttons[] = { { "GAME_HELP", 588, u'?' }, { "GAME_MIN", 656, u'-' }, { "GAME_CLOSE", 724, u'x' } };
     for (const auto& button : buttons) {
         images.insert(QString::fromLatin1(button.name), TopBarButton(background, button.left, button.glyph, false));
         images.insert(QString::fromLatin1(button.name) + QStringLiteral("_FOCUS"),
@@ -89,7 +89,8 @@ QImage GameSkinPainter::Background() const
     for (int spread = 12; spread > 0; spread -= 2) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0, 0, 0, 18));
-        painter.drawRoundedRect(QRectF(kBoardRect).adjusted(-spread + 6, -spread + 8, spread + 6, spread + 8), spread, spread);
+        painter.drawRoundedRect(
+            QRectF(kBoardRect).adjusted(-spread + 6, -spread + 8, spread + 6, spread + 8), spread, spread);
     }
 
     // The option panel: one flat colour, which the game samples at (605, 234).
@@ -129,7 +130,7 @@ QImage GameSkinPainter::Board() const
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_palette.gridLine);
-    for (const QPoint star : {QPoint(3, 3), QPoint(11, 3), QPoint(7, 7), QPoint(3, 11), QPoint(11, 11)}) {
+    for (const QPoint star : { QPoint(3, 3), QPoint(11, 3), QPoint(7, 7), QPoint(3, 11), QPoint(11, 11) }) {
         const QPointF centre(kGridOrigin + star.x() * kGridPitch + 0.5, kGridOrigin + star.y() * kGridPitch + 0.5);
         painter.drawEllipse(centre, 3.5, 3.5);
     }
@@ -172,8 +173,8 @@ QImage GameSkinPainter::HelpIcon() const
         painter.drawLine(QPointF(at, 12.5), QPointF(at, 52.5));
         painter.drawLine(QPointF(12.5, at), QPointF(52.5, at));
     }
-    const QPoint black[] = {{1, 1}, {2, 2}, {3, 3}};
-    const QPoint white[] = {{2, 1}, {3, 2}};
+    const QPoint black[] = { { 1, 1 }, { 2, 2 }, { 3, 3 } };
+    const QPoint white[] = { { 2, 1 }, { 3, 2 } };
     for (const QPoint p : black)
         DrawStone(painter, QRectF(12.5 + p.x() * 10 - 4.6, 12.5 + p.y() * 10 - 4.6, 9.2, 9.2), true);
     for (const QPoint p : white)

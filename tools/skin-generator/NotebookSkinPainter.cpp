@@ -49,13 +49,13 @@ NotebookSkinPainter::NotebookSkinPainter(SkinPalette palette)
 QMap<QString, QImage> NotebookSkinPainter::Paint() const
 {
     return {
-        {QStringLiteral("NOTEBOOK"), Book()},
-        {QStringLiteral("NOTE_CLOSE"), Button(Glyph::Close)},
-        {QStringLiteral("NOTE_PREVPAGE"), Button(Glyph::Previous)},
-        {QStringLiteral("NOTE_NEXTPAGE"), Button(Glyph::Next)},
-        {QStringLiteral("NOTE_CLEAR"), Button(Glyph::Clear)},
-        {QStringLiteral("NOTE_INPUT"), Button(Glyph::Input)},
-        {QStringLiteral("NOTE_TITLE"), Title()},
+        { QStringLiteral("NOTEBOOK"), Book() },
+        { QStringLiteral("NOTE_CLOSE"), Button(Glyph::Close) },
+        { QStringLiteral("NOTE_PREVPAGE"), Button(Glyph::Previous) },
+        { QStringLiteral("NOTE_NEXTPAGE"), Button(Glyph::Next) },
+        { QStringLiteral("NOTE_CLEAR"), Button(Glyph::Clear) },
+        { QStringLiteral("NOTE_INPUT"), Button(Glyph::Input) },
+        { QStringLiteral("NOTE_TITLE"), Title() },
     };
 }
 
@@ -112,7 +112,7 @@ QImage NotebookSkinPainter::Button(Glyph glyph) const
         const double d = glyph == Glyph::Next ? 1.0 : -1.0;
         painter.setBrush(ink);
         painter.setPen(Qt::NoPen);
-        painter.drawPolygon(QPolygonF({c + QPointF(d * 8, 0), c + QPointF(-d * 4, -7), c + QPointF(-d * 4, 7)}));
+        painter.drawPolygon(QPolygonF({ c + QPointF(d * 8, 0), c + QPointF(-d * 4, -7), c + QPointF(-d * 4, 7) }));
         painter.drawRect(QRectF(c.x() + (d > 0 ? -11 : 4), c.y() - 2, 7, 4));
         break;
     }

@@ -27,8 +27,8 @@ QImage Paper()
 
 // A mountain ridge from left to right whose height wanders with the noise,
 // filled down to the bottom and fading into the mist below.
-void DrawRidge(QPainter& painter, const ValueNoise& noise, double base, double amplitude, double scale, const QColor& colour,
-    double offset)
+void DrawRidge(QPainter& painter, const ValueNoise& noise, double base, double amplitude, double scale,
+    const QColor& colour, double offset)
 {
     QPainterPath ridge;
     ridge.moveTo(0, H);
@@ -88,12 +88,12 @@ QColor Ink(int alpha)
 QList<PagePicturePainter::Picture> PagePicturePainter::Paint()
 {
     return {
-        {QStringLiteral("Mountains.bmp"), MistyMountains()},
-        {QStringLiteral("Bamboo.bmp"), Bamboo()},
-        {QStringLiteral("PlumBlossom.bmp"), PlumBlossom()},
-        {QStringLiteral("MoonLake.bmp"), MoonOverTheLake()},
-        {QStringLiteral("Pine.bmp"), PineOnTheCliff()},
-        {QStringLiteral("Lotus.bmp"), Lotus()},
+        { QStringLiteral("Mountains.bmp"), MistyMountains() },
+        { QStringLiteral("Bamboo.bmp"), Bamboo() },
+        { QStringLiteral("PlumBlossom.bmp"), PlumBlossom() },
+        { QStringLiteral("MoonLake.bmp"), MoonOverTheLake() },
+        { QStringLiteral("Pine.bmp"), PineOnTheCliff() },
+        { QStringLiteral("Lotus.bmp"), Lotus() },
     };
 }
 
@@ -132,7 +132,7 @@ QImage PagePicturePainter::Bamboo()
     const struct {
         double x, lean, width;
         int alpha;
-    } stalks[] = {{90, 14, 11, 110}, {140, -8, 14, 220}, {190, 10, 9, 160}};
+    } stalks[] = { { 90, 14, 11, 110 }, { 140, -8, 14, 220 }, { 190, 10, 9, 160 } };
     for (const auto& stalk : stalks) {
         for (double y = H; y > 10; y -= 58) {
             const double t0 = y / H, t1 = (y - 54) / H;
@@ -161,13 +161,13 @@ QImage PagePicturePainter::PlumBlossom()
     QImage image = Paper();
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPointF branch[] = {{0, 250}, {60, 215}, {110, 180}, {150, 120}, {210, 90}, {262, 40}};
+    const QPointF branch[] = { { 0, 250 }, { 60, 215 }, { 110, 180 }, { 150, 120 }, { 210, 90 }, { 262, 40 } };
     for (size_t i = 0; i + 1 < std::size(branch); ++i)
         DrawStroke(painter, branch[i], branch[i + 1], 13.0 - i * 2.0, Ink(230));
     DrawStroke(painter, branch[2], QPointF(190, 210), 6, Ink(210));
     DrawStroke(painter, branch[3], QPointF(120, 70), 5, Ink(200));
-    const QPointF blossoms[] = {{64, 205}, {104, 170}, {118, 186}, {146, 110}, {176, 200}, {124, 78},
-        {204, 84}, {226, 66}, {250, 48}, {160, 128}, {84, 222}, {192, 102}};
+    const QPointF blossoms[] = { { 64, 205 }, { 104, 170 }, { 118, 186 }, { 146, 110 }, { 176, 200 }, { 124, 78 },
+        { 204, 84 }, { 226, 66 }, { 250, 48 }, { 160, 128 }, { 84, 222 }, { 192, 102 } };
     for (const QPointF centre : blossoms) {
         for (int petal = 0; petal < 5; ++petal) {
             const double a = petal * 2 * std::numbers::pi / 5 + centre.x();
@@ -237,7 +237,7 @@ QImage PagePicturePainter::PineOnTheCliff()
     painter.fillPath(cliff, rock);
     // The trunk leaves the rock and leans out over the void; round ends
     // join its pieces into one limb.
-    const QPointF trunk[] = {{268, 176}, {236, 150}, {200, 136}, {160, 122}, {116, 112}, {70, 108}};
+    const QPointF trunk[] = { { 268, 176 }, { 236, 150 }, { 200, 136 }, { 160, 122 }, { 116, 112 }, { 70, 108 } };
     for (size_t i = 0; i + 1 < std::size(trunk); ++i) {
         painter.setPen(QPen(QColor(70, 50, 36), 11.0 - i * 1.6, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(trunk[i], trunk[i + 1]);
@@ -246,7 +246,8 @@ QImage PagePicturePainter::PineOnTheCliff()
     painter.drawLine(QPointF(200, 136), QPointF(184, 104));
     painter.drawLine(QPointF(116, 112), QPointF(104, 132));
     // Needle pads: fans of short strokes, dark in the middle.
-    const QPointF pads[] = {{74, 100}, {118, 102}, {160, 112}, {184, 96}, {104, 128}, {222, 136}, {44, 108}};
+    const QPointF pads[]
+        = { { 74, 100 }, { 118, 102 }, { 160, 112 }, { 184, 96 }, { 104, 128 }, { 222, 136 }, { 44, 108 } };
     for (const QPointF centre : pads) {
         for (int needle = -9; needle <= 9; ++needle) {
             const double a = -std::numbers::pi / 2 + needle * 0.16;

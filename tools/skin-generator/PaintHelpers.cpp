@@ -2,9 +2,9 @@
 
 #include "ValueNoise.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
-#include <QLinearGradient>
 #include <algorithm>
 #include <cmath>
 
@@ -88,8 +88,8 @@ QImage PaintStone(int size, bool black, const QColor& rimBackground, const QColo
                 continue;
             }
             // Premultiplied sums: colour = sum / alphaSum, then over the rim.
-            const QColor own = QColor::fromRgbF(static_cast<float>(red / alpha), static_cast<float>(green / alpha),
-                static_cast<float>(blue / alpha));
+            const QColor own = QColor::fromRgbF(
+                static_cast<float>(red / alpha), static_cast<float>(green / alpha), static_cast<float>(blue / alpha));
             stone.setPixel(x, y, Blend(rimBackground, own, coverage).rgb());
         }
     }

@@ -20,8 +20,8 @@ QImage ResourcePainter::StonePointer(bool black)
     painter.setRenderHint(QPainter::Antialiasing);
 
     // An arrow pointer, its tip under the stone it carries.
-    const QPolygonF arrow({QPointF(0, 0), QPointF(0, 18), QPointF(4.5, 14), QPointF(8, 21.5), QPointF(11, 20),
-        QPointF(7.5, 12.8), QPointF(13, 12.8)});
+    const QPolygonF arrow({ QPointF(0, 0), QPointF(0, 18), QPointF(4.5, 14), QPointF(8, 21.5), QPointF(11, 20),
+        QPointF(7.5, 12.8), QPointF(13, 12.8) });
     painter.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::white);
     painter.drawPolygon(arrow.translated(8, 8));
@@ -55,8 +55,8 @@ QImage ResourcePainter::GameIcon()
         painter.drawLine(QPointF(at, 24), QPointF(at, 104));
         painter.drawLine(QPointF(24, at), QPointF(104, at));
     }
-    const QPoint blacks[] = {{1, 1}, {2, 2}, {3, 3}, {4, 4}};
-    const QPoint whites[] = {{2, 1}, {3, 2}, {1, 3}};
+    const QPoint blacks[] = { { 1, 1 }, { 2, 2 }, { 3, 3 }, { 4, 4 } };
+    const QPoint whites[] = { { 2, 1 }, { 3, 2 }, { 1, 3 } };
     for (const QPoint p : blacks)
         DrawStone(painter, QRectF(24 + p.x() * 16 - 7.5, 24 + p.y() * 16 - 7.5, 15, 15), true);
     for (const QPoint p : whites)
@@ -74,7 +74,7 @@ QImage ResourcePainter::NotebookIcon()
     cover.addRoundedRect(QRectF(8, 20, 112, 88), 10, 10);
     painter.fillPath(cover.translated(3, 4), QColor(0, 0, 0, 70));
     painter.fillPath(cover, QColor(112, 58, 34));
-    for (const bool left : {true, false}) {
+    for (const bool left : { true, false }) {
         QPainterPath page;
         const double x = left ? 14 : 64;
         page.moveTo(64, 30);

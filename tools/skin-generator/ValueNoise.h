@@ -17,5 +17,5 @@ private:
     static constexpr int kSize = 256;
     double Lattice(int x, int y) const;
 
-    std::array<double, kSize * kSize> m_values{};
+    std::array<double, kSize * kSize> m_values {};
 };

@@ -68,7 +68,8 @@ bool WritePictures(const QString& folder)
 
 bool WriteResources(const QString& folder)
 {
-    return QDir().mkpath(folder) && Save(ResourcePainter::StonePointer(true), folder + QStringLiteral("/Cursor149.png"), "PNG")
+    return QDir().mkpath(folder)
+        && Save(ResourcePainter::StonePointer(true), folder + QStringLiteral("/Cursor149.png"), "PNG")
         && Save(ResourcePainter::StonePointer(false), folder + QStringLiteral("/Cursor150.png"), "PNG")
         && Save(ResourcePainter::GameIcon(), folder + QStringLiteral("/Go.png"), "PNG")
         && Save(ResourcePainter::NotebookIcon(), folder + QStringLiteral("/NoteBook.png"), "PNG");
@@ -85,7 +86,7 @@ int main(int argc, char** argv)
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     bool ok = true;
-    for (const SkinPalette& palette : {ClassicPalette(), OceanPalette()})
+    for (const SkinPalette& palette : { ClassicPalette(), OceanPalette() })
         ok = ok && WriteSkin(palette, out + QStringLiteral("/Skins/") + palette.name);
     ok = ok && WritePictures(out + QStringLiteral("/Poem")) && WriteResources(out + QStringLiteral("/Resources"));
     if (!ok) {

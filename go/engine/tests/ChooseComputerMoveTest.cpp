@@ -122,7 +122,11 @@ TEST(ChooseComputerMove, ALevelChangeChangesTheNextChoice)
     const GoBoard board = engine.m_board;
 
     const std::pair<int, GoPoint> choices[] = {
-        { 3, { 8, 9 } }, { 1, { 8, 6 } }, { 2, { 8, 9 } }, { 0, { 8, 6 } }, { 4, { 8, 9 } },
+        { 3, { 8, 9 } },
+        { 1, { 8, 6 } },
+        { 2, { 8, 9 } },
+        { 0, { 8, 6 } },
+        { 4, { 8, 9 } },
     };
     for (const auto& [level, expected] : choices) {
         engine.g_nLevel = level;
@@ -142,7 +146,10 @@ TEST(ChooseComputerMove, AnswersTheTwoStoneOpeningByTheScanDirection)
         bool rowsAscending;
         GoPoint expected;
     } cases[] = {
-        { true, true, { 8, 8 } }, { true, false, { 8, 6 } }, { false, true, { 7, 8 } }, { false, false, { 7, 6 } },
+        { true, true, { 8, 8 } },
+        { true, false, { 8, 6 } },
+        { false, true, { 7, 8 } },
+        { false, false, { 7, 6 } },
     };
     for (const auto& c : cases) {
         for (int level = 1; level <= 3; ++level) {
@@ -166,10 +173,11 @@ TEST(ChooseComputerMove, AnswersTheTwoStoneOpeningByTheScanDirection)
 TEST(ChooseComputerMove, SeedsEveryDrawWithTheTickCount)
 {
     std::vector<std::uint32_t> seeds;
-    CGoEngine engine([] { return 4321u; }, [&](std::uint32_t seed) {
-        seeds.push_back(seed);
-        return 1u;
-    });
+    CGoEngine engine([] { return 4321u; },
+        [&](std::uint32_t seed) {
+            seeds.push_back(seed);
+            return 1u;
+        });
     engine.ChooseComputerMove(kWhiteColor);
     EXPECT_EQ(seeds, std::vector<std::uint32_t>(16, 4321u));
 }

@@ -21,14 +21,22 @@ TEST(BoardGeometry, TapsChooseTheNearestIntersection)
         QPoint cell;
     } taps[] = {
         // Midway between columns: the nearer row decides, ties go top left first.
-        { { 93, 30 }, 1, { 0, 0 } }, { { 93, 45 }, 1, { 1, 1 } },
+        { { 93, 30 }, 1, { 0, 0 } },
+        { { 93, 45 }, 1, { 1, 1 } },
         // Midway between rows: always the upper row.
-        { { 78, 37 }, 1, { 0, 0 } }, { { 78, 22 }, 1, { 0, 0 } }, { { 498, 442 }, 1, { 14, 14 } },
+        { { 78, 37 }, 1, { 0, 0 } },
+        { { 78, 22 }, 1, { 0, 0 } },
+        { { 498, 442 }, 1, { 14, 14 } },
         // Truncation toward zero keeps taps left of and above the first lines on the board;
         // a tap off it still names the intersection nearest to it.
-        { { 49, 22 }, 1, { 0, 0 } }, { { 48, 22 }, 0, { 0, 0 } }, { { 77, 100 }, 1, { 0, 3 } },
-        { { 100, 0 }, 1, { 1, 0 } }, { { 513, 22 }, 1, { 14, 0 } }, { { 514, 22 }, 0, { 14, 0 } },
-        { { 100, 457 }, 1, { 1, 14 } }, { { 100, 458 }, 0, { 1, 14 } },
+        { { 49, 22 }, 1, { 0, 0 } },
+        { { 48, 22 }, 0, { 0, 0 } },
+        { { 77, 100 }, 1, { 0, 3 } },
+        { { 100, 0 }, 1, { 1, 0 } },
+        { { 513, 22 }, 1, { 14, 0 } },
+        { { 514, 22 }, 0, { 14, 0 } },
+        { { 100, 457 }, 1, { 1, 14 } },
+        { { 100, 458 }, 0, { 1, 14 } },
     };
     const CBoardGeometry geometry;
     for (const auto& tap : taps) {
@@ -49,7 +57,9 @@ TEST(GoKeys, MapsVirtualKeysToCommands)
 {
     // The keys the game tests below press are left out.
     const std::pair<int, GoKeyCommand> table[] = {
-        { 39, GoKeyCommand::CursorRight }, { 52, GoKeyCommand::None }, { 0x100 + 37, GoKeyCommand::CursorLeft },
+        { 39, GoKeyCommand::CursorRight },
+        { 52, GoKeyCommand::None },
+        { 0x100 + 37, GoKeyCommand::CursorLeft },
         // The keypad with NumLock on: its 0 to 3 act as the digits.
         { GameKey(Qt::Key_0, Qt::KeypadModifier), GoKeyCommand::NewGame },
         { GameKey(Qt::Key_1, Qt::KeypadModifier), GoKeyCommand::LevelEasy },
@@ -93,21 +103,18 @@ TEST_F(GoGame, TapsReachTheOptionsOrTheBoard)
         bool personFirst;
         int stones;
     } taps[] = {
-        { { 605, 350 }, 1, false, 1 }, // the top left corner of Easy
-        { { 700, 459 }, 3, false, 1 }, // the bottom row of Hard
-        { { 760, 379 }, 3, false, 1 }, // just right of Easy
-        { { 700, 385 }, 3, false, 1 }, // between two options
-        { { 759, 379 }, 1, false, 1 },
-        { { 700, 390 }, 2, false, 1 }, // the top row of Normal
-        { { 760, 459 }, 2, false, 1 }, // just right of Hard
-        { { 605, 204 }, 2, true, 1 }, // the top left corner of CPU first
-        { { 774, 227 }, 2, false, 1 }, // its bottom right corner
-        { { 775, 227 }, 2, false, 1 },
-        { { 700, 228 }, 2, false, 1 },
-        { { 604, 210 }, 2, false, 1 },
+        { { 605, 350 }, 1, false, 1 },                                // the top left corner of Easy
+        { { 700, 459 }, 3, false, 1 },                                // the bottom row of Hard
+        { { 760, 379 }, 3, false, 1 },                                // just right of Easy
+        { { 700, 385 }, 3, false, 1 },                                // between two options
+        { { 759, 379 }, 1, false, 1 }, { { 700, 390 }, 2, false, 1 }, // the top row of Normal
+        { { 760, 459 }, 2, false, 1 },                                // just right of Hard
+        { { 605, 204 }, 2, true, 1 },                                 // the top left corner of CPU first
+        { { 774, 227 }, 2, false, 1 },                                // its bottom right corner
+        { { 775, 227 }, 2, false, 1 }, { { 700, 228 }, 2, false, 1 }, { { 604, 210 }, 2, false, 1 },
         { { 775, 259 }, 2, false, 1 }, // just right of New
-        { { 48, 22 }, 2, false, 1 }, // just off the board
-        { { 93, 45 }, 2, false, 3 }, // nearest to (1, 1)
+        { { 48, 22 }, 2, false, 1 },   // just off the board
+        { { 93, 45 }, 2, false, 3 },   // nearest to (1, 1)
     };
     OpenAfterOpening();
     for (const auto& tap : taps) {

@@ -28,7 +28,8 @@ protected:
         QElapsedTimer waited;
         waited.start();
         QString found;
-        while ((found = Xdotool(u"search --onlyvisible --name "_qs + name)).isEmpty() == shown && waited.elapsed() < 10000)
+        while (
+            (found = Xdotool(u"search --onlyvisible --name "_qs + name)).isEmpty() == shown && waited.elapsed() < 10000)
             QThread::msleep(50);
         return found;
     }

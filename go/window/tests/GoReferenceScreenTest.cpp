@@ -28,11 +28,12 @@ class ReferenceScreenGo : public GoWindowTest {
 protected:
     void UseLook(const Look& look)
     {
-        WriteSettings(QStringLiteral("skin=%1\nlanguage=%2\n").arg(QLatin1String(look.skin)).arg(look.language).toUtf8());
+        WriteSettings(
+            QStringLiteral("skin=%1\nlanguage=%2\n").arg(QLatin1String(look.skin)).arg(look.language).toUtf8());
     }
     // For each look, a new window played by play, then compared with
     // screens/<scene>-<look>.png.
-    template <typename Play>
+    template<typename Play>
     void ExpectScreens(const char* scene, Play play)
     {
         for (const Look& look : kLooks) {
@@ -118,10 +119,12 @@ TEST_F(ReferenceScreenGo, LanguageChangeShowsOnOptionsAtOnceAndOnButtonsAtTheSki
     OpenAfterOpening();
     UseLook(kLooks[1]);
     Dlg().Invalidate(false);
-    EXPECT_TRUE(MatchesReferenceScreen(Frame(), QStringLiteral("go/window/tests/screens/language-options-classic.png")));
+    EXPECT_TRUE(
+        MatchesReferenceScreen(Frame(), QStringLiteral("go/window/tests/screens/language-options-classic.png")));
     PostShellMessage(&Dlg(), 3);
     ProcessEvents();
-    EXPECT_TRUE(MatchesReferenceScreen(Frame(), QStringLiteral("go/window/tests/screens/language-buttons-classic.png")));
+    EXPECT_TRUE(
+        MatchesReferenceScreen(Frame(), QStringLiteral("go/window/tests/screens/language-buttons-classic.png")));
     Drive(Dlg()).SendCommand(IDC_UNDO);
     EXPECT_EQ(Status(), u"游戏刚开始，不能悔棋！");
 }

@@ -38,9 +38,15 @@ TEST_F(GoShell, EveryTextFitsTheStatusBox)
 {
     // One entry, or two shown one after the other.
     const std::pair<int, int> shown[] = {
-        { kTextTitle, -1 }, { kTextDraw, -1 }, { kTextStep, -1 }, { kTextGameOverNoUndo, -1 },
-        { kTextNoMoreUndo, -1 }, { kTextPersonWins, kTextTotalSteps }, { kTextTotalSteps, kTextComputerWins },
-        { kTextNoUndoAtStart, -1 }, { kTextTapAfterEnd, -1 },
+        { kTextTitle, -1 },
+        { kTextDraw, -1 },
+        { kTextStep, -1 },
+        { kTextGameOverNoUndo, -1 },
+        { kTextNoMoreUndo, -1 },
+        { kTextPersonWins, kTextTotalSteps },
+        { kTextTotalSteps, kTextComputerWins },
+        { kTextNoUndoAtStart, -1 },
+        { kTextTapAfterEnd, -1 },
     };
     const CCoolStatic& status = CGoDlgProbe::Status(Open());
     for (int language : { 0, 1 }) {

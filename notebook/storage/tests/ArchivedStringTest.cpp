@@ -27,7 +27,7 @@ TEST(ArchivedString, WritesTheWidePrefixForEachLengthAndReadsItBack)
         int length;
         const char* prefix;
     } cases[] = { { 0, "FFFEFF00" }, { 254, "FFFEFFFE" }, { 255, "FFFEFFFFFF00" }, { 65533, "FFFEFFFFFDFF" },
-                  { 65534, "FFFEFFFFFFFFFEFF0000" }, { 70000, "FFFEFFFFFFFF70110100" } };
+        { 65534, "FFFEFFFFFFFFFEFF0000" }, { 70000, "FFFEFFFFFFFF70110100" } };
     for (const auto& c : cases) {
         const QString text(c.length, QChar(u'你'));
         QByteArray bytes;
@@ -44,7 +44,7 @@ TEST(ArchivedString, WritesTheWidePrefixForEachLengthAndReadsItBack)
     EXPECT_EQ(Read(bytes), units) << "every code unit is kept";
 }
 
-class ArchivedStringRead : public BareShellEnvironment {};
+class ArchivedStringRead : public BareShellEnvironment { };
 
 TEST_F(ArchivedStringRead, ReadsEveryFormOfOtherWritersAndRefusesWhatTheDataCannotHold)
 {

@@ -20,13 +20,13 @@ TEST(DateCaption, ReadsExactlyAsShownInEachLanguage)
         const char16_t* chinese;
     } cases[] = {
         { Local(1, 1, 0, 0), u"January 1, 2026 00:00 THU ", u"1 Ocak 2026, Perşembe 00:00",
-          u"2026 年 01 月 01 日 00:00 星期四 " },
+            u"2026 年 01 月 01 日 00:00 星期四 " },
         { Local(5, 16, 12, 0), u"May 16, 2026 12:00 SAT ", u"16 Mayıs 2026, Cumartesi 12:00",
-          u"2026 年 05 月 16 日 12:00 星期六 " },
+            u"2026 年 05 月 16 日 12:00 星期六 " },
         { Local(9, 1, 23, 59), u"September 1, 2026 23:59 TUE ", u"1 Eylül 2026, Salı 23:59",
-          u"2026 年 09 月 01 日 23:59 星期二 " },
+            u"2026 年 09 月 01 日 23:59 星期二 " },
         { Local(12, 6, 4, 15), u"December 6, 2026 04:15 SUN ", u"6 Aralık 2026, Pazar 04:15",
-          u"2026 年 12 月 06 日 04:15 星期日 " },
+            u"2026 年 12 月 06 日 04:15 星期日 " },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatDateCaption(c.time, ORVA_LANG_ENGLISH), QString::fromUtf16(c.english));
@@ -49,11 +49,11 @@ TEST(SaveStatus, ReadsExactlyAsShownInEachLanguage)
         const char16_t* chinese;
     } cases[] = {
         { SaveProblem::DiskFull, Redirection::NewNote, u"Not saved: the disk is full", u"Kaydedilmedi: disk dolu",
-          u"未保存：磁盘已满" },
+            u"未保存：磁盘已满" },
         { SaveProblem::CannotWrite, Redirection::None, u"Not saved: the file cannot be written",
-          u"Kaydedilmedi: dosya yazılamıyor", u"未保存：无法写入文件" },
+            u"Kaydedilmedi: dosya yazılamıyor", u"未保存：无法写入文件" },
         { SaveProblem::None, Redirection::RecoveryFolder, u"Saved to the recovery folder: n.note",
-          u"Kurtarma klasörüne kaydedildi: n.note", u"已保存到恢复文件夹：n.note" },
+            u"Kurtarma klasörüne kaydedildi: n.note", u"已保存到恢复文件夹：n.note" },
         { SaveProblem::None, Redirection::None, u"", u"", u"" },
     };
     for (const auto& c : cases) {

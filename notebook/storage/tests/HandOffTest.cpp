@@ -1,5 +1,5 @@
-#include "notebook/storage/ArchivedString.h"
 #include "notebook/storage/HandOff.h"
+#include "notebook/storage/ArchivedString.h"
 #include "shell/tests/ShellEnvironment.h"
 
 #include <sys/stat.h>
@@ -32,8 +32,8 @@ TEST_F(HandOffTest, EveryWaitingFileIsTakenInTurnAndEachSenderAnswered)
     EXPECT_EQ(paths, (QStringList { "\\Docs\\a.txt", "\\Docs\\b.txt", "\\Docs\\c.txt" }));
     EXPECT_FALSE(DeviceFileExists(shellFile));
     for (const QByteArray& bytes : unreadable)
-        EXPECT_EQ(HandOff::StateOf(spool + QString::number(bytes.size()) + QStringLiteral(".path")),
-                  HandOff::State::Refused);
+        EXPECT_EQ(
+            HandOff::StateOf(spool + QString::number(bytes.size()) + QStringLiteral(".path")), HandOff::State::Refused);
     EXPECT_EQ(HandOff::StateOf(taken), HandOff::State::Waiting);
     HandOff::Answer(pending[1], true);
     HandOff::Answer(pending[2], false);

@@ -8,7 +8,7 @@ namespace {
 
 const QString kReplacement(QChar::ReplacementCharacter);
 
-class NoteFile : public BareShellEnvironment {};
+class NoteFile : public BareShellEnvironment { };
 
 // A file is loaded, then its text is replaced by edit (or "!" is appended) and
 // saved: afterEdit is the file then, in UTF-16 only where the code page cannot
@@ -37,7 +37,7 @@ TEST_F(NoteFile, PlainTextLoadsAndIsWrittenBackAfterAnEditUnlessReadWithLoss)
         { "Utf8ZeroIsLoss", "1252", "EFBBBF610062", zero, 1, "EFBBBF610062" },
         // Only all three signature bytes make UTF-8; any other EF is the code page's.
         { "EFWithoutSignatureIsAnsi", "65001", "EFBC88E6B3A8E6848FEFBC89", "（注意）", 0,
-          "EFBC88E6B3A8E6848FEFBC89 21" },
+            "EFBC88E6B3A8E6848FEFBC89 21" },
         { "AnsiBeyondTheCodePage", "1252", "706C61696E", "plain", 0, "FFFEE70061002000604F", "ça 你" },
         { "AnsiGainingAZero", "1252", "6162", "ab", 0, "FFFE610000006200", zero },
         { "AnsiEmptied", "1252", "61", "a", 0, "", "" },
@@ -86,8 +86,7 @@ TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)
     // Written back in the 16-bit form; emptied, the file goes.
     note.m_strText = QStringLiteral("x\ny");
     ASSERT_TRUE(note.Save());
-    EXPECT_EQ(ReadDeviceFile(path).toHex(' '),
-              QByteArray::fromHex("FFFEFF0254003100 FFFEFF0378000A007900").toHex(' '));
+    EXPECT_EQ(ReadDeviceFile(path).toHex(' '), QByteArray::fromHex("FFFEFF0254003100 FFFEFF0378000A007900").toHex(' '));
     note.m_strText.clear();
     EXPECT_TRUE(note.Save());
     EXPECT_FALSE(DeviceFileExists(path));

@@ -1,7 +1,7 @@
+#include "notebook/storage/NoteList.h"
 #include "notebook/storage/ArchivedString.h"
 #include "notebook/storage/NoteFolder.h"
 #include "notebook/storage/NoteFolderWatcher.h"
-#include "notebook/storage/NoteList.h"
 #include "shell/tests/ShellEnvironment.h"
 
 #include <QDir>
@@ -67,9 +67,9 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
         QString name;
         const char* title;
     } files[] = { { "a.txt", "no" }, { "x.note.bak", "no" }, { ".hidden\\h.note", "no" }, { "a.NoTe", "mixed case" },
-                  { "b.NOTE", "upper case" }, { "sub\\deeper\\c.note", "deep" }, { deep + "too-deep.note", "too deep" },
-                  { deep.mid(2) + "fine.note", "fine" }, { longName + ".note", "fits" },
-                  { longName + "n.note", "too long" }, { "back\\slash.note", "backslash" } };
+        { "b.NOTE", "upper case" }, { "sub\\deeper\\c.note", "deep" }, { deep + "too-deep.note", "too deep" },
+        { deep.mid(2) + "fine.note", "fine" }, { longName + ".note", "fits" }, { longName + "n.note", "too long" },
+        { "back\\slash.note", "backslash" } };
     for (const auto& f : files)
         WriteNote(f.name, QString::fromLatin1(f.title));
     // A text longer than the file, and a text's length cut short.
@@ -82,7 +82,7 @@ TEST_F(NoteList, FindsNoteFilesByNameInEverySubFolderOnce)
     LinkDeviceFile(kFolder, kFolder + QStringLiteral("\\sub\\loop"));
     LinkDeviceFile(kFolder + QStringLiteral("\\sub"), kFolder + QStringLiteral("\\other"));
     QFile::rename(HostPath(kFolder + QStringLiteral("\\back\\slash.note")),
-                  HostPath(kFolder) + QStringLiteral("/back\\slash.note"));
+        HostPath(kFolder) + QStringLiteral("/back\\slash.note"));
 
     EXPECT_EQ(list.LoadFolder(kFolder), 6);
     EXPECT_EQ(Titles(list), (QStringList { "", "deep", "fine", "fits", "mixed case", "upper case" }));
@@ -96,8 +96,8 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
     LinkDeviceFile(kFolder + QStringLiteral("\\a.note"), kFolder + QStringLiteral("\\symbolic.note"));
     QDir().mkpath(HostPath(kFolder + QStringLiteral("\\sub")));
     ASSERT_EQ(::link(QFile::encodeName(HostPath(kFolder + QStringLiteral("\\a.note"))).constData(),
-                     QFile::encodeName(HostPath(kFolder + QStringLiteral("\\sub\\hard.note"))).constData()),
-              0);
+                  QFile::encodeName(HostPath(kFolder + QStringLiteral("\\sub\\hard.note"))).constData()),
+        0);
     WriteDeviceFile(docs + "a.txt", "hello");
     LinkDeviceFile(docs + "a.txt", docs + "b.txt");
     WriteSparseDeviceFile(docs + "huge.txt", (qint64(256) << 20) + 1);
@@ -108,9 +108,8 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
     EXPECT_EQ(list.IndexOf(nullptr), -1);
     // A file that fails to read (here a regular file whose every read fails) is no page.
     for (const auto& [path, index] : { std::pair { kFolder + QStringLiteral("\\sub\\hard.note"), 0 },
-                                       { docs + "missing.txt", -1 }, { docs + "huge.txt", -1 },
-                                       { QStringLiteral("Z:\\proc\\self\\mem"), -1 }, { docs + "b.txt", 1 },
-                                       { docs + "a.txt", 1 } })
+             { docs + "missing.txt", -1 }, { docs + "huge.txt", -1 }, { QStringLiteral("Z:\\proc\\self\\mem"), -1 },
+             { docs + "b.txt", 1 }, { docs + "a.txt", 1 } })
         EXPECT_EQ(list.AddFile(path), index) << qPrintable(path);
     EXPECT_EQ(list.GetCount(), 2);
     EXPECT_EQ(list.GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
@@ -125,9 +124,8 @@ TEST_F(NoteList, OrdersByStoredTitleAsCodeUnits)
 {
     // U+FF01 sorts after a surrogate pair when compared as UTF-16 code units.
     const QStringList sorted { "10 Aralık 2026, Perşembe 04:15", "2026 年 01 月 06 日 04:15 星期二 ",
-                               "2026 年 12 月 06 日 04:15 星期日 ", "6 Aralık 2026, Pazar 04:15",
-                               "April 9, 2026 10:00 THU ", "March 5, 2026 10:00 THU ", "april", "😀",
-                               QString(QChar(char16_t(0xFF01))) };
+        "2026 年 12 月 06 日 04:15 星期日 ", "6 Aralık 2026, Pazar 04:15", "April 9, 2026 10:00 THU ",
+        "March 5, 2026 10:00 THU ", "april", "😀", QString(QChar(char16_t(0xFF01))) };
     // File names in an order of their own.
     for (int i = 0; i < sorted.size(); ++i)
         WriteNote(QStringLiteral("s\\%1.note").arg((i * 5) % 9), sorted[i]);
@@ -268,12 +266,12 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         bool sameTime = false;
     } cases[] = {
         { kFolder + "\\b.note", "", ArchiveBytes("B", "theirs"), "mine", kFolder + "\\b" + stamp + "-2).note",
-          ArchiveBytes("B" + stamp + ")", "mine") },
+            ArchiveBytes("B" + stamp + ")", "mine") },
         { docs + "todo", "todo", "todo (theirs)", "todo (mine)", docs + "todo" + stamp + ")" },
         { docs + ".plan", "plan", "plan (theirs)", "plan (mine)", docs + ".plan" + stamp + ")" },
         { docs + "m.txt", "list", "LIST", "list!", docs + "m" + stamp + ").txt", {}, true },
         { docs + "latin.txt", "caf\x81", "caf\x81", "café", "\\Notes\\2026-12-06 041548.note",
-          ArchiveBytes("latin.txt", "café") },
+            ArchiveBytes("latin.txt", "café") },
     };
     for (const auto& c : cases) {
         if (!c.before.isEmpty())
@@ -283,7 +281,7 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         ASSERT_EQ(note.m_strPath, c.path);
         note.m_strText = c.mine;
         const QByteArray host = QFile::encodeName(HostPath(c.path));
-        struct stat before {};
+        struct stat before { };
         ::stat(host.constData(), &before);
         WriteDeviceFile(c.path, c.theirs);
         const timespec times[2] = { before.st_atim, before.st_mtim };
@@ -294,7 +292,8 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::Moved) << qPrintable(c.path);
         EXPECT_EQ(note.m_strPath, c.copy);
         if (!note.m_bArchive) {
-            EXPECT_EQ(note.m_strTitle, c.copy.mid(c.copy.lastIndexOf(u'\\') + 1)) << "a plain copy is titled by its name";
+            EXPECT_EQ(note.m_strTitle, c.copy.mid(c.copy.lastIndexOf(u'\\') + 1))
+                << "a plain copy is titled by its name";
         }
         EXPECT_EQ(ReadDeviceFile(c.copy), c.copyBytes.isEmpty() ? c.mine.toLatin1() : c.copyBytes)
             << qPrintable(c.copy);
@@ -314,7 +313,7 @@ TEST_F(NoteList, NewNotesFollowTheUmaskAndCopiesTheirFilesMode)
 {
     const auto list = MakeList();
     const auto modeOf = [this](const QString& path) {
-        struct stat status {};
+        struct stat status { };
         ::stat(QFile::encodeName(HostPath(path)).constData(), &status);
         return status.st_mode & 07777;
     };
@@ -375,17 +374,17 @@ TEST_F(NoteList, PagesFollowTheFolderWhenTheWatcherSeesAChange)
         { "a hidden file", [&] { WriteNote(".c.note.tmp", "C"); }, false, false, "*a.note b.note" },
         { "new folders", [&] { WriteNote("s\\t\\d.note", "D"); }, true, true, "*a.note b.note s\\t\\d.note" },
         { "a note below", [&] { WriteNote("s\\t\\e.NOTE", "E"); }, true, true,
-          "*a.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+            "*a.note b.note s\\t\\d.note s\\t\\e.NOTE" },
         { "renamed", [&] { QFile::rename(host + "/a.note", host + "/s/z.note"); }, true, true,
-          "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+            "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
         { "written in place", [&] { WriteNote("b.note", "B", "new"); }, true, false,
-          "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+            "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
         { "more events than the kernel holds",
-          [&] {
-              for (int i = 0; i <= queue / 2; ++i)
-                  WriteNote(QStringLiteral(".h%1").arg(i), "H");
-          },
-          true, false, "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+            [&] {
+                for (int i = 0; i <= queue / 2; ++i)
+                    WriteNote(QStringLiteral(".h%1").arg(i), "H");
+            },
+            true, false, "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
         { "removed", [&] { QFile::remove(host + "/b.note"); }, true, true, "*s\\z.note s\\t\\d.note s\\t\\e.NOTE" },
         { "folder moved away", [&] { QDir().rename(host, host + ".old"), first = nullptr; }, true, true, "" },
         { "still away", [] {}, false, false, "" },
@@ -429,7 +428,7 @@ TEST_F(NoteList, LeftTextThatCannotBeSavedGoesToANewNoteOrTheRecoveryFolder)
         EXPECT_EQ(list->LeaveNote(0), CNoteList::Sync::Moved) << c.notesFolder;
         EXPECT_EQ(note.GetRedirection(), c.redirection) << c.notesFolder;
         EXPECT_EQ(ReadHostFile(c.recovered + QStringLiteral("/2026-12-06 041548.note")),
-                  ArchiveBytes(QStringLiteral("list (conflict 2026-12-06 041548).txt"), note.m_strText));
+            ArchiveBytes(QStringLiteral("list (conflict 2026-12-06 041548).txt"), note.m_strText));
     }
 }
 

@@ -44,8 +44,8 @@ protected:
         for (int y = 0; y < surface.height(); ++y)
             for (int x = 0; x < surface.width(); ++x) {
                 const QColor expected = block.contains(x, y) ? QColor(Qt::red)
-                    : kRect.contains(x, y)                    ? QColor(Qt::white)
-                                                              : kGrey;
+                    : kRect.contains(x, y)                   ? QColor(Qt::white)
+                                                             : kGrey;
                 if (surface.pixelColor(x, y) != expected) {
                     ADD_FAILURE() << "pixel (" << x << ", " << y << ")";
                     return;
@@ -87,7 +87,7 @@ TEST_F(PoemList, BitmapStandsCentredOnTheBottomEdgeCutToTheRectangle)
         int height;
         QRect block;
     } cases[] = { { 400, 50, QRect(40, 358, 300, 50) }, { 100, 400, QRect(140, 82, 100, 326) },
-                  { 51, 20, QRect(40 + 124, 388, 51, 20) } };
+        { 51, 20, QRect(40 + 124, 388, 51, 20) } };
     for (const auto& c : cases) {
         MakePicture(QStringLiteral("p.bmp"), c.width, c.height);
         CPoemPicture picture;

@@ -89,7 +89,8 @@ TEST_F(SafeSave, FullDiskKeepsTheOldFileAndTheNote)
     for (const QStringList& names : { QStringList { "safe.note" }, QStringList { "link.note", "safe.note" } }) {
         if (names.size() > 1) {
             ASSERT_EQ(::link(QFile::encodeName(HostPath(kNote)).constData(),
-                             QFile::encodeName(HostPath(QStringLiteral("\\Note\\link.note"))).constData()), 0);
+                          QFile::encodeName(HostPath(QStringLiteral("\\Note\\link.note"))).constData()),
+                0);
             ASSERT_TRUE(note.Load(kNote, true));
         }
         // A file size limit makes every write past it fail as a full disk would.
@@ -153,11 +154,12 @@ TEST_F(SafeSave, ReplacedFileKeepsEveryNameItsModeOwnerAndGroup)
         EXPECT_EQ(back.m_strText, note.m_strText);
     }
     EXPECT_TRUE(QFileInfo(HostPath(QStringLiteral("\\Note\\symbolic.note"))).isSymLink());
-    struct stat status {};
+    struct stat status { };
     ASSERT_EQ(::stat(hard.constData(), &status), 0);
     EXPECT_EQ(status.st_nlink, 2u) << "the hard link is kept";
     EXPECT_EQ(QDir(HostPath(QStringLiteral("\\Elsewhere"))).entryList(QDir::Files | QDir::Hidden),
-              QStringList { "real.note" }) << "no copy is left behind";
+        QStringList { "real.note" })
+        << "no copy is left behind";
 
     // A file with a single name: a new file takes its place.
     CNote plain = PlainNote("mine");

@@ -100,7 +100,7 @@ TEST_F(LiveFolderTest, ASyncEnginesConflictCopyIsAPageBesideItsNoteThatSaysWhose
 {
     CNoteBookDlg& dlg = StartWithThreeNotes();
     WriteNote(QStringLiteral("b.sync-conflict-20261206-041548-ABC2DEF.note"), QStringLiteral("B second"),
-              QStringLiteral("two, theirs"));
+        QStringLiteral("two, theirs"));
     WriteNote(QStringLiteral("b.sync-conflict-2026.note"), QStringLiteral("B look-alike"), QStringLiteral("-"));
     Tick();
     EXPECT_EQ(Titles(), (QStringList { "A first", "B look-alike", "B second", "B second", "C third" }));

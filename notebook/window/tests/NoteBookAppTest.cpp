@@ -115,7 +115,7 @@ TEST_F(NoteBookAppTest, SimultaneousHandOffsEachBecomeAPageAndAnswerTruly)
         }
         EXPECT_TRUE(WaitUntil([&] {
             return std::all_of(senders.begin(), senders.end(),
-                               [](const auto& sender) { return sender->state() == QProcess::NotRunning; });
+                [](const auto& sender) { return sender->state() == QProcess::NotRunning; });
         }));
         for (int page = 1; page < dlg.GetNotes().GetCount(); ++page)
             titles << dlg.GetNotes().GetAt(page)->m_strTitle;

@@ -63,7 +63,8 @@ void NoteBookTest::TapKey(const QString& key)
 {
     QAbstractButton* found = nullptr;
     for (QAbstractButton* button : m_active->findChildren<QAbstractButton*>()) {
-        if (button->parentWidget() != m_active && button->isVisible() && (button->objectName() == key || button->text() == key))
+        if (button->parentWidget() != m_active && button->isVisible()
+            && (button->objectName() == key || button->text() == key))
             found = button;
     }
     ASSERT_NE(found, nullptr) << "no key " << key.toStdString();
@@ -109,6 +110,6 @@ QImage NoteBookTest::Screen()
     }
     if (shown == expected)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the screen at (" << rect.x() << ", " << rect.y()
-                                         << ") does not show \"" << text.toStdString() << "\"";
+    return ::testing::AssertionFailure() << "the screen at (" << rect.x() << ", " << rect.y() << ") does not show \""
+                                         << text.toStdString() << "\"";
 }

@@ -62,9 +62,17 @@ protected:
     // Types text by touches on the soft keyboard: Shift before a capital, Enter
     // for a line break.
     void TypeOnKeyboard(const QString& text);
-    void Send(unsigned long code) { PostShellMessage(m_dlg.get(), code); ProcessEvents(); }
+    void Send(unsigned long code)
+    {
+        PostShellMessage(m_dlg.get(), code);
+        ProcessEvents();
+    }
     // Fires the autosave timer.
-    void Tick(int count = 1) { while (count-- > 0) Drive(*m_dlg).FireTimer(101); }
+    void Tick(int count = 1)
+    {
+        while (count-- > 0)
+            Drive(*m_dlg).FireTimer(101);
+    }
     QImage Screen();
     // Whether rect of the screen shows exactly text, drawn as the page draws
     // it (the status line in its smaller font).

@@ -27,7 +27,7 @@ protected:
         for (int y = button.top(); y <= button.bottom(); ++y)
             for (int x = button.left(); x <= button.right(); ++x)
                 if (m_active->childAt(x, y) == keyboard)
-                    return {x, y};
+                    return { x, y };
         ADD_FAILURE() << "no gap between the keys over button " << id;
         return {};
     }
@@ -37,7 +37,7 @@ protected:
     {
         CRuledEdit& edit = m_dlg->GetEdit();
         const QRect caret = edit.cursorRect();
-        return {edit.viewport()->mapTo(m_active, QPoint(0, caret.top())), QSize(edit.width(), caret.height())};
+        return { edit.viewport()->mapTo(m_active, QPoint(0, caret.top())), QSize(edit.width(), caret.height()) };
     }
 };
 
@@ -54,7 +54,7 @@ TEST_F(TouchInputNoteBook, TypingAndTurningPagesByTouchesAlone)
 
     // Taps between the keys reach none of the buttons under the keyboard; one
     // above it reaches the page as before.
-    for (int covered : {IDC_BTN_CLEAR, IDC_BTN_NEXT, IDC_BTN_PREV})
+    for (int covered : { IDC_BTN_CLEAR, IDC_BTN_NEXT, IDC_BTN_PREV })
         Drive(dlg).TapAt(KeyboardGapOver(covered));
     Drive(dlg).TapAt(dlg.GetEdit().geometry().topLeft() + QPoint(2, 10));
     TypeOnKeyboard(QStringLiteral("Z"));

@@ -80,7 +80,7 @@ TEST_F(NoteBookNothingLostTest, TextThatCannotBeSavedSaysWhyAndEndsInARecoveryNo
         m_dlg->DestroyWindow();
         BeOurselves();
         EXPECT_EQ(ReadHostFile(NotesHostFolder() + QStringLiteral("/2026-12-06 041548-2.note")),
-                  ArchivedStrings({ "list.txt", "milk, eggs" }));
+            ArchivedStrings({ "list.txt", "milk, eggs" }));
         EXPECT_EQ(ReadHostFile(file), "milk");
     }
 }
@@ -107,9 +107,21 @@ TEST_F(NoteBookNothingLostTest, FilesComeBackWithTheirOwnLineBreaksOrStayAsTheyA
         // No-break spaces and line separators stay; without a break, a bare line feed.
         { "spaces.txt", utf16(spaces), utf16(spaces + QStringLiteral("\nc!")) },
         { "milk.txt", "milk", "milk\nc!" },
-        { "para.txt", "\xEF\xBB\xBF" "a\xE2\x80\xA9" "b", {} },
-        { "fdd0.txt", "\xEF\xBB\xBF" "a\xEF\xB7\x90" "b", {} },
-        { "fdd1.txt", "\xEF\xBB\xBF" "a\xEF\xB7\x91" "b", {} },
+        { "para.txt",
+            "\xEF\xBB\xBF"
+            "a\xE2\x80\xA9"
+            "b",
+            {} },
+        { "fdd0.txt",
+            "\xEF\xBB\xBF"
+            "a\xEF\xB7\x90"
+            "b",
+            {} },
+        { "fdd1.txt",
+            "\xEF\xBB\xBF"
+            "a\xEF\xB7\x91"
+            "b",
+            {} },
         { "junk.note", junkNote, {} },
     };
     for (const auto& c : cases) {

@@ -91,7 +91,7 @@ TEST_F(NoteBookPagesTest, TypedTextReachesTheDefaultFolderAtTheAutosaveTick)
     Tick();
     ASSERT_EQ(folder.entryList(QDir::Files), QStringList { "2026-12-06 041548.note" });
     EXPECT_EQ(ReadHostFile(folder.filePath(QStringLiteral("2026-12-06 041548.note"))),
-              ArchivedStrings({ FormatDateCaption(Now(), ORVA_LANG_ENGLISH), u"Çarşamba\r\n记事本"_qs }));
+        ArchivedStrings({ FormatDateCaption(Now(), ORVA_LANG_ENGLISH), u"Çarşamba\r\n记事本"_qs }));
 }
 
 } // namespace

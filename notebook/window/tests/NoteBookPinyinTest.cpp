@@ -201,10 +201,11 @@ TEST_F(PinyinTest, WithoutItsDataChineseKeysTypeLetters)
     qputenv("ORVA_PINYIN_DATA", m_dir.path().toUtf8());
     static QStringList warnings;
     warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtWarningMsg)
-            warnings.append(text);
-    });
+    const QtMessageHandler previous
+        = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+              if (type == QtWarningMsg)
+                  warnings.append(text);
+          });
     StartTyping();
     qInstallMessageHandler(previous);
     qunsetenv("ORVA_PINYIN_DATA");

@@ -8,8 +8,8 @@ namespace {
 // The first start makes the notes folder; the second finds it empty.
 TEST_F(NoteBookTest, FirstStartsShowOneEmptyDatedPageAndWriteNothing)
 {
-    const std::pair<ORVA_LANG, QString> starts[] = { { ORVA_LANG_CHINESE, u"第1页/共1页"_qs },
-                                                     { ORVA_LANG_TURKISH, u"Page 1/1"_qs } };
+    const std::pair<ORVA_LANG, QString> starts[]
+        = { { ORVA_LANG_CHINESE, u"第1页/共1页"_qs }, { ORVA_LANG_TURKISH, u"Page 1/1"_qs } };
     for (const auto& [language, label] : starts) {
         SetShellSetting(QStringLiteral("language"), QString::number(language));
         CNoteBookDlg& dlg = Start();
@@ -42,8 +42,8 @@ TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
 TEST_F(NoteBookTest, HandOffIsOpenedAndDeleted)
 {
     WriteNote(QStringLiteral("a.note"), QStringLiteral("A first"), QStringLiteral("first page"));
-    const QString text = WriteOutsideFile(QStringLiteral("shopping.txt"),
-                                          QByteArray("\xEF\xBB\xBF") + QStringLiteral("süt, çay, 茶").toUtf8());
+    const QString text = WriteOutsideFile(
+        QStringLiteral("shopping.txt"), QByteArray("\xEF\xBB\xBF") + QStringLiteral("süt, çay, 茶").toUtf8());
     const struct {
         QString handedOver, text, caption, label;
     } cases[] = {

@@ -19,7 +19,11 @@ struct FileSizeLimit {
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous); }
-    const rlimit previous = [] { rlimit limit {}; getrlimit(RLIMIT_FSIZE, &limit); return limit; }();
+    const rlimit previous = [] {
+        rlimit limit {};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        return limit;
+    }();
 };
 
 // The page's title and the text the editor shows.
@@ -37,12 +41,12 @@ TEST_F(NoteBookTextOnDemandTest, PagesAreThoseOfReadingEveryFileWhole)
     WriteNote(QStringLiteral("j.note"), QStringLiteral("January 5"), QStringLiteral("january"));
     // A text cut short and a title alone are no notes, whole titles or not.
     WriteHostFile(NotesHostFolder() + QStringLiteral("/cut.note"),
-                  ArchivedStrings({ QStringLiteral("December 9"), QStringLiteral("cut") }).chopped(1));
+        ArchivedStrings({ QStringLiteral("December 9"), QStringLiteral("cut") }).chopped(1));
     WriteHostFile(NotesHostFolder() + QStringLiteral("/longcut.note"),
-                  ArchivedStrings({ QStringLiteral("December 10"), longText }).chopped(1));
+        ArchivedStrings({ QStringLiteral("December 10"), longText }).chopped(1));
     WriteHostFile(NotesHostFolder() + QStringLiteral("/title.note"), ArchivedStrings({ QStringLiteral("June 1") }));
     const QList<QStringList> pages { { "April 1", "" }, { "January 5", "january" }, { "May 2", "may" },
-                                     { "Zebra", longText } };
+        { "Zebra", longText } };
 
     CNoteBookDlg& dlg = Start();
     ASSERT_EQ(dlg.GetNotes().GetCount(), pages.size());

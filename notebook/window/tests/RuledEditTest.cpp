@@ -1,5 +1,5 @@
-#include "notebook/window/NoteBookFonts.h"
 #include "notebook/window/RuledEdit.h"
+#include "notebook/window/NoteBookFonts.h"
 
 #include <QApplication>
 #include <QImage>
@@ -64,16 +64,19 @@ TEST_F(RuledEditTest, EveryKeyScrollAndReleaseRepaintsTheWholePaper)
     Paper();
     const QRegion whole = m_edit.viewport()->visibleRegion();
     const std::vector<std::pair<const char*, std::function<void()>>> events {
-        { "arrow key", [this] {
-             QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-             QApplication::sendEvent(&m_edit, &down);
-         } },
-        { "scroll bar step", [this] { m_edit.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); } },
-        { "button release", [this] {
-             QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
-                                 Qt::NoButton, Qt::NoModifier);
-             QApplication::sendEvent(m_edit.viewport(), &release);
-         } },
+        { "arrow key",
+            [this] {
+                QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+                QApplication::sendEvent(&m_edit, &down);
+            } },
+        { "scroll bar step",
+            [this] { m_edit.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); } },
+        { "button release",
+            [this] {
+                QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
+                    Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(m_edit.viewport(), &release);
+            } },
         { "text from outside", [this] { m_edit.setPlainText(QStringLiteral("new page")); } },
     };
     for (const auto& [name, event] : events) {

@@ -46,8 +46,10 @@ void ShowPageWithText(NoteBookPeer& peer, const QString& text)
 {
     for (int step = 0; step < 10; ++step) {
         const QStringList pages = peer.Ask(QStringLiteral("pages"));
-        const auto shown = std::find_if(pages.begin(), pages.end(), [](const QString& page) { return page.startsWith(u'*'); });
-        const auto wanted = std::find_if(pages.begin(), pages.end(), [&](const QString& page) { return TextOf(page) == text; });
+        const auto shown
+            = std::find_if(pages.begin(), pages.end(), [](const QString& page) { return page.startsWith(u'*'); });
+        const auto wanted
+            = std::find_if(pages.begin(), pages.end(), [&](const QString& page) { return TextOf(page) == text; });
         if (shown == wanted)
             return;
         peer.Ask(wanted < shown ? QStringLiteral("prev") : QStringLiteral("next"));
@@ -77,8 +79,10 @@ void NoteTypedOnOneIsAPageOnTheOtherAndEditsMadeAtOnceBothSurvive()
 
     desk.Ask(QStringLiteral("type Shopping: milk"));
     desk.Ask(QStringLiteral("tick"));
-    ASSERT_TRUE(WaitForPages(board, [](const QStringList& pages) { return HasText(pages, QStringLiteral("Shopping: milk")); }))
-        << "the note typed on the desk is no page on the board\n" << syncthing.LogTails().toStdString();
+    ASSERT_TRUE(
+        WaitForPages(board, [](const QStringList& pages) { return HasText(pages, QStringLiteral("Shopping: milk")); }))
+        << "the note typed on the desk is no page on the board\n"
+        << syncthing.LogTails().toStdString();
 
     ShowPageWithText(board, QStringLiteral("Shopping: milk"));
     desk.Ask(QStringLiteral("type , eggs"));
@@ -89,12 +93,13 @@ void NoteTypedOnOneIsAPageOnTheOtherAndEditsMadeAtOnceBothSurvive()
     board.Ask(QStringLiteral("tick"));
     EXPECT_NE(deskText, boardText);
     for (NoteBookPeer* peer : { &desk, &board }) {
-        EXPECT_TRUE(WaitForPages(*peer, [&](const QStringList& pages) {
-            const bool copyShown = std::any_of(pages.begin(), pages.end(), [](const QString& page) {
-                return page.contains(QStringLiteral("Conflict copy: "));
-            });
-            return copyShown && HasText(pages, deskText) && HasText(pages, boardText);
-        })) << "both texts, one as a conflict copy, on " << peer->NotesFolder().toStdString() << ":\n"
+        EXPECT_TRUE(WaitForPages(*peer,
+            [&](const QStringList& pages) {
+                const bool copyShown = std::any_of(pages.begin(), pages.end(),
+                    [](const QString& page) { return page.contains(QStringLiteral("Conflict copy: ")); });
+                return copyShown && HasText(pages, deskText) && HasText(pages, boardText);
+            }))
+            << "both texts, one as a conflict copy, on " << peer->NotesFolder().toStdString() << ":\n"
             << peer->Ask(QStringLiteral("pages")).join(u'\n').toStdString() << syncthing.LogTails().toStdString();
     }
 }
@@ -111,8 +116,8 @@ TEST(SyncTwoDevices, ANoteTypedOnOneIsAPageOnTheOtherAndEditsMadeAtOnceBothSurvi
     if (const QString why = WhyNoLoopbackNamespace(); !why.isEmpty())
         GTEST_SKIP() << why.toStdString();
     const testing::TestInfo& test = *testing::UnitTest::GetInstance()->current_test_info();
-    const QString filter = QStringLiteral("--gtest_filter=%1.%2").arg(QString::fromLatin1(test.test_suite_name()),
-                                                                       QString::fromLatin1(test.name()));
+    const QString filter = QStringLiteral("--gtest_filter=%1.%2")
+                               .arg(QString::fromLatin1(test.test_suite_name()), QString::fromLatin1(test.name()));
     EXPECT_EQ(RunInLoopbackNamespace({ filter }, kTestMs), 0);
 }
 

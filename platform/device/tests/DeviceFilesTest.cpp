@@ -45,11 +45,12 @@ protected:
 
 TEST_F(DeviceFilesTest, FindsEntriesByWildcardWithoutRegardToCase)
 {
-    for (const char* name : {"a.bmp", "B.BMP", "c.txt", "d.bmp.txt"})
+    for (const char* name : { "a.bmp", "B.BMP", "c.txt", "d.bmp.txt" })
         WriteBytes(m_root + QStringLiteral("/Pics/") + QLatin1String(name), "x");
     QDir().mkpath(m_root + QStringLiteral("/Pics/folder.bmp"));
-    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Pics\\*.bmp")), QStringList({QStringLiteral("a.bmp"), QStringLiteral("B.BMP"), QStringLiteral("folder.bmp")}));
-    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Pics\\?.txt")), QStringList({QStringLiteral("c.txt")}));
+    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Pics\\*.bmp")),
+        QStringList({ QStringLiteral("a.bmp"), QStringLiteral("B.BMP"), QStringLiteral("folder.bmp") }));
+    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Pics\\?.txt")), QStringList({ QStringLiteral("c.txt") }));
     EXPECT_TRUE(FindDeviceFiles(QStringLiteral("\\Missing\\*.bmp")).isEmpty());
     EXPECT_TRUE(FindDeviceFiles(QStringLiteral("\\Pics\\")).isEmpty());
     EXPECT_TRUE(FindDeviceFiles(QStringLiteral("*.bmp")).isEmpty());
@@ -61,16 +62,17 @@ TEST_F(DeviceFilesTest, FindsEntriesByWildcardWithoutRegardToCase)
 TEST_F(DeviceFilesTest, SeesTheUsersAndTheBuiltInPictures)
 {
     WriteImage(m_builtin + QStringLiteral("/Skins/Classic/GAME.bmp"), 8, 4);
-    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Orva\\Skins\\*")), QStringList({QStringLiteral("Classic")}));
+    EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Orva\\Skins\\*")), QStringList({ QStringLiteral("Classic") }));
     EXPECT_EQ(LoadDeviceBitmap(QStringLiteral("\\Orva\\Skins\\Classic\\GAME.bmp")).size(), QSize(8, 4));
     WriteImage(m_builtin + QStringLiteral("/Poem/a.bmp"), 10, 10);
     WriteImage(m_builtin + QStringLiteral("/Poem/c.bmp"), 30, 30);
     WriteImage(m_root + QStringLiteral("/ORVA/poem/A.BMP"), 20, 20);
     WriteImage(m_root + QStringLiteral("/ORVA/poem/b.bmp"), 40, 40);
     EXPECT_EQ(FindDeviceFiles(QStringLiteral("\\Orva\\Poem\\*.bmp")),
-        QStringList({QStringLiteral("A.BMP"), QStringLiteral("b.bmp"), QStringLiteral("c.bmp")}));
-    for (const auto& [path, size] : {std::pair{u"\\Orva\\Poem\\a.bmp", 20}, std::pair{u"\\Orva\\Poem\\b.bmp", 40},
-             std::pair{u"\\orva\\POEM\\C.Bmp", 30}, std::pair{u"\\Orva\\Poem\\a.bmp.bmp", 0}})
+        QStringList({ QStringLiteral("A.BMP"), QStringLiteral("b.bmp"), QStringLiteral("c.bmp") }));
+    for (const auto& [path, size] :
+        { std::pair { u"\\Orva\\Poem\\a.bmp", 20 }, std::pair { u"\\Orva\\Poem\\b.bmp", 40 },
+            std::pair { u"\\orva\\POEM\\C.Bmp", 30 }, std::pair { u"\\Orva\\Poem\\a.bmp.bmp", 0 } })
         EXPECT_EQ(LoadDeviceBitmap(QString::fromUtf16(path)).width(), size) << QString::fromUtf16(path).toStdString();
     EXPECT_EQ(HostPathForReading(QStringLiteral("\\Orva\\Poem\\c.bmp")), m_builtin + QStringLiteral("/Poem/c.bmp"));
 }
@@ -85,9 +87,9 @@ TEST_F(DeviceFilesTest, LoadsNothingFromDamagedMissingOrUnreachableFiles)
     WriteImage(m_builtin + QStringLiteral("/Other/x.bmp"), 5, 5);
     WriteImage(m_builtin + QStringLiteral("/Poem/x.bmp"), 5, 5);
     // "\Note" is as long as "\Orva": a built-in folder under it is the user's own, here missing.
-    for (const char16_t* path : {u"\\bad.bmp", u"\\empty.bmp", u"\\folder.bmp", u"\\missing.bmp", u"",
-             u"\\Orva\\Poem\\..\\..\\secret.bmp", u"\\Orva\\Other\\x.bmp",
-             u"\\Orva\\Poem\\..\\Other\\x.bmp", u"\\Note\\Poem\\x.bmp"})
+    for (const char16_t* path :
+        { u"\\bad.bmp", u"\\empty.bmp", u"\\folder.bmp", u"\\missing.bmp", u"", u"\\Orva\\Poem\\..\\..\\secret.bmp",
+            u"\\Orva\\Other\\x.bmp", u"\\Orva\\Poem\\..\\Other\\x.bmp", u"\\Note\\Poem\\x.bmp" })
         EXPECT_TRUE(LoadDeviceBitmap(QString::fromUtf16(path)).isNull()) << QString::fromUtf16(path).toStdString();
 }
 

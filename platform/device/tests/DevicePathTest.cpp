@@ -26,12 +26,24 @@ TEST_F(DevicePathTest, MapsDevicePathsToHostPaths)
         const char16_t* device;
         const char16_t* hostBelowRoot; // nullptr: refused; a leading '/' is a host path
     } cases[] = {
-        {u"\\NAND Flash\\Note", u"NAND Flash/Note"}, {u"\\", u""}, {u"\\Orva\\Poem\\*.bmp", u"Orva/Poem/*.bmp"},
-        {u"\\A\\.\\B\\", u"A/B"}, {u"\\A\\\\B", u"A/B"}, {u"/A/B", u"A/B"}, {u"\\A\\..\\B", u"B"},
-        {u"\\A\\..", u""}, {u"\\..", nullptr}, {u"\\A\\..\\..\\etc\\passwd", nullptr},
-        {u"Z:\\home\\a.txt", u"/home/a.txt"}, {u"z:\\tmp\\x y\\", u"/tmp/x y"}, {u"Z:\\", u"/"},
-        {u"Z:\\..\\etc", nullptr}, {u"Z:relative", nullptr}, {u"C:\\Windows", nullptr},
-        {u"relative\\path", nullptr}, {u"", nullptr},
+        { u"\\NAND Flash\\Note", u"NAND Flash/Note" },
+        { u"\\", u"" },
+        { u"\\Orva\\Poem\\*.bmp", u"Orva/Poem/*.bmp" },
+        { u"\\A\\.\\B\\", u"A/B" },
+        { u"\\A\\\\B", u"A/B" },
+        { u"/A/B", u"A/B" },
+        { u"\\A\\..\\B", u"B" },
+        { u"\\A\\..", u"" },
+        { u"\\..", nullptr },
+        { u"\\A\\..\\..\\etc\\passwd", nullptr },
+        { u"Z:\\home\\a.txt", u"/home/a.txt" },
+        { u"z:\\tmp\\x y\\", u"/tmp/x y" },
+        { u"Z:\\", u"/" },
+        { u"Z:\\..\\etc", nullptr },
+        { u"Z:relative", nullptr },
+        { u"C:\\Windows", nullptr },
+        { u"relative\\path", nullptr },
+        { u"", nullptr },
     };
     for (const auto& c : cases) {
         const QString device = QString::fromUtf16(c.device);
@@ -56,10 +68,12 @@ TEST_F(DevicePathTest, RefusesPathsOfMaxPathOrLonger)
 
 TEST_F(DevicePathTest, MapsHostPathsToDevicePaths)
 {
-    EXPECT_EQ(DevicePathFromHostPath(m_root + QStringLiteral("/NAND Flash/Note")), QStringLiteral("\\NAND Flash\\Note"));
+    EXPECT_EQ(
+        DevicePathFromHostPath(m_root + QStringLiteral("/NAND Flash/Note")), QStringLiteral("\\NAND Flash\\Note"));
     EXPECT_EQ(DevicePathFromHostPath(m_root), QStringLiteral("\\"));
     EXPECT_EQ(DevicePathFromHostPath(m_root + QStringLiteral("/A/../B/")), QStringLiteral("\\B"));
-    EXPECT_EQ(DevicePathFromHostPath(m_root + QStringLiteral("x/sibling")), QStringLiteral("Z:") + QString(m_root).replace(u'/', u'\\') + QStringLiteral("x\\sibling"));
+    EXPECT_EQ(DevicePathFromHostPath(m_root + QStringLiteral("x/sibling")),
+        QStringLiteral("Z:") + QString(m_root).replace(u'/', u'\\') + QStringLiteral("x\\sibling"));
     EXPECT_EQ(DevicePathFromHostPath(QStringLiteral("/home/a.txt")), QStringLiteral("Z:\\home\\a.txt"));
     EXPECT_EQ(DevicePathFromHostPath(QStringLiteral("relative/a.txt")), QString());
     EXPECT_EQ(DevicePathFromHostPath(QStringLiteral("/odd\\name")), QString());
@@ -87,12 +101,12 @@ TEST_F(DevicePathTest, TakesARelativeRootFromTheWorkingFolder)
 
 TEST(PlainFileName, OneNameWithoutSeparatorsWildcardsOrClimbing)
 {
-    for (const QString& name : { QStringLiteral("Classic"), QStringLiteral("Note.path"), QStringLiteral("a b.bmp"),
-                                 QStringLiteral("...") })
+    for (const QString& name :
+        { QStringLiteral("Classic"), QStringLiteral("Note.path"), QStringLiteral("a b.bmp"), QStringLiteral("...") })
         EXPECT_TRUE(IsPlainFileName(name)) << name.toStdString();
-    for (const QString& name : { QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a\\b"),
-                                 QStringLiteral("a/b"), QStringLiteral("Z:a"), QStringLiteral("*"), QStringLiteral("a?"),
-                                 QStringLiteral("a") + QChar(0) })
+    for (const QString& name :
+        { QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a\\b"), QStringLiteral("a/b"),
+            QStringLiteral("Z:a"), QStringLiteral("*"), QStringLiteral("a?"), QStringLiteral("a") + QChar(0) })
         EXPECT_FALSE(IsPlainFileName(name)) << name.toStdString();
 }
 

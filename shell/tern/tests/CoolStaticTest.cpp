@@ -7,7 +7,7 @@
 
 namespace {
 
-const RECT kStatusRect{605, 70, 785, 170};
+const RECT kStatusRect { 605, 70, 785, 170 };
 
 TEST(StatusTextInDialog, SetTextInvalidatesItsRectangleAndNothingElse)
 {
@@ -19,7 +19,7 @@ TEST(StatusTextInDialog, SetTextInvalidatesItsRectangleAndNothingElse)
     Drive(dialog).ClearPaintRecord();
     status.SetText(QStringLiteral("Game Over! Play again!"));
     EXPECT_EQ(Drive(dialog).GetPaintRecord().Invalidations(),
-              (std::vector<Invalidation>{{QRect(605, 70, 180, 100), false}}));
+        (std::vector<Invalidation> { { QRect(605, 70, 180, 100), false } }));
 
     CCoolStatic uninitialised;
     uninitialised.SetText(QStringLiteral("x"));

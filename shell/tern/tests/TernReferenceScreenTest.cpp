@@ -14,8 +14,11 @@ namespace {
 // The game's option font: "Arial" semi-bold with a 25-pixel cell.
 QFont OptionFont()
 {
-    return FontFromLogFont({ .lfHeight = 25, .lfWeight = 600, .lfQuality = CLEARTYPE_QUALITY,
-        .lfPitchAndFamily = FF_SWISS, .lfFaceName = QStringLiteral("Arial") });
+    return FontFromLogFont({ .lfHeight = 25,
+        .lfWeight = 600,
+        .lfQuality = CLEARTYPE_QUALITY,
+        .lfPitchAndFamily = FF_SWISS,
+        .lfFaceName = QStringLiteral("Arial") });
 }
 
 // A background that differs at every pixel, so that a widget showing the

@@ -38,7 +38,7 @@ protected:
             probe->kill();
             probe->waitForFinished();
         }
-        for (const char* name : {"ORVA_PROGRAM_NOTEBOOK", "ORVA_PROBE_LOG"})
+        for (const char* name : { "ORVA_PROGRAM_NOTEBOOK", "ORVA_PROBE_LOG" })
             qunsetenv(name);
         ShellEnvironment::TearDown();
     }
@@ -49,14 +49,14 @@ protected:
         QProcess shell;
         shell.start(QStringLiteral(ORVA_SHELL_PROGRAM), arguments.split(u'|', Qt::SkipEmptyParts));
         EXPECT_TRUE(shell.waitForFinished(60000));
-        return {shell.exitCode(), shell.readAllStandardOutput(), shell.readAllStandardError()};
+        return { shell.exitCode(), shell.readAllStandardOutput(), shell.readAllStandardError() };
     }
     // Starts the test program as the shell program appId and waits until it
     // runs; its log collects every code it receives.
     QProcess& StartProgram(int appId)
     {
         auto& probe = m_probes.emplace_back(std::make_unique<QProcess>());
-        probe->start(QStringLiteral(ORVA_PROBE_PROGRAM), {QString::number(appId)});
+        probe->start(QStringLiteral(ORVA_PROBE_PROGRAM), { QString::number(appId) });
         EXPECT_TRUE(WaitUntil([&] { return LogOf(*probe, {}).contains("running\n"); }));
         return *probe;
     }
@@ -72,11 +72,12 @@ protected:
 
 TEST_F(OrvaShellTest, ExplainsItselfAndRefusesBadInputClearly)
 {
-    for (const char* asked : {"--help", "-h", "help"}) {
+    for (const char* asked : { "--help", "-h", "help" }) {
         const ShellRun help = Shell(QString::fromLatin1(asked));
         EXPECT_EQ(help.exitCode, 0);
         EXPECT_TRUE(help.out.startsWith("usage: orva-shell"));
-        for (const char* code : {"1 come to the front, 2 quit, 3 skin changed, 4 language", "28 open the handed-over"})
+        for (const char* code :
+            { "1 come to the front, 2 quit, 3 skin changed, 4 language", "28 open the handed-over" })
             EXPECT_TRUE(help.out.contains(code)) << asked << " names the code " << code;
     }
     const ShellRun bare = Shell({});
@@ -86,20 +87,22 @@ TEST_F(OrvaShellTest, ExplainsItselfAndRefusesBadInputClearly)
     // Exit status 2 for a wrong command line, 1 for what cannot be done.
     const QString dir = m_dir.path();
     WriteHostFile(dir + QStringLiteral("/back\\slash.txt"), {});
-    const std::tuple<QString, int, const char*> cases[] = {{QStringLiteral("frobnicate|a|b"), 2, "wrong command line"},
-        {QStringLiteral("status|extra"), 2, "wrong"}, {QStringLiteral("send|go"), 2, "wrong"},
-        {QStringLiteral("send|chess|1"), 2, "no such program"},
-        {QStringLiteral("send|0|1"), 2, "no such program"}, {QStringLiteral("send|go|one"), 2, "not a message code"},
-        {QStringLiteral("send|go|-1"), 2, "not a message code"}, {QStringLiteral("send|go|+1"), 2, "not a message code"},
-        {QStringLiteral("send|go|1"), 1, "go is not running"}, {QStringLiteral("get|colour"), 2, "no such setting"},
-        {QStringLiteral("set|language|9"), 2, "language: "}, {QStringLiteral("set|skin|NoSuchSkin"), 2, "skin: "},
-        {QStringLiteral("set|note_path|relative"), 2, "note_path: "},
-        {QStringLiteral("set|note_path|\\") + QString(300, u'n'), 2, "note_path: "},
-        {QStringLiteral("set|note_path|\\") + QString(236, u'n'), 2, "note_path: "},
-        {QStringLiteral("set|codepage|12345678"), 2, "codepage: "}, {QStringLiteral("set|touch|yes"), 2, "touch: "},
-        {QStringLiteral("open-note|") + dir + QStringLiteral("/missing.txt"), 1, "cannot read"},
-        {QStringLiteral("open-note|") + dir, 1, "cannot read"},
-        {QStringLiteral("open-note|") + dir + QStringLiteral("/back\\slash.txt"), 1, "cannot hand over"}};
+    const std::tuple<QString, int, const char*> cases[] = { { QStringLiteral("frobnicate|a|b"), 2,
+                                                                "wrong command line" },
+        { QStringLiteral("status|extra"), 2, "wrong" }, { QStringLiteral("send|go"), 2, "wrong" },
+        { QStringLiteral("send|chess|1"), 2, "no such program" }, { QStringLiteral("send|0|1"), 2, "no such program" },
+        { QStringLiteral("send|go|one"), 2, "not a message code" },
+        { QStringLiteral("send|go|-1"), 2, "not a message code" },
+        { QStringLiteral("send|go|+1"), 2, "not a message code" },
+        { QStringLiteral("send|go|1"), 1, "go is not running" }, { QStringLiteral("get|colour"), 2, "no such setting" },
+        { QStringLiteral("set|language|9"), 2, "language: " }, { QStringLiteral("set|skin|NoSuchSkin"), 2, "skin: " },
+        { QStringLiteral("set|note_path|relative"), 2, "note_path: " },
+        { QStringLiteral("set|note_path|\\") + QString(300, u'n'), 2, "note_path: " },
+        { QStringLiteral("set|note_path|\\") + QString(236, u'n'), 2, "note_path: " },
+        { QStringLiteral("set|codepage|12345678"), 2, "codepage: " }, { QStringLiteral("set|touch|yes"), 2, "touch: " },
+        { QStringLiteral("open-note|") + dir + QStringLiteral("/missing.txt"), 1, "cannot read" },
+        { QStringLiteral("open-note|") + dir, 1, "cannot read" },
+        { QStringLiteral("open-note|") + dir + QStringLiteral("/back\\slash.txt"), 1, "cannot hand over" } };
     for (const auto& [arguments, exitCode, error] : cases) {
         const ShellRun run = Shell(arguments);
         EXPECT_EQ(run.exitCode, exitCode) << arguments.toStdString();
@@ -158,8 +161,9 @@ TEST_F(OrvaShellTest, ShowsWhichProgramsRunAndSendsThemCodes)
     EXPECT_EQ(gone.exitCode, 1);
     EXPECT_EQ(gone.err, "orva-shell: 99 is not running\n");
     // A known program is named alike, given by name or by id.
-    for (const char* app : {"7", "GO"})
-        EXPECT_EQ(Shell(QStringLiteral("send|%1|1").arg(QLatin1StringView(app))).err, "orva-shell: go is not running\n");
+    for (const char* app : { "7", "GO" })
+        EXPECT_EQ(
+            Shell(QStringLiteral("send|%1|1").arg(QLatin1StringView(app))).err, "orva-shell: go is not running\n");
 }
 
 TEST_F(OrvaShellTest, LanguageSkinAndTouchChangesReachTheRunningPrograms)
@@ -202,8 +206,8 @@ TEST_F(OrvaShellTest, StartsTheNotebookWhenItDoesNotRun)
     qputenv("ORVA_PROBE_LOG", log.toUtf8());
     const QString text = m_root + QStringLiteral("/Docs/inside.txt");
     WriteHostFile(text, {});
-    for (const auto& [file, logged] : {std::pair{QString(), QByteArray("running\nnothing handed over\n")},
-             std::pair{text, "running\nhand-off " + ArchivedHex(QStringLiteral("\\Docs\\inside.txt")) + "\n"}}) {
+    for (const auto& [file, logged] : { std::pair { QString(), QByteArray("running\nnothing handed over\n") },
+             std::pair { text, "running\nhand-off " + ArchivedHex(QStringLiteral("\\Docs\\inside.txt")) + "\n" } }) {
         QFile::remove(log);
         EXPECT_EQ(Shell(QStringLiteral("open-note|") + file).exitCode, 0);
         EXPECT_TRUE(WaitUntil([&] { return ReadHostFile(log) == logged; })) << ReadHostFile(log).toStdString();

@@ -20,9 +20,10 @@ TEST(LineReader, TakesBothLineEndsAndDropsOverLongLines)
     std::istringstream in("START 15\r\nBEGIN\n" + longest + "\n" + longest + "y\n" + longest + "\r\n" + longest
         + "\ry\nEND\n" + std::string(100000, 'z') + "\nlast");
     CLineReader reader(in);
-    const std::vector<std::pair<Result, std::string>> expected = {{Result::Line, "START 15"}, {Result::Line, "BEGIN"},
-        {Result::Line, longest}, {Result::TooLong, ""}, {Result::Line, longest}, {Result::TooLong, ""},
-        {Result::Line, "END"}, {Result::TooLong, ""}, {Result::Line, "last"}, {Result::EndOfInput, ""}};
+    const std::vector<std::pair<Result, std::string>> expected
+        = { { Result::Line, "START 15" }, { Result::Line, "BEGIN" }, { Result::Line, longest }, { Result::TooLong, "" },
+              { Result::Line, longest }, { Result::TooLong, "" }, { Result::Line, "END" }, { Result::TooLong, "" },
+              { Result::Line, "last" }, { Result::EndOfInput, "" } };
     for (const auto& [result, text] : expected) {
         std::string line;
         ASSERT_EQ(reader.ReadLine(line), result) << text;
@@ -32,8 +33,8 @@ TEST(LineReader, TakesBothLineEndsAndDropsOverLongLines)
 
 TEST(NumberList, ReadsWholeNumbersAndRefusesAnythingElse)
 {
-    EXPECT_EQ(ParseNumberList(" 3 , -9 ,1 "), (std::vector<int>{3, -9, 1}));
-    for (const char* text : {"", ",", "7,", ",7", "7,,7", "a,b", "7x,7", "7.5,1", "99999999999,1", "+", "7 7"})
+    EXPECT_EQ(ParseNumberList(" 3 , -9 ,1 "), (std::vector<int> { 3, -9, 1 }));
+    for (const char* text : { "", ",", "7,", ",7", "7,,7", "a,b", "7x,7", "7.5,1", "99999999999,1", "+", "7 7" })
         EXPECT_FALSE(ParseNumberList(text).has_value()) << '"' << text << '"';
 }
 

@@ -24,7 +24,8 @@ BrainRun RunBrain(const std::string& input)
 {
     static int runs = 0;
     const std::string path = (std::filesystem::temp_directory_path()
-        / ("pbrain-" + std::to_string(getpid()) + "-" + std::to_string(++runs))).string();
+        / ("pbrain-" + std::to_string(getpid()) + "-" + std::to_string(++runs)))
+                                 .string();
     std::ofstream(path + ".in", std::ios::binary) << input;
     const std::string command = "cat '" + path + ".in' | timeout 10 '" PBRAIN_GOBANG_PATH "' > '" + path + ".out'";
     const int status = std::system(command.c_str());

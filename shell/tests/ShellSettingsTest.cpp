@@ -2,11 +2,13 @@
 #include "shell/LocalTextTable.h"
 #include "shell/OrvaCore.h"
 #include "shell/OrvaSkins.h"
+#include "shell/SettingRules.h"
 #include "shell/tests/ShellEnvironment.h"
 
 #include <QDir>
 #include <array>
 #include <string_view>
+#include <tuple>
 
 namespace {
 
@@ -90,6 +92,24 @@ TEST_F(ShellSettingsTest, SetsAValueKeepingTheOtherLines)
         { std::pair { "a=b", "c" }, std::pair { "key", "two\nlines" }, std::pair { "key", "a\rb" },
             std::pair { " key", "c" }, std::pair { "", "c" }, std::pair { "k\ney", "c" } })
         EXPECT_FALSE(ShellSettings::SetValue(QString::fromUtf8(key), QString::fromUtf8(value))) << key;
+}
+
+// A notes folder is a device path shorter than MAX_PATH that leaves room for
+// a new note's name within it.
+TEST_F(ShellSettingsTest, TheNotesFolderLeavesRoomForNoteNames)
+{
+    const std::tuple<int, SettingChangeResult, const char*> cases[] = {
+        { MAX_PATH, SettingChangeResult::Refused,
+            "note_path: must be a device path such as \\NAND Flash\\Note, shorter than 260 characters" },
+        { 237, SettingChangeResult::Refused, "note_path: must leave room for note names: at most 236 characters" },
+        { 236, SettingChangeResult::Done, "" },
+    };
+    for (const auto& [length, result, problem] : cases) {
+        const SettingChange change
+            = SettingRules::Change(QStringLiteral("note_path"), u'\\' + QString(length - 1, u'n'));
+        EXPECT_EQ(change.result, result) << length;
+        EXPECT_EQ(change.problem.toStdString(), problem);
+    }
 }
 
 TEST_F(ShellSettingsTest, HomeFolderAndShellFiles)

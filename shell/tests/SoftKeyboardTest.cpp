@@ -1,5 +1,6 @@
 #include "shell/SoftKeyboard.h"
 #include "platform/ShellMessage.h"
+#include "platform/testsupport/ReferenceScreen.h"
 #include "shell/OrvaCore.h"
 #include "shell/Wren.h"
 #include "shell/tests/ShellEnvironment.h"
@@ -93,6 +94,17 @@ TEST_F(SoftKeyboardTest, HideKeyTakesTheKeyboardAway)
     ASSERT_EQ(SipGetState(), SIP_SHOWN);
     Tap(QStringLiteral("hide"));
     EXPECT_EQ(SipGetState(), SIP_HIDDEN);
+}
+
+using ReferenceScreenSoftKeyboard = SoftKeyboardTest;
+
+// The keys, their rows and the candidate bar with its page keys while pinyin composes.
+TEST_F(ReferenceScreenSoftKeyboard, PinyinWithCandidates)
+{
+    SipShowCorrectIM(ORVA_LANG_CHINESE);
+    Tap(QStringLiteral("n i h a o"));
+    EXPECT_TRUE(MatchesReferenceScreen(
+        Keyboard()->grab().toImage(), QStringLiteral("shell/tests/screens/keyboard-zh-nihao.png")));
 }
 
 } // namespace

@@ -131,16 +131,19 @@ TEST_F(OrvaShellTest, RefusesANameThatIsNotUtf8)
 {
     QDir::setCurrent(m_dir.path());
     WriteHostFile(QStringLiteral("bad\uFFFD\uFFFD.txt"), "sibling");
-    const QString script = QStringLiteral("name=\"$(printf 'bad\\377\\376.txt')\"; : > \"$name\"; "
-                                          "exec \"$0\" open-note \"$name\"");
-    QProcess shell;
-    shell.start(QStringLiteral("/bin/sh"), { QStringLiteral("-c"), script, QStringLiteral(ORVA_SHELL_PROGRAM) });
-    const bool finished = shell.waitForFinished(60000);
-    // The test's folder cannot remove a name that does not decode.
-    ::unlink((QFile::encodeName(m_dir.path()) + "/bad\xff\xfe.txt").constData());
-    ASSERT_TRUE(finished);
-    EXPECT_EQ(shell.exitCode(), 1);
-    EXPECT_TRUE(shell.readAllStandardError().startsWith("orva-shell: not a valid UTF-8 name: bad"));
+    // Wherever the name stands, also where a command would.
+    for (const char* arguments : { "open-note \"$name\"", "\"$name\" open-note" }) {
+        const QString script = QStringLiteral("name=\"$(printf 'bad\\377\\376.txt')\"; : > \"$name\"; exec \"$0\" ")
+            + QLatin1String(arguments);
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/sh"), { QStringLiteral("-c"), script, QStringLiteral(ORVA_SHELL_PROGRAM) });
+        const bool finished = shell.waitForFinished(60000);
+        // The test's folder cannot remove a name that does not decode.
+        ::unlink((QFile::encodeName(m_dir.path()) + "/bad\xff\xfe.txt").constData());
+        ASSERT_TRUE(finished);
+        EXPECT_EQ(shell.exitCode(), 1) << arguments;
+        EXPECT_TRUE(shell.readAllStandardError().startsWith("orva-shell: not a valid UTF-8 name: bad"));
+    }
     EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
 }
 

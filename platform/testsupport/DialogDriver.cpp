@@ -3,6 +3,7 @@
 #include "platform/Cursor.h"
 #include "platform/VirtualKey.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -122,9 +123,14 @@ void DialogDriver::ClearPaintRecord()
     m_dialog.m_paintRecord.Clear();
 }
 
-bool DialogDriver::IsTimerActive(UINT_PTR id) const
+std::optional<unsigned> DialogDriver::TimerPeriod(UINT_PTR id) const
 {
-    return m_dialog.m_timers.IsActive(id);
+    for (const QAbstractEventDispatcher::TimerInfo& timer :
+        QAbstractEventDispatcher::instance()->registeredTimers(&m_dialog)) {
+        if (m_dialog.m_timers.IdOfQtTimer(timer.timerId) == id)
+            return unsigned(timer.interval);
+    }
+    return std::nullopt;
 }
 
 bool DialogDriver::IsEnded() const

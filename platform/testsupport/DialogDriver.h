@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <optional>
 
 // Drives a dialog in tests the way the window system would: input reaches
 // the real handlers, and the window is read back as the screen shows it.
@@ -34,7 +35,8 @@ public:
     void SendCommand(int id);
     // Paints what is invalid and returns the window as it shows on screen.
     QImage Render();
-    bool IsTimerActive(UINT_PTR id) const;
+    // The period of timer id; none when it is not running.
+    std::optional<unsigned> TimerPeriod(UINT_PTR id) const;
     // Whether EndDialog ran, and the result it was given.
     bool IsEnded() const;
     int GetResult() const;

@@ -88,9 +88,10 @@ TEST_F(GoGame, ComputerOpensAtTheFirstTick)
 {
     Open();
     EXPECT_EQ(Status(), u"\r\nGOBANG");
+    EXPECT_EQ(Drive(Dlg()).TimerPeriod(CGoDlg::kOpeningTimer), 1000u) << "a second after the window shows";
     ASSERT_TRUE(Drive(Dlg()).FireTimer(CGoDlg::kOpeningTimer));
     EXPECT_EQ(Status(), u"OBANG\nThe 1 Step");
-    EXPECT_FALSE(Drive(Dlg()).IsTimerActive(CGoDlg::kOpeningTimer));
+    EXPECT_EQ(Drive(Dlg()).TimerPeriod(CGoDlg::kOpeningTimer), std::nullopt);
 }
 
 // Taps after the opening, while the person is to move: a tap on an option

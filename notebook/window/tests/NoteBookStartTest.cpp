@@ -30,8 +30,8 @@ TEST_F(NoteBookTest, ShowsTheLastOfThreeNotesWithTheCaretAtTheEnd)
     EXPECT_TRUE(ShowsPageText(kLabel, QStringLiteral("Page 3/3")));
     EXPECT_TRUE(ShowsPageText(kCaption, QStringLiteral("C third")));
     EXPECT_EQ(dlg.GetEdit().toPlainText(), QStringLiteral("three"));
-    EXPECT_FALSE(Drive(dlg).IsTimerActive(102));
-    EXPECT_TRUE(Drive(dlg).IsTimerActive(101));
+    EXPECT_EQ(Drive(dlg).TimerPeriod(102), std::nullopt);
+    EXPECT_EQ(Drive(dlg).TimerPeriod(101), 10000u) << "saved on its own every 10 seconds";
     EXPECT_EQ(dlg.GetEdit().textCursor().position(), 5);
     EXPECT_TRUE(dlg.GetEdit().hasFocus());
 }

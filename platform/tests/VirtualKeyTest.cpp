@@ -1,6 +1,7 @@
 #include "platform/VirtualKey.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -38,6 +39,12 @@ TEST(VirtualKeys, TheProgramsKeysBothWays)
     EXPECT_EQ(QtKeyFromVirtualKey(VK_NUMPAD0 + 9), Qt::Key_9);
     EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_F25), 0);
     EXPECT_EQ(QtKeyFromVirtualKey(0x88), Qt::Key_unknown);
+    // Key data: the repeat bit, and the extended bit for the block beside the keypad alone.
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool, LPARAM> keyData[]
+        = { { Qt::Key_Up, Qt::NoModifier, false, KEYDATA_EXTENDED }, { Qt::Key_Up, Qt::KeypadModifier, false, 0 },
+              { Qt::Key_A, Qt::NoModifier, true, KEYDATA_REPEAT } };
+    for (const auto& [key, modifiers, repeat, data] : keyData)
+        EXPECT_EQ(KeyDownMessage(nullptr, key, modifiers, repeat).lParam, data) << key;
 }
 
 } // namespace

@@ -134,6 +134,12 @@ TEST_F(CreatedDialog, BindsTemplateMembersByIdAndRecordsWindowOrder)
     dialog.SendToBottom();
     dialog.SetForegroundWindow();
     EXPECT_EQ(Drive(dialog).GetZPlace(), ZPlace::Top);
+    // A window open over it, such as the help, comes forward with it and keeps the keyboard.
+    QDialog help(&dialog);
+    help.open();
+    dialog.SetForegroundWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &help);
 }
 
 TEST(ModalRun, EndDialogAndTheQuitMessageEndTheRunAndDestroyTheWindow)

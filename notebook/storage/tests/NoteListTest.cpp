@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 
+#include <cstdio>
 #include <functional>
 
 #include <fcntl.h>
@@ -101,7 +102,9 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
     WriteDeviceFile(docs + "a.txt", "hello");
     LinkDeviceFile(docs + "a.txt", docs + "b.txt");
     WriteSparseDeviceFile(docs + "huge.txt", (qint64(256) << 20) + 1);
+    LinkDeviceFile(kFolder + QStringLiteral("\\gone.note"), kFolder + QStringLiteral("\\dangling.note"));
 
+    EXPECT_EQ(ListNoteFolder(kFolder).size(), 1u);
     CNoteList list;
     EXPECT_EQ(list.LoadFolder(kFolder), 1);
     // A page not yet asked for holds no note; still, no page is null.
@@ -210,6 +213,8 @@ TEST_F(NoteList, SyncReadsAnotherProgramsVersionOnlyIntoAPageWithoutEdits)
     EXPECT_FALSE(note.HasUnsavedText());
 
     WriteNote("a.note", "A", "one, theirs");
+    // A loaded text is not read again: the sync tells of the other version.
+    note.LoadText();
     EXPECT_EQ(list->SyncNote(0), CNoteList::Sync::Reloaded);
     EXPECT_EQ(note.m_strText, QStringLiteral("one, theirs"));
     EXPECT_FALSE(note.HasUnsavedText());
@@ -272,6 +277,9 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         { docs + "m.txt", "list", "LIST", "list!", docs + "m" + stamp + ").txt", {}, true },
         { docs + "latin.txt", "caf\x81", "caf\x81", "café", "\\Notes\\2026-12-06 041548.note",
             ArchiveBytes("latin.txt", "café") },
+        // Its copy's path would be MAX_PATH characters long.
+        { docs + QString(219, u'l') + ".txt", "l", "L", "l!", "\\Notes\\2026-12-06 041548-2.note",
+            ArchiveBytes(QString(219, u'l') + ".txt", "l!") },
     };
     for (const auto& c : cases) {
         if (!c.before.isEmpty())
@@ -359,6 +367,9 @@ TEST_F(NoteList, PagesFollowTheFolderWhenTheWatcherSeesAChange)
     const auto list = MakeList();
     list->LoadFolder(kFolder);
     const CNote* first = list->GetAt(0);
+    // The deepest folder the search enters holds one more.
+    const QString deepest = kFolder + u'\\' + QStringLiteral("d\\").repeated(kDeepestNoteFolder);
+    QDir().mkpath(HostPath(deepest + u'd'));
     CNoteFolderWatcher watcher;
     watcher.Watch(HostPath(kFolder));
     const QString host = HostPath(kFolder);
@@ -371,6 +382,8 @@ TEST_F(NoteList, PagesFollowTheFolderWhenTheWatcherSeesAChange)
         const char* pages;
     } steps[] = {
         { "nothing", [] {}, false, false, "*a.note b.note" },
+        { "a folder in the deepest", [&] { QDir().mkpath(HostPath(deepest + u'e')); }, true, false, "*a.note b.note" },
+        { "a note deeper", [&] { WriteDeviceFile(deepest + "d\\x.note", "X"); }, false, false, "*a.note b.note" },
         { "a hidden file", [&] { WriteNote(".c.note.tmp", "C"); }, false, false, "*a.note b.note" },
         { "new folders", [&] { WriteNote("s\\t\\d.note", "D"); }, true, true, "*a.note b.note s\\t\\d.note" },
         { "a note below", [&] { WriteNote("s\\t\\e.NOTE", "E"); }, true, true,
@@ -379,6 +392,13 @@ TEST_F(NoteList, PagesFollowTheFolderWhenTheWatcherSeesAChange)
             "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
         { "written in place", [&] { WriteNote("b.note", "B", "new"); }, true, false,
             "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+        { "replaced by a rename",
+            [&] {
+                WriteNote(".b", "B", "newer");
+                std::rename(
+                    QFile::encodeName(host + "/.b").constData(), QFile::encodeName(host + "/b.note").constData());
+            },
+            true, false, "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
         { "more events than the kernel holds",
             [&] {
                 for (int i = 0; i <= queue / 2; ++i)

@@ -88,8 +88,9 @@ TEST_F(OrvaShellTest, ExplainsItselfAndRefusesBadInputClearly)
     const QString dir = m_dir.path();
     WriteHostFile(dir + QStringLiteral("/back\\slash.txt"), {});
     const std::tuple<QString, int, const char*> cases[] = { { QStringLiteral("frobnicate"), 2, "wrong command line" },
-        { QStringLiteral("status|extra"), 2, "wrong" }, { QStringLiteral("send|go"), 2, "wrong" },
-        { QStringLiteral("send|chess|1"), 2, "no such program" }, { QStringLiteral("send|0|1"), 2, "no such program" },
+        { QStringLiteral("frobnicate|a|b"), 2, "wrong command line" }, { QStringLiteral("status|extra"), 2, "wrong" },
+        { QStringLiteral("send|go"), 2, "wrong" }, { QStringLiteral("send|chess|1"), 2, "no such program" },
+        { QStringLiteral("send|0|1"), 2, "no such program" },
         { QStringLiteral("send|go|one"), 2, "not a message code" },
         { QStringLiteral("send|go|-1"), 2, "not a message code" },
         { QStringLiteral("send|go|+1"), 2, "not a message code" },

@@ -1,10 +1,8 @@
 #include "platform/Cursor.h"
-#include "platform/Dialog.h"
 #include "platform/ShellMessage.h"
 #include "shell/AppRegistry.h"
 #include "shell/OrvaCore.h"
 #include "shell/ProgramLock.h"
-#include "shell/ProgramSkeleton.h"
 #include "shell/RegistryFolder.h"
 #include "shell/ShellPrograms.h"
 #include "shell/tests/ShellEnvironment.h"
@@ -187,25 +185,6 @@ TEST_F(RegistryTest, ASecondStartForwardsAndCodesWaitForTheWindowWhileWhatIsNotA
     WaitUntil([&] { return window.codes.size() >= 2; });
     EXPECT_EQ(window.codes, (std::vector<unsigned long> { 1, 28 }));
     COrvaCore::SetAppStatus(47, 0);
-}
-
-// The codes by the numbers other programs send: 1 brings the window forward,
-// and so does 28 where the program takes hand-offs; the rest ignore it.
-TEST(ShellMessageSwitch, RunsWhatEachCodeAsks)
-{
-    QString calls;
-    const ShellCommandHandlers handlers { [&] { calls += u'q'; }, [&] { calls += u'a'; }, [&] { calls += u'o'; } };
-    const ShellCommandHandlers withoutHandOffs { handlers.quit, handlers.appearanceChanged, {} };
-    const std::tuple<WPARAM, const ShellCommandHandlers*, const char*, bool> cases[] = { { 1, &handlers, "", true },
-        { 2, &handlers, "q", false }, { 3, &handlers, "a", false }, { 4, &handlers, "a", false },
-        { 28, &handlers, "o", true }, { 28, &withoutHandOffs, "", false }, { 5, &handlers, "", false } };
-    for (const auto& [code, programHandlers, expected, forward] : cases) {
-        CDialog window({});
-        calls.clear();
-        EXPECT_EQ(HandleShellMessage(window, code, *programHandlers), 0);
-        EXPECT_EQ(std::pair(calls.toStdString(), window.isVisible()), std::pair(std::string(expected), forward))
-            << code;
-    }
 }
 
 } // namespace

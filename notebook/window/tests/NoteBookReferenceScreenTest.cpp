@@ -65,14 +65,30 @@ TEST_F(ReferenceScreenNoteBook, SoftKeyboardInEachLayout)
 
 // A handed-over file whose folder went away: the page keeps the text and
 // says why under the editor; a caption too long for its box loses its middle;
-// an emoji shows as its colour picture.
+// an emoji shows as its colour picture. On a skin of tinted paper with a
+// title larger than its box, every box the page fills or cuts shows its edges.
 TEST_F(ReferenceScreenNoteBook, PageWhoseSaveFailed)
 {
-    for (const auto& [language, name] : kLanguages) {
+    const struct {
+        const char* language;
+        const char* skin;
+        const char* name;
+    } cases[] = { { "0", "", "en" }, { "1", "", "zh" }, { "0", "Tinted", "en-tinted" } };
+    for (const auto& c : cases) {
         for (const char* folder : { "/outside", "/moved" })
             QDir(m_dir.path() + QLatin1String(folder)).removeRecursively();
         QDir(NotesHostFolder()).removeRecursively();
-        SetShellSetting(QStringLiteral("language"), QLatin1String(language));
+        SetShellSetting(QStringLiteral("language"), QLatin1String(c.language));
+        if (*c.skin) {
+            const QString skin = HostPath(QStringLiteral("\\Orva\\Skins\\") + QLatin1String(c.skin));
+            QImage page(800, 480, QImage::Format_RGB32);
+            page.fill(qRgb(250, 236, 200));
+            QImage title(200, 40, QImage::Format_RGB32);
+            title.fill(qRgb(70, 120, 90));
+            ASSERT_TRUE(QDir().mkpath(skin) && page.save(skin + QStringLiteral("/NOTEBOOK.png"))
+                && title.save(skin + QStringLiteral("/NOTE_TITLE.png")));
+            SetShellSetting(QStringLiteral("skin"), QLatin1String(c.skin));
+        }
         const QString file = WriteOutsideFile(
             QStringLiteral("Minutes of the long meeting about the garden and the budget.txt"), "milk");
         WriteHandOff(DevicePathFromHostPath(file));
@@ -81,7 +97,7 @@ TEST_F(ReferenceScreenNoteBook, PageWhoseSaveFailed)
         ASSERT_TRUE(QDir().rename(QFileInfo(file).path(), m_dir.path() + QStringLiteral("/moved")));
         Type(u", eggs 😀"_qs);
         Tick();
-        EXPECT_TRUE(MatchesReferenceScreen(Screen(), Reference("save-failed", name)));
+        EXPECT_TRUE(MatchesReferenceScreen(Screen(), Reference("save-failed", c.name)));
         m_dlg.reset();
     }
 }

@@ -1,5 +1,6 @@
 #include "notebook/storage/DateCaption.h"
 #include "notebook/storage/LocalText.h"
+#include "notebook/storage/SyncConflict.h"
 #include "shell/tests/ShellEnvironment.h"
 
 namespace {
@@ -62,6 +63,22 @@ TEST(SaveStatus, ReadsExactlyAsShownInEachLanguage)
         EXPECT_EQ(FormatSaveStatus(c.problem, c.redirection, file, ORVA_LANG_TURKISH), QString::fromUtf16(c.turkish));
         EXPECT_EQ(FormatSaveStatus(c.problem, c.redirection, file, ORVA_LANG_CHINESE), QString::fromUtf16(c.chinese));
     }
+}
+
+// Syncthing keeps the version that lost as "<name>.sync-conflict-<YYYYMMDD>-
+// <HHMMSS>-<7 base32 characters of a device id><ext>"; "" is no conflict copy.
+TEST(ConflictCopy, NamesTheFileItIsACopyOf)
+{
+    const std::pair<const char*, const char*> names[] = { { "b.sync-conflict-20261206-041548-ABC2DEF.note", "b.note" },
+        { "todo.sync-conflict-20261206-041548-Z234567", "todo" },
+        { "v1.2.sync-conflict-20261206-041548-QRSTUVW.txt", "v1.2.txt" }, { "b.sync-conflict-2026.note", "" },
+        { "b.sync-conflict-2026120-041548-ABC2DEF.note", "" }, { "b.sync-conflict-20261206-041548-abc2def.note", "" },
+        { "b.sync-conflict-20261206-041548-ABC0DEF.note", "" }, { "b.sync-conflict-20261206-041548-ABC1DEF.note", "" },
+        { "b.sync-conflict-20261206-041548-ABC8DEF.note", "" }, { "b.sync-conflict-20261206-041548-ABC9DEF.note", "" },
+        { "b.sync-conflict-20261206-ABC2DEF.note", "" }, { "b.sync-conflict-20261206-041548-ABC2DE.note", "" },
+        { ".sync-conflict-20261206-041548-ABC2DEF.note", "" } };
+    for (const auto& [name, note] : names)
+        EXPECT_EQ(ConflictCopyOf(QString::fromLatin1(name)).value_or(QString()), QString::fromLatin1(note)) << name;
 }
 
 } // namespace

@@ -65,8 +65,7 @@ TEST(SaveStatus, ReadsExactlyAsShownInEachLanguage)
     }
 }
 
-// Syncthing keeps the version that lost as "<name>.sync-conflict-<YYYYMMDD>-
-// <HHMMSS>-<7 base32 characters of a device id><ext>".
+// Syncthing's name for the version that lost: <name>.sync-conflict-<YYYYMMDD>-<HHMMSS>-<7 of the device id><ext>.
 TEST(ConflictCopy, NamesTheFileItIsACopyOf)
 {
     for (const auto& [name, file] : { std::pair { "b.sync-conflict-20261206-041548-ABC2DEF.note", "b.note" },

@@ -115,12 +115,11 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
              { docs + "b.txt", 1 }, { docs + "a.txt", 1 } })
         EXPECT_EQ(list->AddFile(path), index) << qPrintable(path);
     EXPECT_EQ(list->GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
-    // Edits meeting the first page's file under their file's name go to a conflict copy; no page is added.
     list->GetAt(1)->m_strText = QStringLiteral("mine");
     QFile::remove(HostPath(docs + "b.txt"));
     LinkDeviceFile(kFolder + QStringLiteral("\\a.note"), docs + "b.txt");
-    EXPECT_EQ(list->SyncNote(1), CNoteList::Sync::Moved);
-    EXPECT_EQ(list->GetCount(), 2);
+    EXPECT_EQ(list->SyncNote(1), CNoteList::Sync::Moved) << "the edits met another file: a conflict copy";
+    EXPECT_EQ(list->GetCount(), 2) << "that file, the first page's, is a page already";
     list->AddNew();
     EXPECT_FALSE(list->UpdateFromFolder()) << "a handed-over page and a new one without a file stay";
     for (const int outside : { -1, list->GetCount() }) {

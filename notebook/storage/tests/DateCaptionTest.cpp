@@ -66,7 +66,7 @@ TEST(SaveStatus, ReadsExactlyAsShownInEachLanguage)
 }
 
 // Syncthing's name for the version that lost: <name>.sync-conflict-<YYYYMMDD>-<HHMMSS>-<7 of the device id><ext>.
-TEST(ConflictCopy, NamesTheFileItIsACopyOf)
+TEST(ConflictCopy, NamesTheNoteItBelongsTo)
 {
     for (const auto& [name, file] : { std::pair { "b.sync-conflict-20261206-041548-ABC2DEF.note", "b.note" },
              { "todo.sync-conflict-20261206-041548-Z234567", "todo" },

@@ -1,5 +1,6 @@
 #include "notebook/storage/DateCaption.h"
 #include "notebook/storage/LocalText.h"
+#include "notebook/storage/SyncConflict.h"
 #include "shell/tests/ShellEnvironment.h"
 
 namespace {
@@ -62,6 +63,20 @@ TEST(SaveStatus, ReadsExactlyAsShownInEachLanguage)
         EXPECT_EQ(FormatSaveStatus(c.problem, c.redirection, file, ORVA_LANG_TURKISH), QString::fromUtf16(c.turkish));
         EXPECT_EQ(FormatSaveStatus(c.problem, c.redirection, file, ORVA_LANG_CHINESE), QString::fromUtf16(c.chinese));
     }
+}
+
+// Syncthing's name for the version that lost: <name>.sync-conflict-<YYYYMMDD>-<HHMMSS>-<7 of the device id><ext>.
+TEST(ConflictCopy, NamesTheNoteItBelongsTo)
+{
+    for (const auto& [name, file] : { std::pair { "b.sync-conflict-20261206-041548-ABC2DEF.note", "b.note" },
+             { "todo.sync-conflict-20261206-041548-Z234567", "todo" },
+             { "v1.2.sync-conflict-20261206-041548-QRSTUVW.txt", "v1.2.txt" } })
+        EXPECT_EQ(ConflictCopyOf(QString::fromLatin1(name)), QString::fromLatin1(file)) << name;
+    // Look-alikes: a short date, lower case or 0, 1, 8, 9 in the device id, a part missing, nothing before.
+    const QString copy = QStringLiteral("b.sync-conflict-20261206-041548-ABC2DEF.note");
+    for (const auto& [part, instead] : { std::pair { "1206", "120" }, { "ABC", "abc" }, { "C2", "C0" }, { "C2", "C1" },
+             { "C2", "C8" }, { "C2", "C9" }, { "-041548", "" }, { "DEF", "DE" }, { "b.", "." } })
+        EXPECT_EQ(ConflictCopyOf(QString(copy).replace(part, instead)), std::nullopt) << part << " -> " << instead;
 }
 
 } // namespace

@@ -119,12 +119,6 @@ TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)
         EXPECT_FALSE(note.Save()) << hex;
         EXPECT_EQ(ReadDeviceFile(path), QByteArray::fromHex(hex)) << hex;
     }
-    // Nor is a text the editor found it cannot hold as it is.
-    WriteDeviceFile(path, QByteArray::fromHex("025431 FFFEFF016100"));
-    ASSERT_TRUE(note.Load(path, true));
-    note.MarkReadWithLoss();
-    note.m_strText = QStringLiteral("edited");
-    EXPECT_FALSE(note.Save());
     // A file larger than any note is not read at all.
     ASSERT_TRUE(QFile::resize(HostPathFromDevicePath(path), CNote::kLargestNoteFile + 1));
     EXPECT_FALSE(note.Load(path, true));

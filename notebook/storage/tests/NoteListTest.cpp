@@ -105,20 +105,26 @@ TEST_F(NoteList, EachFileIsOnePageWhateverItsNames)
     LinkDeviceFile(kFolder + QStringLiteral("\\gone.note"), kFolder + QStringLiteral("\\dangling.note"));
 
     EXPECT_EQ(ListNoteFolder(kFolder).size(), 1u);
-    CNoteList list;
-    EXPECT_EQ(list.LoadFolder(kFolder), 1);
+    const auto list = MakeList();
+    EXPECT_EQ(list->LoadFolder(kFolder), 1);
     // A page not yet asked for holds no note; still, no page is null.
-    EXPECT_EQ(list.IndexOf(nullptr), -1);
+    EXPECT_EQ(list->IndexOf(nullptr), -1);
     // A file that fails to read (here a regular file whose every read fails) is no page.
     for (const auto& [path, index] : { std::pair { kFolder + QStringLiteral("\\sub\\hard.note"), 0 },
              { docs + "missing.txt", -1 }, { docs + "huge.txt", -1 }, { QStringLiteral("Z:\\proc\\self\\mem"), -1 },
              { docs + "b.txt", 1 }, { docs + "a.txt", 1 } })
-        EXPECT_EQ(list.AddFile(path), index) << qPrintable(path);
-    EXPECT_EQ(list.GetCount(), 2);
-    EXPECT_EQ(list.GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
-    for (const int outside : { -1, 2 }) {
-        EXPECT_EQ(list.GetAt(outside), nullptr) << outside;
-        EXPECT_EQ(std::as_const(list).GetAt(outside), nullptr) << outside;
+        EXPECT_EQ(list->AddFile(path), index) << qPrintable(path);
+    EXPECT_EQ(list->GetAt(1)->m_strTitle, QStringLiteral("b.txt"));
+    list->GetAt(1)->m_strText = QStringLiteral("mine");
+    QFile::remove(HostPath(docs + "b.txt"));
+    LinkDeviceFile(kFolder + QStringLiteral("\\a.note"), docs + "b.txt");
+    EXPECT_EQ(list->SyncNote(1), CNoteList::Sync::Moved) << "the edits met another file: a conflict copy";
+    EXPECT_EQ(list->GetCount(), 2) << "that file, the first page's, is a page already";
+    list->AddNew();
+    EXPECT_FALSE(list->UpdateFromFolder()) << "a handed-over page and a new one without a file stay";
+    for (const int outside : { -1, list->GetCount() }) {
+        EXPECT_EQ(list->GetAt(outside), nullptr) << outside;
+        EXPECT_EQ(std::as_const(*list).GetAt(outside), nullptr) << outside;
     }
 }
 
@@ -270,7 +276,7 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         QByteArray copyBytes {};
         bool sameTime = false;
     } cases[] = {
-        { kFolder + "\\b.note", "", ArchiveBytes("B", "theirs"), "mine", kFolder + "\\b" + stamp + "-2).note",
+        { kFolder + "\\b.note", "", ArchiveBytes("B, theirs", "theirs"), "mine", kFolder + "\\b" + stamp + "-2).note",
             ArchiveBytes("B" + stamp + ")", "mine") },
         { docs + "todo", "todo", "todo (theirs)", "todo (mine)", docs + "todo" + stamp + ")" },
         { docs + ".plan", "plan", "plan (theirs)", "plan (mine)", docs + ".plan" + stamp + ")" },
@@ -287,7 +293,6 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         const int index = c.path.startsWith(kFolder) ? 0 : list->AddFile(c.path);
         CNote& note = *list->GetAt(index);
         ASSERT_EQ(note.m_strPath, c.path);
-        note.m_strText = c.mine;
         const QByteArray host = QFile::encodeName(HostPath(c.path));
         struct stat before { };
         ::stat(host.constData(), &before);
@@ -296,13 +301,10 @@ TEST_F(NoteList, EditsMeetingAnotherVersionOrReadWithLossMoveToANewFile)
         if (c.sameTime) {
             ASSERT_EQ(::utimensat(AT_FDCWD, host.constData(), times, 0), 0);
         }
+        note.TakeEditedText(c.mine);
         const int pages = list->GetCount();
         EXPECT_EQ(list->SyncNote(index), CNoteList::Sync::Moved) << qPrintable(c.path);
         EXPECT_EQ(note.m_strPath, c.copy);
-        if (!note.m_bArchive) {
-            EXPECT_EQ(note.m_strTitle, c.copy.mid(c.copy.lastIndexOf(u'\\') + 1))
-                << "a plain copy is titled by its name";
-        }
         EXPECT_EQ(ReadDeviceFile(c.copy), c.copyBytes.isEmpty() ? c.mine.toLatin1() : c.copyBytes)
             << qPrintable(c.copy);
         if (note.GetRedirection() == Redirection::ConflictCopy)
@@ -367,9 +369,10 @@ TEST_F(NoteList, PagesFollowTheFolderWhenTheWatcherSeesAChange)
     const auto list = MakeList();
     list->LoadFolder(kFolder);
     const CNote* first = list->GetAt(0);
-    // The deepest folder the search enters holds one more.
+    // The deepest folder the search enters, and one too deep under a folder made later.
     const QString deepest = kFolder + u'\\' + QStringLiteral("d\\").repeated(kDeepestNoteFolder);
-    QDir().mkpath(HostPath(deepest + u'd'));
+    const QString tooDeep = kFolder + QStringLiteral("\\n\\") + QStringLiteral("d\\").repeated(kDeepestNoteFolder);
+    QDir().mkpath(HostPath(deepest));
     CNoteFolderWatcher watcher;
     watcher.Watch(HostPath(kFolder));
     const QString host = HostPath(kFolder);
@@ -383,29 +386,34 @@ TEST_F(NoteList, PagesFollowTheFolderWhenTheWatcherSeesAChange)
     } steps[] = {
         { "nothing", [] {}, false, false, "*a.note b.note" },
         { "a folder in the deepest", [&] { QDir().mkpath(HostPath(deepest + u'e')); }, true, false, "*a.note b.note" },
-        { "a note deeper", [&] { WriteDeviceFile(deepest + "d\\x.note", "X"); }, false, false, "*a.note b.note" },
+        { "folders too deep", [&] { QDir().mkpath(HostPath(tooDeep)); }, true, false, "*a.note b.note" },
+        { "a note in them", [&] { WriteDeviceFile(tooDeep + "x.note", "X"); }, false, false, "*a.note b.note" },
         { "a hidden file", [&] { WriteNote(".c.note.tmp", "C"); }, false, false, "*a.note b.note" },
         { "new folders", [&] { WriteNote("s\\t\\d.note", "D"); }, true, true, "*a.note b.note s\\t\\d.note" },
         { "a note below", [&] { WriteNote("s\\t\\e.NOTE", "E"); }, true, true,
             "*a.note b.note s\\t\\d.note s\\t\\e.NOTE" },
         { "renamed", [&] { QFile::rename(host + "/a.note", host + "/s/z.note"); }, true, true,
             "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+        { "moved aside and replaced",
+            [&] { QFile::rename(host + "/b.note", host + "/b.old.note"), WriteNote("b.note", "B"); }, true, true,
+            "*s\\z.note b.note b.old.note s\\t\\d.note s\\t\\e.NOTE" },
         { "written in place", [&] { WriteNote("b.note", "B", "new"); }, true, false,
-            "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+            "*s\\z.note b.note b.old.note s\\t\\d.note s\\t\\e.NOTE" },
         { "replaced by a rename",
             [&] {
                 WriteNote(".b", "B", "newer");
                 std::rename(
                     QFile::encodeName(host + "/.b").constData(), QFile::encodeName(host + "/b.note").constData());
             },
-            true, false, "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
+            true, false, "*s\\z.note b.note b.old.note s\\t\\d.note s\\t\\e.NOTE" },
         { "more events than the kernel holds",
             [&] {
                 for (int i = 0; i <= queue / 2; ++i)
                     WriteNote(QStringLiteral(".h%1").arg(i), "H");
             },
-            true, false, "*s\\z.note b.note s\\t\\d.note s\\t\\e.NOTE" },
-        { "removed", [&] { QFile::remove(host + "/b.note"); }, true, true, "*s\\z.note s\\t\\d.note s\\t\\e.NOTE" },
+            true, false, "*s\\z.note b.note b.old.note s\\t\\d.note s\\t\\e.NOTE" },
+        { "removed", [&] { QFile::remove(host + "/b.note"); }, true, true,
+            "*s\\z.note b.old.note s\\t\\d.note s\\t\\e.NOTE" },
         { "folder moved away", [&] { QDir().rename(host, host + ".old"), first = nullptr; }, true, true, "" },
         { "still away", [] {}, false, false, "" },
         { "made again", [&] { WriteNote("f.note", "F"); }, true, true, "f.note" },

@@ -77,7 +77,6 @@ TEST_F(PoemList, DealsTheOrderByTheExchangeRuleAndPagesCycleThroughIt)
             pages += poems->GetAt(page)->GetPath().section(u'\\', -1).at(0);
         EXPECT_EQ(pages, QString::fromLatin1(c.pages));
     }
-    EXPECT_EQ(Deal({ 0 })->GetAt(-1), nullptr);
 }
 
 TEST_F(PoemList, BitmapStandsCentredOnTheBottomEdgeCutToTheRectangle)

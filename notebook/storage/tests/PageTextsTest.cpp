@@ -1,3 +1,5 @@
+// The texts a page shows: its date caption, its save status and what makes a
+// name a sync engine's conflict copy.
 #include "notebook/storage/DateCaption.h"
 #include "notebook/storage/LocalText.h"
 #include "notebook/storage/SyncConflict.h"

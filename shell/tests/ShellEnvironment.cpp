@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QtCore/qtestsupport_core.h>
 
+#include <unistd.h>
+
 void ShellEnvironment::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
@@ -35,6 +37,15 @@ void ShellEnvironment::ProcessEvents()
 {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
+}
+
+void ShellEnvironment::WithoutStandardInput(const std::function<void()>& action)
+{
+    const int input = ::dup(STDIN_FILENO);
+    ::close(STDIN_FILENO);
+    action();
+    ::dup2(input, STDIN_FILENO);
+    ::close(input);
 }
 
 void BareShellEnvironment::SetUp()

@@ -61,6 +61,8 @@ protected:
 
     // Delivers what is queued for the windows: shell messages, repaints.
     static void ProcessEvents();
+    // Runs action as if started without standard input: the next file opened is descriptor 0.
+    static void WithoutStandardInput(const std::function<void()>& action);
 
     QTemporaryDir m_dir;
     QString m_root;

@@ -4,8 +4,6 @@
 
 #include <optional>
 
-#include <unistd.h>
-
 namespace {
 
 const QString kReplacement(QChar::ReplacementCharacter);
@@ -79,12 +77,8 @@ TEST_F(NoteFile, ArchiveFileIsTheTwoStringsAndNoMore)
     CNote note;
     EXPECT_FALSE(note.Load(path, true));
     WriteDeviceFile(path, QByteArray::fromHex("025431 FFFEFF016100"));
-    // Started without standard input, the process opens the file as descriptor 0.
-    const int input = ::dup(STDIN_FILENO);
-    ::close(STDIN_FILENO);
-    const bool loaded = note.Load(path, true);
-    ::dup2(input, STDIN_FILENO);
-    ::close(input);
+    bool loaded = false;
+    WithoutStandardInput([&] { loaded = note.Load(path, true); });
     ASSERT_TRUE(loaded);
     EXPECT_EQ(note.m_strTitle, QStringLiteral("T1"));
     EXPECT_EQ(note.m_strText, QStringLiteral("a"));

@@ -12,7 +12,6 @@
 #include <csignal>
 #include <functional>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -49,14 +48,12 @@ TEST_P(NoteBookSignalTest, ClosesAndSavesUnsavedTextThenPutsThePreviousHandlerBa
     const auto previous = std::signal(GetParam(), SIG_IGN);
     // Started without standard input, as a launcher may start it: the signal
     // pipe can then be descriptor 0.
-    const int input = ::dup(0);
-    ::close(0);
-    Run([this](CNoteBookDlg&) {
-        Type(QStringLiteral(" unsaved"));
-        ::raise(GetParam());
+    WithoutStandardInput([this] {
+        Run([this](CNoteBookDlg&) {
+            Type(QStringLiteral(" unsaved"));
+            ::raise(GetParam());
+        });
     });
-    ::dup2(input, 0);
-    ::close(input);
     EXPECT_EQ(SavedText(QStringLiteral("a.note")), QStringLiteral("one unsaved"));
     EXPECT_FALSE(AppRegistry::IsRunningAnywhere(16));
     EXPECT_EQ(std::signal(GetParam(), previous), SIG_IGN);
